@@ -1,0 +1,14 @@
+#include "face/FatalError.h"
+
+#include <gtest/gtest.h>
+
+namespace mirel {
+namespace {
+
+TEST(FatalErrorDeathTest, ReportsCaptionAndTextThenExitsWithMinusOne) {
+    EXPECT_EXIT(fatalError("error", "can't open face data file"), testing::ExitedWithCode(255),
+                "error: can't open face data file");
+}
+
+}  // namespace
+}  // namespace mirel
