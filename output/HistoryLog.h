@@ -1,0 +1,34 @@
+#pragma once
+// The history of a run ("Output/Rireki.txt"): generations taken, time spent in
+// total and per generation, and the faces marked in each generation. Written
+// in Shift_JIS with CR LF line ends; nothing reads it back.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "ga/Selection.h"
+#include "output/HistoryRecord.h"
+
+namespace mirel {
+
+inline constexpr const char* kHistoryLogPath = "Output/Rireki.txt";
+
+// The log's text in UTF-8 with "\n" line ends, for generations
+// 0..logGeneration. `selections` holds Selection g at index g; generations
+// without an entry, and counts outside 0..60, are read as no marks.
+std::string formatHistoryLog(const HistoryRecord& history, std::span<const Selection> selections);
+
+// `text` with every "\n" turned into CR LF and encoded in Shift_JIS.
+std::string encodeHistoryLog(const std::string& text);
+
+// Steps the generation clock to `now` (whole seconds; this happens even when
+// the file cannot be written), then replaces the file at `path`. Returns the
+// failure text to show, or nothing when the log was written.
+[[nodiscard]] std::optional<std::string> WriteHistoryLog(
+    HistoryRecord& history, std::span<const Selection> selections, std::int32_t now,
+    const std::filesystem::path& path = kHistoryLogPath);
+
+}  // namespace mirel

@@ -1,0 +1,18 @@
+#pragma once
+// Writes a whole text file in one go and tells which of the two reportable
+// steps failed, for the writers that show the open and close failure texts.
+
+#include <filesystem>
+#include <string_view>
+
+namespace mirel {
+
+enum class TextFileResult { kWritten, kOpenFailed, kCloseFailed };
+
+// Replaces `path` with exactly `bytes` (no line-end translation). A write that
+// does not complete is reported as kCloseFailed: the bytes did not reach the
+// file, which is what a failing close means to the user.
+[[nodiscard]] TextFileResult writeTextFile(const std::filesystem::path& path,
+                                           std::string_view bytes);
+
+}  // namespace mirel
