@@ -1,6 +1,6 @@
-#include "face/FatalError.h"
-
 #include <gtest/gtest.h>
+
+#include "face/FatalError.h"
 
 namespace mirel {
 namespace {
