@@ -1,0 +1,69 @@
+#include "ga/PopulationStore.h"
+
+#include <algorithm>
+
+#include "face/SampleLoader.h"
+#include "ga/Breeder.h"
+
+namespace mirel {
+
+namespace {
+
+constexpr std::size_t kRecordCount = std::size_t(kGenerationCount) * kPopulationSize;
+
+std::vector<FaceRecord> allocateRecords() { return std::vector<FaceRecord>(kRecordCount); }
+
+std::span<FaceRecord, kPopulationSize> firstGeneration(std::vector<FaceRecord>& records) {
+    return std::span<FaceRecord, kPopulationSize>(records.data(), kPopulationSize);
+}
+
+}  // namespace
+
+PopulationStore::PopulationStore(std::vector<FaceRecord> records) : records_(std::move(records)) {}
+
+PopulationStore::PopulationStore(const std::string& dataDir) : records_(allocateRecords()) {
+    SampleLoader(dataDir).loadSamplePopulation(firstGeneration(records_));
+}
+
+PopulationStore::PopulationStore(Generation generation0) : records_(allocateRecords()) {
+    std::copy(generation0.begin(), generation0.end(), records_.begin());
+}
+
+std::variant<PopulationStore, LoadFailure> PopulationStore::load(const std::string& dataDir) {
+    std::vector<FaceRecord> records = allocateRecords();
+    if (auto failure = SampleLoader(dataDir).tryLoadSamplePopulation(firstGeneration(records))) {
+        return *failure;
+    }
+    return PopulationStore(std::move(records));
+}
+
+BreedResult PopulationStore::breedNextGeneration(Selection selection) {
+    const int g = generationCount_;
+    if (g >= kLastGeneration) return BreedResult::GenerationLimit;
+    if (!isBreedable(selection, g)) return BreedResult::InvalidSelection;
+
+    const std::span<FaceRecord, kPopulationSize> next(&records_[slot({g + 1, 0})], kPopulationSize);
+    Breeder breeder(selection);
+    const PopulationStore& earlier = *this;
+    breeder.breedFaceGenes(earlier, next);
+    breeder.breedHairlineGenes(earlier, next);
+    breeder.breedHairElementGenes(earlier, next);
+    generationCount_ = g + 1;
+    return BreedResult::Bred;
+}
+
+bool isBreedable(const Selection& selection, int newest) {
+    if (selection.count < 1 || selection.count > kMaxMarks) return false;
+    for (int k = 0; k < selection.count; ++k) {
+        const GeneRef ref = selection.mark(k);
+        if (ref.generation < 0 || ref.generation > newest) return false;
+        if (ref.index < 0 || ref.index >= kPopulationSize) return false;
+        // Repeated marks would leave the distinct-parent draws without an end.
+        for (int j = 0; j < k; ++j) {
+            if (selection.mark(j) == ref) return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace mirel
