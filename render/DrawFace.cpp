@@ -1,0 +1,35 @@
+#include "render/DrawFace.h"
+
+#include "face/RecordConverter.h"
+#include "render/FaceColours.h"
+#include "render/FaceRenderer.h"
+
+namespace mirel {
+namespace {
+
+// The double nearest 1/300, multiplied rather than divided by 300.
+constexpr double kFaceUnitsInverse = 1.0 / 300.0;
+
+}  // namespace
+
+void DrawFace(FaceRecord& record, Canvas& canvas, double originX, double originY, int size,
+              int penWidth) {
+    const RecordConverter converter;
+    converter.toAbsolute(record);
+    converter.applyConstraints(record);
+
+    FaceGene face = record.face;
+    HairGene hair = record.hair;
+    const double scale = size * kFaceUnitsInverse;
+    for (Point2& p : face.absPoints) p = {p.x * scale, p.y * scale};
+    for (Point2& p : hair.haegiwaAbs) p = {p.x * scale, p.y * scale};
+
+    const ObjectHandle facePen = canvas.createPen(penWidth, FacePenColour);
+    const ObjectHandle previous = canvas.select(facePen);
+    CFaceRenderer renderer(canvas);
+    renderer.DrawParts(canvas, originX, originY, face, hair);
+    canvas.select(previous);
+    canvas.deleteObject(facePen);
+}
+
+}  // namespace mirel

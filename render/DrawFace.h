@@ -1,0 +1,24 @@
+#pragma once
+// Draws one individual (face and hairline) as flat-filled line art.
+
+#include "face/FaceRecord.h"
+#include "render/Canvas.h"
+#include "render/DeviceInt.h"
+
+namespace mirel {
+
+inline constexpr double kFacePenWidthPerUnit = 0.005384615384615384;
+
+// Pen width of the face for a drawing of `size` device units.
+constexpr int facePenWidth(int size) {
+    return 1 + toDeviceInt(size * kFacePenWidthPerUnit);
+}
+
+// Recomputes the record's absolute points from its relative ones and its
+// flags (this rewrites the record: pass a copy to keep yours), then draws it
+// with the face-space origin at (originX, originY), 300 face units mapped to
+// `size` device units, and a black face pen `penWidth` wide.
+void DrawFace(FaceRecord& record, Canvas& canvas, double originX, double originY, int size,
+              int penWidth);
+
+}  // namespace mirel
