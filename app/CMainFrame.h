@@ -1,0 +1,95 @@
+#pragma once
+// The application's main window: menus, toolbar, status bar and the MDI area
+// holding one child frame per document.
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+#include "app/RecentFileList.h"
+#include "document/DocumentHost.h"
+#include "document/WallClock.h"
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QPrinter;
+class QToolBar;
+
+namespace mirel {
+
+class CChildFrame;
+
+// What a failed sample bank does to a new document: at start-up, with no
+// document yet, the process ends; later the new document is refused.
+enum class LoadFailurePolicy { EndProcess, RefuseDocument };
+
+class CMainFrame final : public QMainWindow {
+    Q_OBJECT
+public:
+    using MessagePresenter =
+        std::function<void(MessageKind kind, const QString& caption, const QString& text)>;
+
+    explicit CMainFrame(WallClock clock = systemWallClock, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Opens a fresh document in its own child frame; nullptr when refused.
+    CChildFrame* newDocument(LoadFailurePolicy policy = LoadFailurePolicy::RefuseDocument);
+    // A document file stores nothing: opening one gives a fresh document titled after it.
+    CChildFrame* openDocument(const QString& path);
+    CChildFrame* activeChildFrame() const;
+    QList<CChildFrame*> childFrames() const;
+
+    // Status-bar pane 1.
+    void setGenerationPane(const QString& text, int width);
+    QLabel* generationPane() const { return generationPane_; }
+
+    // Replaces the message boxes (tests record the messages instead).
+    void setMessagePresenter(MessagePresenter presenter);
+    void showMessage(MessageKind kind, const QString& caption, const QString& text);
+
+    int desktopWidth() const { return desktopWidth_; }
+    int desktopHeight() const { return desktopHeight_; }
+    QMdiArea* mdiArea() const { return mdiArea_; }
+    QToolBar* toolBar() const { return toolBar_; }
+    QPrinter& printer();
+    RecentFileList& recentFiles() { return recentFiles_; }
+
+private:
+    struct Actions;
+
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void updateActions();
+    void updateRecentFileActions();
+    CChildFrame* addChildFrame(std::unique_ptr<class CMirelDoc> document, const QString& title);
+
+    void fileOpen();
+    void fileSave();
+    void filePrint();
+    void filePrintPreview();
+    void filePrintSetup();
+    void saveDetailFace();
+    void openRecentFile(int entry);
+    void showAbout();
+
+    int desktopWidth_ = 0;
+    int desktopHeight_ = 0;
+    WallClock clock_;
+    int untitledCount_ = 0;
+    RecentFileList recentFiles_;
+    MessagePresenter presenter_;
+    std::unique_ptr<Actions> actions_;
+    std::unique_ptr<QPrinter> printer_;
+    QMdiArea* mdiArea_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QLabel* generationPane_ = nullptr;
+    QList<QMenu*> noDocumentMenus_;
+    QList<QMenu*> documentMenus_;
+};
+
+}  // namespace mirel

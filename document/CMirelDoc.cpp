@@ -1,0 +1,153 @@
+#include "document/CMirelDoc.h"
+
+#include <cstdio>
+#include <utility>
+
+#include "document/ViewLayout.h"
+#include "output/BitmapExport.h"
+#include "output/FaceTextExport.h"
+#include "output/HistoryLog.h"
+#include "output/MetafileExport.h"
+#include "render/DrawFace.h"
+
+namespace mirel {
+
+std::string formatStatusText(int generationCount, int viewedGeneration) {
+    char text[160];
+    std::snprintf(text, sizeof text,
+                  " 現在までにかかった世代数：%3d世代，　現在閲覧している世代：%3d世代目",
+                  generationCount, viewedGeneration);
+    return text;
+}
+
+std::variant<std::unique_ptr<CMirelDoc>, LoadFailure> CMirelDoc::create(
+    WallClock clock, const std::string& dataDir) {
+    auto loaded = PopulationStore::load(dataDir);
+    if (auto* failure = std::get_if<LoadFailure>(&loaded)) return std::move(*failure);
+    return std::make_unique<CMirelDoc>(std::move(std::get<PopulationStore>(loaded)),
+                                       std::move(clock));
+}
+
+CMirelDoc::CMirelDoc(PopulationStore store, WallClock clock)
+    : clock_(std::move(clock)), store_(std::move(store)), detailFace(store_.at({0, 0})) {
+    history_.clockStart = clock_();
+    viewedGeneration = store_.generationCount();
+}
+
+const Selection& CMirelDoc::currentSelection() const {
+    return marks_.selections[store_.generationCount()];
+}
+
+FaceRecord& CMirelDoc::hoveredFace() {
+    return store_.at({marks_.hoverGeneration, marks_.hoverIndex});
+}
+
+FaceRecord& CMirelDoc::faceInCell(int cell) {
+    return store_.at({viewedGeneration, page * kCellsPerPage + cell});
+}
+
+void CMirelDoc::ActivateView(int n) {
+    activeView = n;
+    if (host_ != nullptr) host_->activateView(n);
+}
+
+void CMirelDoc::UpdateStatusText() {
+    if (host_ != nullptr) {
+        host_->setStatusPane(formatStatusText(store_.generationCount(), viewedGeneration),
+                             kStatusPaneWidth);
+    }
+}
+
+void CMirelDoc::DrawPopulationPage(Canvas& canvas) {
+    const int half = cellSize / 2;
+    for (int cell = 0; cell < kCellsPerPage; ++cell) {
+        const int row = cell / kGridColumns;
+        const int column = cell % kGridColumns;
+        // The stored record is drawn itself: drawing refreshes its absolute
+        // points and derived flags, which a save of this face then writes.
+        DrawFace(faceInCell(cell), canvas, half + 2 * half * column, half + 2 * half * row,
+                 cellSize, faceLineWidth);
+    }
+}
+
+void CMirelDoc::RedrawMarks(Canvas& canvas) {
+    marks_.RedrawSelectionMarks(canvas, viewedGeneration, page, store_.generationCount(),
+                                cellSize, markLineWidth);
+}
+
+void CMirelDoc::ToggleMark(Canvas& canvas, int cell) {
+    if (currentSelection().count >= kMaxMarks) return;
+    marks_.ToggleSelectionMark(canvas, viewedGeneration, page, cell, store_.generationCount(),
+                               cellSize, markLineWidth);
+}
+
+void CMirelDoc::HoverFace(int cell) {
+    const GeneRef hovered{viewedGeneration, page * kCellsPerPage + cell};
+    const GeneRef previous{marks_.hoverGeneration, marks_.hoverIndex};
+    marks_.hoverGeneration = hovered.generation;
+    marks_.hoverIndex = hovered.index;
+    if (hovered != previous && host_ != nullptr) host_->invalidateView(kDetailView);
+}
+
+void CMirelDoc::AdvanceGeneration() {
+    const int g = store_.generationCount();
+    if (marks_.selections[g].count < 1) return;
+    // A refused breeding (the last generation) must leave the marks usable,
+    // so the reset flag is only raised once the new generation exists.
+    const BreedResult result = store_.breedNextGeneration(marks_.selections[g]);
+    if (result == BreedResult::GenerationLimit) {
+        report(MessageKind::Error, std::string(kGenerationLimitCaption),
+               std::string(kGenerationLimitText));
+    }
+    if (result != BreedResult::Bred) return;
+    marks_.resetPending = 1;
+    marks_.selections[g + 1].count = 0;
+    viewedGeneration = g + 1;
+    page = 0;
+    stepGenerationClock(history_, clock_());
+    ++history_.logGeneration;
+    if (host_ != nullptr) host_->invalidateView(kGridView);
+}
+
+void CMirelDoc::SaveFace(FaceRecord face) {
+    // Every step runs whatever the earlier ones did; each reports its own failure.
+    if (auto failure = ExportMetafile(face)) report(MessageKind::Error, kMessageCaption, *failure);
+    if (auto failure = ExportBitmap(face, detailSize)) {
+        report(MessageKind::Error, kMessageCaption, *failure);
+    }
+    if (auto failure = ExportFaceText(face)) report(MessageKind::Error, kMessageCaption, *failure);
+    if (auto failure = WriteHistoryLog(history_, marks_.selections, clock_())) {
+        report(MessageKind::Error, kMessageCaption, *failure);
+    }
+    report(MessageKind::Information, kMessageCaption, kFaceSavedText);
+}
+
+void CMirelDoc::DrawGridWindow(Canvas& canvas, int width, int height) {
+    canvas.fillRect(0, 0, width, height, kWhite);
+    const GridLayout layout = layoutGrid(width, height);
+    gridWidth = width;
+    gridHeight = height;
+    cellSize = layout.cellSize;
+    markLineWidth = layout.markLineWidth;
+    faceLineWidth = layout.faceLineWidth;
+    DrawPopulationPage(canvas);
+    RedrawMarks(canvas);
+    UpdateStatusText();
+}
+
+void CMirelDoc::DrawDetailWindow(Canvas& canvas, int width, int height) {
+    canvas.fillRect(0, 0, width, height, kWhite);
+    const DetailLayout layout = layoutDetail(width, height);
+    detailWidth = width;
+    detailHeight = height;
+    detailSize = layout.size;
+    detailLineWidth = layout.lineWidth;
+    detailFace = hoveredFace();
+    DrawFace(detailFace, canvas, layout.originX, layout.originY, detailSize, detailLineWidth);
+}
+
+void CMirelDoc::report(MessageKind kind, const std::string& caption, const std::string& text) {
+    if (host_ != nullptr) host_->showMessage(kind, caption, text);
+}
+
+}  // namespace mirel

@@ -1,0 +1,32 @@
+#pragma once
+// What a document asks of the windows that show it: activate or repaint one
+// of its three views, put text into the status bar, show a message box. The
+// child frame implements it; tests use a recording fake.
+
+#include <string>
+
+namespace mirel {
+
+enum class MessageKind { Information, Error };
+
+// Views are numbered 1 to 3 in creation order: grid, enlarged face, blank pane.
+inline constexpr int kGridView = 1;
+inline constexpr int kDetailView = 2;
+inline constexpr int kBlankView = 3;
+
+class DocumentHost {
+public:
+    virtual ~DocumentHost() = default;
+
+    // Makes view n the active view of the frame, so that it gets the keys.
+    virtual void activateView(int view) = 0;
+    // Schedules a repaint of view n; the view paints its whole client area.
+    virtual void invalidateView(int view) = 0;
+    // Replaces the text of status-bar pane 1 and sets that pane's width.
+    virtual void setStatusPane(const std::string& text, int width) = 0;
+    // A modal message box with an OK button.
+    virtual void showMessage(MessageKind kind, const std::string& caption,
+                             const std::string& text) = 0;
+};
+
+}  // namespace mirel

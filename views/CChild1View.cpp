@@ -1,0 +1,77 @@
+#include "views/CChild1View.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "document/CMirelDoc.h"
+#include "document/ViewLayout.h"
+#include "render/QPainterCanvas.h"
+#include "views/DamageCanvas.h"
+
+namespace mirel {
+namespace {
+
+std::optional<int> cellUnder(const CMirelDoc& document, const QMouseEvent* event) {
+    const QPoint point = event->position().toPoint();
+    return cellAt(document.cellSize, point.x(), point.y());
+}
+
+}  // namespace
+
+CChild1View::CChild1View(CMirelDoc& document, QWidget* parent) : MirelView(document, parent) {
+    setObjectName(QStringLiteral("window1"));
+}
+
+void CChild1View::drawView(QPainter& painter, QSize clientSize) {
+    QPainterCanvas canvas(painter);
+    document().DrawGridWindow(canvas, clientSize.width(), clientSize.height());
+}
+
+void CChild1View::mouseMoveEvent(QMouseEvent* event) {
+    CMirelDoc& doc = document();
+    if (doc.activeView != kGridView) doc.ActivateView(kGridView);
+    if (const auto cell = cellUnder(doc, event)) {
+        doc.hoverCell = *cell;
+        doc.HoverFace(*cell);
+    }
+    MirelView::mouseMoveEvent(event);
+}
+
+void CChild1View::mouseDoubleClickEvent(QMouseEvent* event) {
+    CMirelDoc& doc = document();
+    // With 60 marks neither gesture does anything, wherever it lands.
+    if (doc.currentSelection().count < kMaxMarks) {
+        if (const auto cell = cellUnder(doc, event)) {
+            if (event->button() == Qt::LeftButton) {
+                // Only the cell's frame changes: repaint just what the toggle drew.
+                DamageCanvas damage;
+                doc.ToggleMark(damage, *cell);
+                update(damage.bounds());
+            } else if (event->button() == Qt::RightButton) {
+                doc.SaveFace(doc.faceInCell(*cell));
+            }
+        }
+    }
+    MirelView::mouseDoubleClickEvent(event);
+}
+
+void CChild1View::keyPressEvent(QKeyEvent* event) {
+    CMirelDoc& doc = document();
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) doc.AdvanceGeneration();
+    if (!event->modifiers().testFlag(Qt::ShiftModifier)) {
+        if (key == Qt::Key_Up && doc.viewedGeneration > 0) {
+            --doc.viewedGeneration;
+            doc.page = 0;
+            update();
+        } else if (key == Qt::Key_Down && doc.viewedGeneration < doc.generationCount()) {
+            ++doc.viewedGeneration;
+            doc.page = 0;
+            update();
+        }
+    }
+    MirelView::keyPressEvent(event);
+}
+
+}  // namespace mirel

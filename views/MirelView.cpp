@@ -1,0 +1,23 @@
+#include "views/MirelView.h"
+
+#include <QPainter>
+
+#include "document/CMirelDoc.h"
+
+namespace mirel {
+
+MirelView::MirelView(CMirelDoc& document, QWidget* parent) : QWidget(parent), document_(document) {
+    // The drawing paints every pixel itself, so no erase is needed first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+void MirelView::saveDetailFace() { document_.SaveFace(document_.detailFace); }
+
+void MirelView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    drawView(painter, size());
+}
+
+}  // namespace mirel
