@@ -85,3 +85,9 @@ std::string withCrLf(const std::string& text) {
 }
 
 }  // namespace mirel::test
+
+namespace mirel {
+void PrintTo(const Point2& point, std::ostream* out) {
+    *out << "(" << point.x << ", " << point.y << ")";
+}
+}  // namespace mirel

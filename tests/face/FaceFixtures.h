@@ -2,6 +2,7 @@
 // Records and data-file texts for the face tests: deterministic values that
 // survive the files' six decimals exactly, written in the export's layout.
 
+#include <ostream>
 #include <string>
 
 #include "face/FaceRecord.h"
@@ -24,3 +25,8 @@ std::string kamiyousoFileText(const HairGene& hair);
 std::string withCrLf(const std::string& text);
 
 }  // namespace mirel::test
+
+namespace mirel {
+// Lets test failures show points as (x, y).
+void PrintTo(const Point2& point, std::ostream* out);
+}  // namespace mirel
