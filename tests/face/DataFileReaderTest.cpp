@@ -99,18 +99,12 @@ TEST(DataFileReader, EachHairReaderFillsOnlyItsOwnFields) {
     EXPECT_EQ(hair.haegiwaFlags, original.haegiwaFlags);
 }
 
-// The text of `text` with the first "4321.500000" replaced by `by`.
-std::string withMarkerAs(std::string text, std::string_view by) {
-    constexpr std::string_view kMarker = "4321.500000";
-    return text.replace(text.find(kMarker), kMarker.size(), by);
-}
-
 TEST(DataFileReader, RejectsValuesThatWouldPoisonARecord) {
     FaceGene markedFace = test::makeFace(1);
-    markedFace.absPoints[12].y = 4321.5;
+    markedFace.absPoints[12].y = test::kMarker;
     HairGene markedHair = test::makeHair(1);
-    markedHair.haegiwaAbs[3].x = 4321.5;
-    markedHair.kamiyousoAbs[99].y = 4321.5;
+    markedHair.haegiwaAbs[3].x = test::kMarker;
+    markedHair.kamiyousoAbs[99].y = test::kMarker;
     FaceGene levelFace = test::makeFace(1);
     levelFace.absPoints[154].y = 100.0;
     levelFace.absPoints[167].y = 100.0;
@@ -124,12 +118,13 @@ TEST(DataFileReader, RejectsValuesThatWouldPoisonARecord) {
         std::string expected;
     };
     const Case cases[] = {
-        {"nan in a face", DataGroup::Face, withMarkerAs(faceFileText(markedFace), "nan"),
+        {"nan in a face", DataGroup::Face, test::withMarkerAs(faceFileText(markedFace), "nan"),
          "face data file D/f.txt holds a number that is not finite"},
-        {"inf in a hairline", DataGroup::Haegiwa, withMarkerAs(haegiwaFileText(markedHair), "-inf"),
+        {"inf in a hairline", DataGroup::Haegiwa,
+         test::withMarkerAs(haegiwaFileText(markedHair), "-inf"),
          "haegiwa data file D/f.txt holds a number that is not finite"},
         {"overflow in hair elements", DataGroup::Kamiyouso,
-         withMarkerAs(kamiyousoFileText(markedHair), "1e999"),
+         test::withMarkerAs(kamiyousoFileText(markedHair), "1e999"),
          "kamiyouso data file D/f.txt holds a number that is not finite"},
         {"points 154 and 167 level", DataGroup::Face, faceFileText(levelFace),
          "face data file D/f.txt has points 154 and 167 at the same height"},

@@ -75,6 +75,11 @@ std::string kamiyousoFileText(const HairGene& hair) {
     return fileText(hair.kamiyousoAbs, hair.kamiyousoFlags);
 }
 
+std::string withMarkerAs(std::string text, std::string_view replacement) {
+    constexpr std::string_view kMarkerText = "4321.500000";
+    return text.replace(text.find(kMarkerText), kMarkerText.size(), replacement);
+}
+
 std::string withCrLf(const std::string& text) {
     std::string out;
     for (char c : text) {

@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "face/FaceRecord.h"
 
@@ -20,6 +21,10 @@ HairGene makeHair(int seed);
 std::string faceFileText(const FaceGene& face);
 std::string haegiwaFileText(const HairGene& hair);
 std::string kamiyousoFileText(const HairGene& hair);
+
+// `text` with the first "4321.500000" (the file form of kMarker) replaced.
+inline constexpr double kMarker = 4321.5;
+std::string withMarkerAs(std::string text, std::string_view replacement);
 
 // Converts every "\n" to "\r\n".
 std::string withCrLf(const std::string& text);
