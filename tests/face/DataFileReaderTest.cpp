@@ -164,18 +164,6 @@ TEST(DataFileReader, FileThatCannotBeOpenedFailsWithTheOpenMessage) {
               (LoadFailure{"error", "can't open kamiyouso data file"}));
 }
 
-TEST(DataFileReader, RejectionNamesTheFileItCameFrom) {
-    const test::TempDir dir;
-    HairGene centred = test::makeHair(2);
-    centred.haegiwaAbs[0].x = 0.0;
-    const std::string path = dir.write("bank/haegiwa.txt", haegiwaFileText(centred)).string();
-    HairGene hair;
-    const std::optional<LoadFailure> failure = tryReadHaegiwaData(path, hair);
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(failure->caption, "error");
-    EXPECT_EQ(failure->text, "haegiwa data file " + path + " has point 0 at x = 0");
-}
-
 TEST(DataFileReaderDeathTest, ReaderEndsTheProcessWithMinusOne) {
     const test::TempDir dir;
     dir.write("face.txt", "1,2,3,");
