@@ -412,9 +412,10 @@ QList<CChildFrame*> CMainFrame::childFrames() const {
 }
 
 void CMainFrame::setGenerationPane(const QString& text, int width) {
+    // Called from window 1's paint event, where an immediate repaint of
+    // another widget is not allowed; setText schedules it for the same cycle.
     generationPane_->setFixedWidth(width);
     generationPane_->setText(text);
-    generationPane_->repaint();
 }
 
 void CMainFrame::setMessagePresenter(MessagePresenter presenter) {

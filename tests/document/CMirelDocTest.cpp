@@ -1,0 +1,270 @@
+#include "document/CMirelDoc.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "FakeHost.h"
+#include "FixtureBank.h"
+#include "RecordingCanvas.h"
+#include "TempDir.h"
+
+namespace mirel {
+namespace {
+
+using test::CanvasOp;
+using test::FakeHost;
+using test::RecordingCanvas;
+
+class CMirelDocTest : public testing::Test {
+protected:
+    CMirelDocTest() : workingDir_(folder_.path()) { test::writeFixtureBank(folder_.path()); }
+
+    std::unique_ptr<CMirelDoc> makeDocument() {
+        auto created = CMirelDoc::create([this] { return now_; });
+        auto* document = std::get_if<std::unique_ptr<CMirelDoc>>(&created);
+        if (document == nullptr) {
+            ADD_FAILURE() << "fixture bank not loaded: " << std::get<LoadFailure>(created).text;
+            return nullptr;
+        }
+        (*document)->attachHost(&host_);
+        return std::move(*document);
+    }
+
+    // Lays window 1 out as on screen (1091 x 904: cells of 218).
+    void drawGrid(CMirelDoc& document) {
+        RecordingCanvas canvas;
+        document.DrawGridWindow(canvas, 1091, 904);
+    }
+
+    test::TempDir folder_;
+    test::ScopedWorkingDir workingDir_;
+    FakeHost host_;
+    std::int32_t now_ = 1000;
+};
+
+TEST_F(CMirelDocTest, StartsAtGenerationZeroWithNothingMarked) {
+    auto doc = makeDocument();
+    ASSERT_TRUE(doc);
+    EXPECT_EQ(doc->generationCount(), 0);
+    EXPECT_EQ(doc->viewedGeneration, 0);
+    EXPECT_EQ(doc->page, 0);
+    EXPECT_EQ(doc->activeView, kGridView);
+    EXPECT_EQ(doc->cellSize, 0);
+    EXPECT_EQ(doc->detailSize, 0);
+    EXPECT_EQ(doc->marks().resetPending, 1);
+    EXPECT_EQ(doc->currentSelection().count, 0);
+    EXPECT_EQ(doc->history().clockStart, 1000);
+    EXPECT_EQ(doc->history().logGeneration, 0);
+    EXPECT_EQ(doc->detailFace, doc->populationStore().at({0, 0}));
+}
+
+TEST_F(CMirelDocTest, StatusTextUsesThreeDigitFieldsAndWidth450) {
+    EXPECT_EQ(formatStatusText(3, 12),
+              " 現在までにかかった世代数：  3世代，　現在閲覧している世代： 12世代目");
+    EXPECT_EQ(formatStatusText(49, 0),
+              " 現在までにかかった世代数： 49世代，　現在閲覧している世代：  0世代目");
+    auto doc = makeDocument();
+    ASSERT_TRUE(doc);
+    drawGrid(*doc);
+    EXPECT_EQ(host_.statusText, formatStatusText(0, 0));
+    EXPECT_EQ(host_.statusWidth, 450);
+}
+
+TEST_F(CMirelDocTest, GridDrawingPaintsWhiteThenLaysOutFromTheClientSize) {
+    auto doc = makeDocument();
+    ASSERT_TRUE(doc);
+    RecordingCanvas canvas;
+    doc->DrawGridWindow(canvas, 1091, 904);
+    ASSERT_FALSE(canvas.calls().empty());
+    const test::CanvasCall& first = canvas.calls().front();
+    EXPECT_EQ(first.op, CanvasOp::FillRect);
+    EXPECT_EQ(first.args, (std::vector<int>{0, 0, 1091, 904}));
+    EXPECT_EQ(first.colour, kWhite);
+    EXPECT_EQ(doc->gridWidth, 1091);
+    EXPECT_EQ(doc->gridHeight, 904);
+    EXPECT_EQ(doc->cellSize, 218);
+    EXPECT_EQ(doc->markLineWidth, 5);
+    EXPECT_EQ(doc->faceLineWidth, 2);
+    EXPECT_TRUE(canvas.faults().empty());
+}
+
+TEST_F(CMirelDocTest, MarkingTwiceRestoresTheSelectionAndPaintsTheFrameWhite) {
+    auto doc = makeDocument();
+    ASSERT_TRUE(doc);
+    drawGrid(*doc);
+    RecordingCanvas canvas;
+    doc->ToggleMark(canvas, 7);
+    ASSERT_EQ(doc->currentSelection().count, 1);
+    EXPECT_EQ(doc->currentSelection().mark(0), (GeneRef{0, 7}));
+    doc->ToggleMark(canvas, 7);
+    EXPECT_EQ(doc->currentSelection().count, 0);
+
+    const auto frames = canvas.callsOf(CanvasOp::Polyline);
+    ASSERT_EQ(frames.size(), 2u);
+    EXPECT_EQ(frames[0].penColour, MarkColour);
+    EXPECT_EQ(frames[1].penColour, kWhite);
+    EXPECT_EQ(frames[0].penWidth, 5);
+    // Cell 7 is row 1, column 2 of cells 218 wide, framed 5 inside.
+    EXPECT_EQ(frames[0].points.front(), (IntPoint{5 + 436, 5 + 218}));
+}
+
+TEST_F(CMirelDocTest, MarksOnAnOlderGenerationKeepThatGenerationsNumber) {
+    auto doc = makeDocument();
+    ASSERT_TRUE(doc);
+    drawGrid(*doc);
+    RecordingCanvas canvas;
+    doc->ToggleMark(canvas, 3);
+    doc->AdvanceGeneration();
+    ASSERT_EQ(doc->generationCount(), 1);
+    doc->viewedGeneration = 0;
+    doc->ToggleMark(canvas, 4);
+    ASSERT_EQ(doc->currentSelection().count, 1);
+    EXPECT_EQ(doc->currentSelection().mark(0), (GeneRef{0, 4}));
+    doc->AdvanceGeneration();
+    EXPECT_EQ(doc->generationCount(), 2);
+}
+
+TEST_F(CMirelDocTest, HoverRepaintsWindowTwoOnlyWhenTheFaceChanges) {
+    auto doc = makeDocument();
+    ASSERT_TRUE(doc);
+    doc->HoverFace(0);  // the slot already holds (0, 0)
+    EXPECT_TRUE(host_.invalidated.empty());
+    doc->HoverFace(6);
+    doc->HoverFace(6);
+    EXPECT_EQ(host_.invalidated, (std::vector<int>{kDetailView}));
+    EXPECT_EQ(doc->marks().hoverGeneration, 0);
+    EXPECT_EQ(doc->marks().hoverIndex, 6);
+    EXPECT_EQ(&doc->hoveredFace(), &doc->populationStore().at({0, 6}));
+}
+
+TEST_F(CMirelDocTest, DetailDrawingCopiesTheHoveredFaceAndLeavesTheStoreAlone) {
+    auto doc = makeDocument();
+    ASSERT_TRUE(doc);
+    doc->HoverFace(5);
+    const FaceRecord stored = doc->populationStore().at({0, 5});
+    RecordingCanvas canvas;
+    doc->DrawDetailWindow(canvas, 400, 300);
+    EXPECT_EQ(doc->detailWidth, 400);
+    EXPECT_EQ(doc->detailHeight, 300);
+    EXPECT_EQ(doc->detailSize, 300);
+    EXPECT_EQ(doc->detailLineWidth, 2);
+    EXPECT_EQ(doc->populationStore().at({0, 5}), stored);
+    EXPECT_EQ(doc->detailFace.face.relPoints, stored.face.relPoints);
+}
+
+TEST_F(CMirelDocTest, EnterWithoutMarksChangesNothing) {
+    auto doc = makeDocument();
+    ASSERT_TRUE(doc);
+    now_ = 1500;
+    doc->AdvanceGeneration();
+    EXPECT_EQ(doc->generationCount(), 0);
+    EXPECT_EQ(doc->history(), HistoryRecord{.clockStart = 1000});
+    EXPECT_TRUE(host_.invalidated.empty());
+}
+
+TEST_F(CMirelDocTest, EnterBreedsShowsTheNewGenerationAndBooksTheClock) {
+    auto doc = makeDocument();
+    ASSERT_TRUE(doc);
+    drawGrid(*doc);
+    RecordingCanvas canvas;
+    doc->ToggleMark(canvas, 2);
+    doc->ToggleMark(canvas, 9);
+    const Selection marked = doc->currentSelection();
+    now_ = 1075;
+    doc->AdvanceGeneration();
+
+    EXPECT_EQ(doc->generationCount(), 1);
+    EXPECT_EQ(doc->viewedGeneration, 1);
+    EXPECT_EQ(doc->page, 0);
+    EXPECT_EQ(doc->marks().resetPending, 1);
+    EXPECT_EQ(doc->currentSelection().count, 0);
+    EXPECT_EQ(doc->marks().selections[0], marked);
+    EXPECT_EQ(doc->history().generationSeconds[0], 75.0);
+    EXPECT_EQ(doc->history().logGeneration, 1);
+    EXPECT_EQ(doc->history().clockStart, 1075);
+    EXPECT_EQ(host_.invalidated, (std::vector<int>{kGridView}));
+
+    // The new generation shows no frames.
+    RecordingCanvas redraw;
+    doc->RedrawMarks(redraw);
+    EXPECT_TRUE(redraw.callsOf(CanvasOp::Polyline).empty());
+}
+
+TEST_F(CMirelDocTest, TheGenerationLimitIsReportedAndTheDocumentGoesOn) {
+    auto doc = makeDocument();
+    ASSERT_TRUE(doc);
+    drawGrid(*doc);
+    RecordingCanvas canvas;
+    while (doc->generationCount() < kGenerationCount - 1) {
+        doc->ToggleMark(canvas, 0);
+        doc->AdvanceGeneration();
+    }
+    ASSERT_EQ(doc->generationCount(), 49);
+    ASSERT_TRUE(host_.messages.empty());
+
+    doc->ToggleMark(canvas, 1);
+    doc->AdvanceGeneration();
+    EXPECT_EQ(doc->generationCount(), 49);
+    ASSERT_EQ(host_.messages.size(), 1u);
+    EXPECT_EQ(host_.messages[0].kind, MessageKind::Error);
+    EXPECT_EQ(host_.messages[0].caption, "error");
+    EXPECT_EQ(host_.messages[0].text, "Over the SEDAI_MAX!");
+    // The refused marks stay, framed and usable.
+    EXPECT_EQ(doc->currentSelection().count, 1);
+    EXPECT_EQ(doc->marks().resetPending, 0);
+    EXPECT_EQ(doc->history().logGeneration, 49);
+}
+
+TEST_F(CMirelDocTest, SaveFaceWritesAllSixFilesAndLeavesTheStoredFaceAsItWas) {
+    auto doc = makeDocument();
+    ASSERT_TRUE(doc);
+    drawGrid(*doc);
+    RecordingCanvas canvas;
+    doc->DrawDetailWindow(canvas, 181, 181);
+    const FaceRecord stored = doc->populationStore().at({0, 3});
+    now_ = 1075;
+    doc->SaveFace(doc->populationStore().at({0, 3}));
+
+    EXPECT_EQ(doc->populationStore().at({0, 3}), stored);
+    for (const char* file : {"mirelesakuhin.wmf", "mirelesakuhin.bmp", "face.txt", "haegiwa.txt",
+                             "kamiyouso.txt", "Rireki.txt"}) {
+        const auto path = folder_.path() / "Output" / file;
+        EXPECT_TRUE(std::filesystem::exists(path)) << file;
+        EXPECT_GT(std::filesystem::file_size(path), 0u) << file;
+    }
+    ASSERT_EQ(host_.messages.size(), 1u);
+    EXPECT_EQ(host_.messages[0].kind, MessageKind::Information);
+    EXPECT_EQ(host_.messages[0].text, "顔情報を出力しました");
+    // The history step restarted the clock.
+    EXPECT_EQ(doc->history().generationSeconds[0], 75.0);
+    EXPECT_EQ(doc->history().clockStart, 1075);
+}
+
+TEST_F(CMirelDocTest, SaveFaceWithoutOutputFolderReportsEachFailureThenTheResult) {
+    auto doc = makeDocument();
+    ASSERT_TRUE(doc);
+    std::filesystem::remove_all(folder_.path() / "Output");
+    RecordingCanvas canvas;
+    doc->DrawDetailWindow(canvas, 181, 181);
+    doc->SaveFace(doc->detailFace);
+
+    ASSERT_EQ(host_.messages.size(), 4u);
+    EXPECT_EQ(host_.messages[0].text, "Meta Filesファイル保存に失敗しました");
+    EXPECT_EQ(host_.messages[1].text, "テキストファイルopenに失敗しました");
+    EXPECT_EQ(host_.messages[2].text, "テキストファイルopenに失敗しました");
+    EXPECT_EQ(host_.messages[3].kind, MessageKind::Information);
+    EXPECT_EQ(host_.messages[3].text, "顔情報を出力しました");
+    EXPECT_FALSE(std::filesystem::exists(folder_.path() / "Output"));
+}
+
+TEST_F(CMirelDocTest, AnUnreadableSampleGivesTheReadersFailureAndNoDocument) {
+    std::filesystem::remove(folder_.path() / "Data/facebank7/face.txt");
+    auto created = CMirelDoc::create([] { return 0; });
+    ASSERT_TRUE(std::holds_alternative<LoadFailure>(created));
+    EXPECT_EQ(std::get<LoadFailure>(created).caption, "error");
+    EXPECT_EQ(std::get<LoadFailure>(created).text, "can't open face data file");
+}
+
+}  // namespace
+}  // namespace mirel
