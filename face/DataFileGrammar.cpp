@@ -3,6 +3,8 @@
 #include <locale.h>
 #include <stdlib.h>
 
+#include <cstdlib>
+
 #include <algorithm>
 #include <array>
 #include <limits>
