@@ -18,7 +18,9 @@ inline constexpr const char* kBitmapNoSizeFailed =
 
 // The side of the bitmap for a face drawn `detailSize` wide: rounded down to
 // an even number, 0 when there is nothing to draw.
-constexpr int bitmapSide(int detailSize) { return detailSize > 0 ? detailSize / 2 * 2 : 0; }
+constexpr int bitmapSide(int detailSize) {
+    return detailSize > 0 ? detailSize / 2 * 2 : 0;
+}
 
 // `record` (a copy) drawn on a white n x n RGB888 image, n = bitmapSide,
 // centred, with window 2's pen width rule. Null image when n is 0.

@@ -40,7 +40,8 @@ void appendGeneration(std::string& out, int g, int seconds, const Selection* sel
     appendf(out, "----------------");
     appendf(out, "Generation %d---------------------------------\n\n\n", g);
     appendf(out, "・対話型GAによるモード\n");
-    appendf(out, "\u3000（%d分%d秒）\n\n", seconds / kSecondsPerMinute, seconds % kSecondsPerMinute);
+    appendf(out, "\u3000（%d分%d秒）\n\n", seconds / kSecondsPerMinute,
+            seconds % kSecondsPerMinute);
     const int count = selection == nullptr ? 0 : std::min<int>(selection->count, kMaxMarks);
     if (count <= 0) {
         appendf(out, "\u3000\u3000選択した個体なし\n");
@@ -86,8 +87,8 @@ std::string encodeHistoryLog(const std::string& text) {
 }
 
 std::optional<std::string> WriteHistoryLog(HistoryRecord& history,
-                                           std::span<const Selection> selections,
-                                           std::int32_t now, const std::filesystem::path& path) {
+                                           std::span<const Selection> selections, std::int32_t now,
+                                           const std::filesystem::path& path) {
     stepGenerationClock(history, now);
     const std::string bytes = encodeHistoryLog(formatHistoryLog(history, selections));
     switch (writeTextFile(path, bytes)) {

@@ -13,7 +13,7 @@ namespace {
 constexpr const char* kShiftJisName = "SHIFT_JIS";
 
 class IconvHandle {
-public:
+  public:
     IconvHandle() : handle_(iconv_open(kShiftJisName, "UTF-8")) {
         if (handle_ == reinterpret_cast<iconv_t>(-1)) {
             throw std::runtime_error("iconv cannot convert UTF-8 to Shift_JIS");
@@ -25,7 +25,7 @@ public:
 
     iconv_t get() const { return handle_; }
 
-private:
+  private:
     iconv_t handle_;
 };
 
@@ -40,7 +40,8 @@ std::string toShiftJis(std::string_view utf8) {
     std::size_t inLeft = in.size();
     char* outPtr = out.data();
     std::size_t outLeft = out.size();
-    if (iconv(converter.get(), &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) {
+    if (iconv(converter.get(), &inPtr, &inLeft, &outPtr, &outLeft) ==
+        static_cast<std::size_t>(-1)) {
         const std::size_t at = in.size() - inLeft;
         throw std::invalid_argument(errno == EILSEQ ? "character at byte " + std::to_string(at) +
                                                           " has no Shift_JIS form"

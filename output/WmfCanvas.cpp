@@ -27,13 +27,21 @@ std::int16_t toWord(int v) {
                                                      std::numeric_limits<std::int16_t>::max()));
 }
 
-U_POINT16 toPoint(int x, int y) { return point16_set(toWord(x), toWord(y)); }
+U_POINT16 toPoint(int x, int y) {
+    return point16_set(toWord(x), toWord(y));
+}
 
 U_RECT16 toRect(int left, int top, int right, int bottom) {
     return U_RECT16_set(toPoint(left, top), toPoint(right, bottom));
 }
 
-U_COLORREF toColour(Rgb c) { return U_RGB(c.r, c.g, c.b); }
+U_COLORREF toColour(Rgb c) {
+    return U_RGB(c.r, c.g, c.b);
+}
+
+int oneMore(int v) {
+    return v < std::numeric_limits<int>::max() ? v + 1 : v;
+}
 
 }  // namespace
 
@@ -43,7 +51,7 @@ struct WmfCanvas::Impl {
     std::vector<Kind> kinds;  // by metafile object index
     ObjectHandle stockPen = 0;
     ObjectHandle stockBrush = 0;
-    ObjectHandle pen = 0;    // selected, as a metafile object index
+    ObjectHandle pen = 0;  // selected, as a metafile object index
     ObjectHandle brush = 0;
     bool failed = false;
     bool finished = false;
@@ -59,7 +67,8 @@ struct WmfCanvas::Impl {
 
     // Takes ownership of `record`; a null record is a failure to build it.
     void append(char* record) {
-        if (record == nullptr || wmf_append(reinterpret_cast<U_METARECORD*>(record), track, 1) != 0) {
+        if (record == nullptr ||
+            wmf_append(reinterpret_cast<U_METARECORD*>(record), track, 1) != 0) {
             if (record != nullptr) std::free(record);
             failed = true;
         }
@@ -105,14 +114,15 @@ struct WmfCanvas::Impl {
 
     ObjectHandle createNullPen() {
         std::uint32_t index = 0;
-        char* record = wcreatepenindirect_set(&index, handles, U_PEN_set(U_PS_NULL, 1, toColour(kBlack)));
+        char* record =
+            wcreatepenindirect_set(&index, handles, U_PEN_set(U_PS_NULL, 1, toColour(kBlack)));
         return created(index, record, Kind::kPen);
     }
 
     ObjectHandle createBrush(Rgb colour) {
         std::uint32_t index = 0;
-        char* record = wcreatebrushindirect_set(
-            &index, handles, U_WLOGBRUSH_set(U_BS_SOLID, toColour(colour), 0));
+        char* record = wcreatebrushindirect_set(&index, handles,
+                                                U_WLOGBRUSH_set(U_BS_SOLID, toColour(colour), 0));
         return created(index, record, Kind::kBrush);
     }
 
@@ -196,10 +206,15 @@ bool WmfCanvas::finish() {
     return !m.failed;
 }
 
-ObjectHandle WmfCanvas::createPen(int width, Rgb colour) { return impl_->createPen(width, colour); }
+ObjectHandle WmfCanvas::createPen(int width, Rgb colour) {
+    return impl_->createPen(width, colour);
+}
 
-ObjectHandle WmfCanvas::createBrush(Rgb colour) { return impl_->createBrush(colour); }
+ObjectHandle WmfCanvas::createBrush(Rgb colour) {
+    return impl_->createBrush(colour);
+}
 
+// A handle that names no live object records nothing and comes back as given.
 ObjectHandle WmfCanvas::select(ObjectHandle object) {
     const ObjectHandle previous = impl_->select(impl_->indexOf(object));
     return previous < 0 ? object : impl_->handleOf(previous);
@@ -214,13 +229,21 @@ void WmfCanvas::deleteObject(ObjectHandle object) {
     m.remove(object);
 }
 
-void WmfCanvas::moveTo(int x, int y) { impl_->append(U_WMRMOVETO_set(toPoint(x, y))); }
+void WmfCanvas::moveTo(int x, int y) {
+    impl_->append(U_WMRMOVETO_set(toPoint(x, y)));
+}
 
-void WmfCanvas::lineTo(int x, int y) { impl_->append(U_WMRLINETO_set(toPoint(x, y))); }
+void WmfCanvas::lineTo(int x, int y) {
+    impl_->append(U_WMRLINETO_set(toPoint(x, y)));
+}
 
-void WmfCanvas::polyline(std::span<const IntPoint> points) { impl_->points(points, false); }
+void WmfCanvas::polyline(std::span<const IntPoint> points) {
+    impl_->points(points, false);
+}
 
-void WmfCanvas::polygon(std::span<const IntPoint> points) { impl_->points(points, true); }
+void WmfCanvas::polygon(std::span<const IntPoint> points) {
+    impl_->points(points, true);
+}
 
 void WmfCanvas::ellipse(int left, int top, int right, int bottom) {
     impl_->append(U_WMRELLIPSE_set(toRect(left, top, right, bottom)));
@@ -234,7 +257,7 @@ void WmfCanvas::fillRect(int left, int top, int right, int bottom, Rgb colour) {
     const ObjectHandle pen = m.createNullPen();
     const ObjectHandle oldBrush = m.select(brush);
     const ObjectHandle oldPen = m.select(pen);
-    m.append(U_WMRRECTANGLE_set(toRect(left, top, right + 1, bottom + 1)));
+    m.append(U_WMRRECTANGLE_set(toRect(left, top, oneMore(right), oneMore(bottom))));
     m.select(oldPen);
     m.select(oldBrush);
     m.remove(pen);

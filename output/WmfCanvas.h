@@ -12,7 +12,7 @@
 namespace mirel {
 
 class WmfCanvas final : public Canvas {
-public:
+  public:
     // Creates the file at `path` and writes the opening records; null when
     // the file cannot be created. The metafile library keeps one object
     // count for the process, so only one WmfCanvas may be open at a time.
@@ -38,7 +38,7 @@ public:
     void ellipse(int left, int top, int right, int bottom) override;
     void fillRect(int left, int top, int right, int bottom, Rgb colour) override;
 
-private:
+  private:
     struct Impl;
     explicit WmfCanvas(std::unique_ptr<Impl> impl);
 

@@ -1,5 +1,3 @@
-#include "output/BitmapExport.h"
-
 #include <gtest/gtest.h>
 
 #include <QColor>
@@ -8,6 +6,7 @@
 
 #include "OutputFixtures.h"
 #include "TempDir.h"
+#include "output/BitmapExport.h"
 #include "render/DrawFace.h"
 #include "render/QPainterCanvas.h"
 
@@ -53,14 +52,14 @@ TEST(BitmapExportTest, HeaderIsUncompressed24BitBottomUp) {
         ASSERT_GE(b.size(), kBmpHeaderBytes);
         const std::size_t rowBytes = (3u * c.side + 3u) / 4u * 4u;
         EXPECT_EQ(b.substr(0, 2), "BM");
-        EXPECT_EQ(le32(b, 2), b.size());                     // file size
-        EXPECT_EQ(le32(b, 10), kBmpHeaderBytes);             // pixel data offset
-        EXPECT_EQ(le32(b, 14), 40u);                         // BITMAPINFOHEADER
-        EXPECT_EQ(static_cast<int>(le32(b, 18)), c.side);    // width
-        EXPECT_EQ(static_cast<int>(le32(b, 22)), c.side);    // positive height: bottom-up
-        EXPECT_EQ(le16(b, 26), 1);                           // planes
-        EXPECT_EQ(le16(b, 28), 24);                          // bits per pixel
-        EXPECT_EQ(le32(b, 30), 0u);                          // BI_RGB
+        EXPECT_EQ(le32(b, 2), b.size());                   // file size
+        EXPECT_EQ(le32(b, 10), kBmpHeaderBytes);           // pixel data offset
+        EXPECT_EQ(le32(b, 14), 40u);                       // BITMAPINFOHEADER
+        EXPECT_EQ(static_cast<int>(le32(b, 18)), c.side);  // width
+        EXPECT_EQ(static_cast<int>(le32(b, 22)), c.side);  // positive height: bottom-up
+        EXPECT_EQ(le16(b, 26), 1);                         // planes
+        EXPECT_EQ(le16(b, 28), 24);                        // bits per pixel
+        EXPECT_EQ(le32(b, 30), 0u);                        // BI_RGB
         EXPECT_EQ(b.size(), kBmpHeaderBytes + rowBytes * c.side);
     }
 }

@@ -1,5 +1,3 @@
-#include "output/FaceTextExport.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,6 +8,7 @@
 #include "face/AnchorGroups.h"
 #include "face/DataFileReader.h"
 #include "face/Normalisation.h"
+#include "output/FaceTextExport.h"
 #include "output/OutputMessages.h"
 
 namespace mirel {
@@ -149,8 +148,7 @@ TEST(FaceTextExportTest, ExportReadsBackThroughTheDataFileReaders) {
                 kSixDecimals);
     EXPECT_NEAR(back.hair.kamiyousoAbs[20].x, 2.0, kSixDecimals);
     normaliseRecord(back);
-    expectPointsNear(back.hair.kamiyousoAbs, record.hair.kamiyousoAbs, kSixDecimals,
-                     "kamiyouso");
+    expectPointsNear(back.hair.kamiyousoAbs, record.hair.kamiyousoAbs, kSixDecimals, "kamiyouso");
 }
 
 TEST(FaceTextExportTest, MissingFolderGivesOneOpenFailureAndNoFiles) {

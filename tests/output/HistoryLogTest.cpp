@@ -1,11 +1,10 @@
-#include "output/HistoryLog.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
 #include <string>
 
 #include "TempDir.h"
+#include "output/HistoryLog.h"
 #include "output/OutputMessages.h"
 #include "output/ShiftJis.h"
 
@@ -66,7 +65,9 @@ TEST(HistoryLogTest, ExampleRunIsWrittenByteForByteInShiftJisWithCrLf) {
         "\x91\xe3\x90\x94 :   0\x90\xa2\x91\xe3\r\n";
     EXPECT_EQ(bytes.substr(0, firstLine.size()), firstLine);
     // Ideographic space is 0x81 0x40: line 9 starts with it.
-    EXPECT_NE(bytes.find("\r\n\x81\x40\x81\x69" "1\x95\xaa" "15\x95\x62\x81\x6a\r\n"),
+    EXPECT_NE(bytes.find("\r\n\x81\x40\x81\x69"
+                         "1\x95\xaa"
+                         "15\x95\x62\x81\x6a\r\n"),
               std::string::npos);
 
     std::string crlf;
@@ -140,7 +141,7 @@ TEST(HistoryLogTest, GenerationsWithAndWithoutMarks) {
     Selections selections{};
     selections[0] = marks({{0, 12}});
     selections[2] = marks({{0, 5}, {2, 59}, {1, 0}});  // a mark made on an older generation
-    selections[4] = marks({{4, 1}});                    // beyond logGeneration: not listed
+    selections[4] = marks({{4, 1}});                   // beyond logGeneration: not listed
     const std::string text = formatHistoryLog(history, selections);
 
     const char* expected[] = {

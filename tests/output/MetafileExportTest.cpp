@@ -1,5 +1,3 @@
-#include "output/MetafileExport.h"
-
 #include <gtest/gtest.h>
 
 #include <map>
@@ -9,6 +7,7 @@
 #include "RecordingCanvas.h"
 #include "TempDir.h"
 #include "WmfFile.h"
+#include "output/MetafileExport.h"
 #include "output/OutputMessages.h"
 #include "render/DrawFace.h"
 
@@ -44,7 +43,7 @@ std::vector<std::int16_t> pointWords(const std::vector<IntPoint>& points) {
 // Metafile object indexes as a player assigns them (lowest free slot), by
 // canvas handle; the stock pen and brush are objects 0 and 1.
 class ObjectTable {
-public:
+  public:
     int index(ObjectHandle handle) const {
         if (handle == kStockPen) return 0;
         if (handle == kStockBrush) return 1;
@@ -62,7 +61,7 @@ public:
         indexes_.erase(handle);
     }
 
-private:
+  private:
     std::map<ObjectHandle, int> indexes_;
     std::set<int> used_;
 };
@@ -90,13 +89,13 @@ void expectRecordFor(const CanvasCall& call, const WmfRecord& record, std::size_
             break;
         case CanvasOp::MoveTo:
             ASSERT_EQ(record.function, test::kWmfMoveTo);
-            EXPECT_EQ(record.params, (std::vector<std::int16_t>{std::int16_t(a.at(1)),
-                                                                std::int16_t(a.at(0))}));
+            EXPECT_EQ(record.params,
+                      (std::vector<std::int16_t>{std::int16_t(a.at(1)), std::int16_t(a.at(0))}));
             break;
         case CanvasOp::LineTo:
             ASSERT_EQ(record.function, test::kWmfLineTo);
-            EXPECT_EQ(record.params, (std::vector<std::int16_t>{std::int16_t(a.at(1)),
-                                                                std::int16_t(a.at(0))}));
+            EXPECT_EQ(record.params,
+                      (std::vector<std::int16_t>{std::int16_t(a.at(1)), std::int16_t(a.at(0))}));
             break;
         case CanvasOp::Polyline:
             ASSERT_EQ(record.function, test::kWmfPolyline);

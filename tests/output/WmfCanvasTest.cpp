@@ -1,5 +1,3 @@
-#include "output/WmfCanvas.h"
-
 #include <gtest/gtest.h>
 
 #include <map>
@@ -8,6 +6,7 @@
 
 #include "TempDir.h"
 #include "WmfFile.h"
+#include "output/WmfCanvas.h"
 
 namespace mirel {
 namespace {
@@ -79,14 +78,28 @@ TEST(WmfCanvasTest, RecordsFollowTheCanvasCallsOneToOne) {
     const WmfFile file = finishAndRead(std::move(canvas), path);
     using namespace test;
     const std::vector<std::uint16_t> expected = {
-        kWmfSetWindowOrg,      kWmfSetMapMode,        kWmfSetPolyFillMode,
-        kWmfCreatePenIndirect, kWmfSelectObject,      kWmfCreateBrushIndirect,
+        kWmfSetWindowOrg,
+        kWmfSetMapMode,
+        kWmfSetPolyFillMode,
+        kWmfCreatePenIndirect,
+        kWmfSelectObject,
+        kWmfCreateBrushIndirect,
         kWmfSelectObject,  // stock pen and brush
-        kWmfCreatePenIndirect, kWmfSelectObject,      kWmfCreateBrushIndirect,
-        kWmfSelectObject,      kWmfPolygon,           kWmfSelectObject,
-        kWmfDeleteObject,      kWmfMoveTo,            kWmfLineTo,
-        kWmfPolyline,          kWmfEllipse,           kWmfSelectObject,
-        kWmfDeleteObject,      kWmfDeleteObject,      kWmfDeleteObject,
+        kWmfCreatePenIndirect,
+        kWmfSelectObject,
+        kWmfCreateBrushIndirect,
+        kWmfSelectObject,
+        kWmfPolygon,
+        kWmfSelectObject,
+        kWmfDeleteObject,
+        kWmfMoveTo,
+        kWmfLineTo,
+        kWmfPolyline,
+        kWmfEllipse,
+        kWmfSelectObject,
+        kWmfDeleteObject,
+        kWmfDeleteObject,
+        kWmfDeleteObject,
         kWmfEof,
     };
     EXPECT_EQ(functions(file), expected);

@@ -79,8 +79,9 @@ std::optional<WmfFile> readWmf(const std::filesystem::path& path, std::string* e
 }
 
 int countRecords(const WmfFile& file, std::uint16_t function) {
-    return static_cast<int>(std::count_if(file.records.begin(), file.records.end(),
-                                          [&](const WmfRecord& r) { return r.function == function; }));
+    return static_cast<int>(
+        std::count_if(file.records.begin(), file.records.end(),
+                      [&](const WmfRecord& r) { return r.function == function; }));
 }
 
 int runWmf2Svg(const std::filesystem::path& wmf, const std::filesystem::path& svg) {
@@ -88,10 +89,11 @@ int runWmf2Svg(const std::filesystem::path& wmf, const std::filesystem::path& sv
     if (const auto font = findFont()) {
         const auto map = svg.parent_path() / "gs-fontmap";
         std::ofstream out(map);
-        const char* names[] = {"Times-Roman", "Times-Italic", "Times-Bold", "Times-BoldItalic",
-                               "Helvetica", "Helvetica-Oblique", "Helvetica-Bold",
-                               "Helvetica-BoldOblique", "Courier", "Courier-Oblique",
-                               "Courier-Bold", "Courier-BoldOblique", "Symbol"};
+        const char* names[] = {
+            "Times-Roman", "Times-Italic",      "Times-Bold",     "Times-BoldItalic",
+            "Helvetica",   "Helvetica-Oblique", "Helvetica-Bold", "Helvetica-BoldOblique",
+            "Courier",     "Courier-Oblique",   "Courier-Bold",   "Courier-BoldOblique",
+            "Symbol"};
         for (const char* name : names) out << '/' << name << " (" << font->string() << ") ;\n";
         fontOption = "--wmf-gs-fontmap='" + map.string() + "' ";
     }

@@ -35,10 +35,10 @@ struct WmfRecord {
 };
 
 struct WmfHeader {
-    std::uint16_t type = 0;        // 1 = memory metafile
-    std::uint16_t headerWords = 0; // 9
-    std::uint16_t version = 0;     // 0x0300
-    std::uint32_t sizeWords = 0;   // whole file
+    std::uint16_t type = 0;         // 1 = memory metafile
+    std::uint16_t headerWords = 0;  // 9
+    std::uint16_t version = 0;      // 0x0300
+    std::uint32_t sizeWords = 0;    // whole file
     std::uint16_t objects = 0;
     std::uint32_t maxRecordWords = 0;
 };
