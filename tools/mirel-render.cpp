@@ -1,0 +1,224 @@
+// mirel-render: draws generation 0 as window 1 shows it, or one face from a
+// folder, into an image file. For looking at faces without the application.
+#include <QImage>
+#include <QPainter>
+#include <QString>
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "face/FaceRecord.h"
+#include "face/LoadFailure.h"
+#include "face/Normalisation.h"
+#include "face/SampleLoader.h"
+#include "render/DrawFace.h"
+#include "render/QPainterCanvas.h"
+
+namespace {
+
+using mirel::FaceRecord;
+
+constexpr int kExitOk = 0;
+constexpr int kExitUsage = 2;
+constexpr int kExitFileError = 255;
+
+constexpr int kGridColumns = 5;
+constexpr int kGridRows = 4;
+constexpr int kDefaultCell = 218;
+constexpr int kMaxCell = 1024;
+constexpr int kDefaultSize = 600;
+constexpr int kMaxSize = 4096;
+
+constexpr const char kUsage[] =
+    "usage: mirel-render grid OUT [--data DIR] [--cell N]\n"
+    "       mirel-render face DIR OUT [--size N]\n"
+    "\n"
+    "grid  generation 0 as the population window draws it: the sample bank under\n"
+    "      DIR (default Data), 5 x 4 cells of side N (default 218, made even)\n"
+    "face  the face in folder DIR (face.txt, haegiwa.txt, kamiyouso.txt),\n"
+    "      centred on an N x N image (default 600)\n"
+    "OUT   ends in .png or .bmp (24-bit)\n";
+
+// Image formats by the output file's extension.
+struct ImageFormat {
+    std::string_view extension;
+    const char* qtFormat;
+    QImage::Format pixels;
+};
+constexpr ImageFormat kImageFormats[] = {
+    {".png", "PNG", QImage::Format_RGB888},
+    {".bmp", "BMP", QImage::Format_RGB888},
+};
+// A metafile is drawn from the record itself, not from a bitmap: it gets its
+// own writer beside these, chosen by ".wmf" in writeOutput below.
+
+enum class Command { Grid, Face };
+
+struct Options {
+    Command command = Command::Grid;
+    std::string faceDir;
+    std::string out;
+    std::string dataDir = "Data";
+    int cell = kDefaultCell;
+    int size = kDefaultSize;
+};
+
+struct UsageError {
+    std::string text;
+};
+
+int usageError(const std::string& text) {
+    std::fprintf(stderr, "mirel-render: %s\n%s", text.c_str(), kUsage);
+    return kExitUsage;
+}
+
+int fileError(std::string_view caption, std::string_view text) {
+    std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(caption.size()), caption.data(),
+                 static_cast<int>(text.size()), text.data());
+    return kExitFileError;
+}
+
+std::optional<int> parseCount(std::string_view text, int minimum, int maximum) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if (value < minimum || value > maximum) return std::nullopt;
+    return value;
+}
+
+const ImageFormat* formatOf(std::string_view path) {
+    for (const ImageFormat& format : kImageFormats) {
+        if (path.size() > format.extension.size() && path.ends_with(format.extension)) {
+            return &format;
+        }
+    }
+    return nullptr;
+}
+
+// Options from the arguments after the program name, or the usage error.
+std::variant<Options, UsageError> parseArguments(const std::vector<std::string_view>& args) {
+    Options options;
+    std::vector<std::string_view> positional;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        const bool takesValue = arg == "--data" || arg == "--cell" || arg == "--size";
+        if (!takesValue) {
+            if (arg.starts_with("--")) return UsageError{"unknown option " + std::string(arg)};
+            positional.push_back(arg);
+            continue;
+        }
+        if (i + 1 >= args.size()) return UsageError{std::string(arg) + " needs a value"};
+        const std::string_view value = args[++i];
+        if (arg == "--data") {
+            options.dataDir = std::string(value);
+        } else if (arg == "--cell") {
+            const auto cell = parseCount(value, 2, kMaxCell);
+            if (!cell) return UsageError{"--cell takes a whole number from 2 to 1024"};
+            options.cell = *cell;
+        } else {
+            const auto size = parseCount(value, 1, kMaxSize);
+            if (!size) return UsageError{"--size takes a whole number from 1 to 4096"};
+            options.size = *size;
+        }
+    }
+    if (positional.empty()) return UsageError{"no command"};
+    if (positional[0] == "grid") {
+        if (positional.size() != 2) return UsageError{"grid takes one output file"};
+        options.command = Command::Grid;
+        options.out = std::string(positional[1]);
+    } else if (positional[0] == "face") {
+        if (positional.size() != 3) return UsageError{"face takes a folder and an output file"};
+        options.command = Command::Face;
+        options.faceDir = std::string(positional[1]);
+        options.out = std::string(positional[2]);
+    } else {
+        return UsageError{"unknown command " + std::string(positional[0])};
+    }
+    const bool gridOnly = std::find(args.begin(), args.end(), "--data") != args.end() ||
+                          std::find(args.begin(), args.end(), "--cell") != args.end();
+    const bool faceOnly = std::find(args.begin(), args.end(), "--size") != args.end();
+    if ((options.command == Command::Face && gridOnly) ||
+        (options.command == Command::Grid && faceOnly)) {
+        return UsageError{"option not valid for this command"};
+    }
+    if (formatOf(options.out) == nullptr) {
+        return UsageError{"unknown output format for " + options.out};
+    }
+    return options;
+}
+
+QImage whiteImage(int width, int height, const ImageFormat& format) {
+    QImage image(width, height, format.pixels);
+    if (!image.isNull()) image.fill(Qt::white);
+    return image;
+}
+
+// Generation 0, cells of side `cell` (even), as the population view draws it.
+std::optional<mirel::LoadFailure> drawGrid(const Options& options, QImage& image) {
+    std::vector<FaceRecord> population(mirel::kLoadedRecordCount);
+    const mirel::SampleLoader loader(options.dataDir);
+    if (auto failure = loader.tryLoadSamplePopulation(
+            std::span<FaceRecord, mirel::kLoadedRecordCount>(population.data(),
+                                                             mirel::kLoadedRecordCount))) {
+        return failure;
+    }
+    const int cell = options.cell / 2 * 2;
+    const int half = cell / 2;
+    QPainter painter(&image);
+    mirel::QPainterCanvas canvas(painter);
+    for (int k = 0; k < kGridColumns * kGridRows; ++k) {
+        const int column = k % kGridColumns;
+        const int row = k / kGridColumns;
+        FaceRecord face = population[static_cast<std::size_t>(k)];
+        mirel::DrawFace(face, canvas, half + 2 * half * column, half + 2 * half * row, cell,
+                        mirel::facePenWidth(cell));
+    }
+    return std::nullopt;
+}
+
+std::optional<mirel::LoadFailure> drawOneFace(const Options& options, QImage& image) {
+    FaceRecord face;
+    if (auto failure = mirel::loadFaceFolder(options.faceDir, face)) return failure;
+    QPainter painter(&image);
+    mirel::QPainterCanvas canvas(painter);
+    mirel::DrawFace(face, canvas, options.size / 2.0, options.size / 2.0, options.size,
+                    mirel::facePenWidth(options.size));
+    return std::nullopt;
+}
+
+int run(const Options& options) {
+    const ImageFormat& format = *formatOf(options.out);
+    const int cell = options.cell / 2 * 2;
+    QImage image = options.command == Command::Grid
+                       ? whiteImage(kGridColumns * cell, kGridRows * cell, format)
+                       : whiteImage(options.size, options.size, format);
+    if (image.isNull()) return fileError(mirel::kLoadErrorCaption, "out of memory for the image");
+
+    const auto failure =
+        options.command == Command::Grid ? drawGrid(options, image) : drawOneFace(options, image);
+    if (failure) return fileError(failure->caption, failure->text);
+
+    if (!image.save(QString::fromStdString(options.out), format.qtFormat)) {
+        return fileError(mirel::kLoadErrorCaption, "cannot write " + options.out);
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string_view> args(argv + 1, argv + argc);
+    if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+        std::fputs(kUsage, stdout);
+        return kExitOk;
+    }
+    auto parsed = parseArguments(args);
+    if (const auto* error = std::get_if<UsageError>(&parsed)) return usageError(error->text);
+    return run(std::get<Options>(parsed));
+}
