@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 #include <set>
 #include <vector>
 
@@ -255,6 +257,93 @@ TEST_F(BreedingTest, UnusableSelectionsAreRefusedWithoutChange) {
         EXPECT_EQ(store.generationCount(), 0) << c.what;
     }
     EXPECT_EQ(nextRandom(), 41) << "no random number was drawn";
+}
+
+// Mutation rates seen in bred children. A re-drawn flag takes a category
+// number (< 1000) where the fixture's flags are all >= 1000, so the share of
+// small flags among a group's mutable ones is the flag rate. A stepped
+// coordinate equals no marked face's; with amplitude a a step is nonzero with
+// probability 2a / (2a + 1), so the changed share lies between 2/3 and 6/7 of
+// the point rate, less the few attempts the rows reject.
+struct ObservedRates {
+    double points;
+    double flags;
+};
+
+ObservedRates observe(const PopulationStore& store, int g, int firstSlot, const std::vector<FaceRecord>& marked,
+                      int group) {
+    constexpr int kMutableFlags[] = {65, 13, 16};  // distinct flags in each group's table
+    constexpr int kFixedElementPoints[] = {11, 31, 51, 60, 80, 20, 40, 56, 69, 89};
+    long changed = 0;
+    long coordinates = 0;
+    long redrawn = 0;
+    long flagSlots = 0;
+    auto count = [&](double value, auto markedValue) {
+        bool fromMark = false;
+        for (const FaceRecord& m : marked) fromMark = fromMark || markedValue(m) == value;
+        ++coordinates;
+        if (!fromMark) ++changed;
+    };
+    for (int i = firstSlot; i < kPopulationSize; ++i) {
+        const FaceRecord& c = store.at({g, i});
+        if (group == 0) {
+            // y only: mutation puts some x on the centre line.
+            for (int k = 0; k < kFacePointCount; ++k) {
+                if (inFaceGenome(k) && k != 96) count(c.face.relPoints[k].y, [k](const FaceRecord& m) { return m.face.relPoints[k].y; });
+            }
+            for (const int f : c.face.flags) redrawn += f < 1000 ? 1 : 0;
+        } else if (group == 1) {
+            for (int k = 0; k < kHaegiwaPointCount; ++k) {
+                if (!inHairlineGenome(k)) continue;
+                count(c.hair.haegiwaRel[k].x, [k](const FaceRecord& m) { return m.hair.haegiwaRel[k].x; });
+                count(c.hair.haegiwaRel[k].y, [k](const FaceRecord& m) { return m.hair.haegiwaRel[k].y; });
+            }
+            for (const int f : c.hair.haegiwaFlags) redrawn += f < 1000 ? 1 : 0;
+        } else {
+            for (int k = 0; k < kKamiyousoPointCount; ++k) {
+                if (std::find(std::begin(kFixedElementPoints), std::end(kFixedElementPoints), k) !=
+                    std::end(kFixedElementPoints)) {
+                    continue;
+                }
+                count(c.hair.kamiyousoRel[k].x, [k](const FaceRecord& m) { return m.hair.kamiyousoRel[k].x; });
+            }
+            for (const int f : c.hair.kamiyousoFlags) redrawn += f < 1000 ? 1 : 0;
+        }
+        flagSlots += kMutableFlags[group];
+    }
+    return {double(changed) / double(coordinates), double(redrawn) / double(flagSlots)};
+}
+
+TEST_F(BreedingTest, ChildrenAreMutatedAtTheRatesOfTheirGroupAndSelection) {
+    struct Case {
+        int marks;
+        int group;  // 0 face, 1 hairline, 2 hair elements
+        double pointRate;
+        double flagRate;
+    };
+    constexpr Case kCases[] = {
+        {1, 0, 0.5, 0.3}, {1, 1, 0.5, 0.3}, {1, 2, 0.5, 0.3},
+        {2, 0, 0.3, 0.05}, {2, 1, 1.0, 0.01}, {2, 2, 1.0, 0.1},
+    };
+    for (const Case& c : kCases) {
+        double points = 0.0;
+        double flags = 0.0;
+        constexpr int kRuns = 4;
+        for (int run = 0; run < kRuns; ++run) {
+            std::vector<GeneRef> marks;
+            for (int m = 0; m < c.marks; ++m) marks.push_back({0, 10 * run + m});
+            PopulationStore fresh = test::plausibleStore();
+            ASSERT_EQ(fresh.breedNextGeneration(selectionOf(marks)), BreedResult::Bred);
+            const int firstMutated = c.marks == 1 ? 1 : c.marks + kUnmutatedChildren;
+            const ObservedRates seen = observe(fresh, 1, firstMutated, recordsOf(marks), c.group);
+            points += seen.points / kRuns;
+            flags += seen.flags / kRuns;
+        }
+        const std::string what = std::to_string(c.marks) + " marks, group " + std::to_string(c.group);
+        EXPECT_GT(points, 0.55 * c.pointRate) << what;
+        EXPECT_LT(points, 0.9 * c.pointRate) << what;
+        EXPECT_NEAR(flags, c.flagRate, 0.25 * c.flagRate + 0.01) << what;
+    }
 }
 
 std::vector<GeneRef> marksForGeneration(int g) {
