@@ -22,7 +22,7 @@ void expectNear(const std::array<Point2, N>& got, const std::array<Point2, N>& w
 }
 
 TEST(SampleRoundTripTest, ExportedSampleLoadsBackAsTheSameFace) {
-    const auto sample = test::sourceDir() / "Data" / "facebank1";
+    const auto sample = std::filesystem::path(MIREL_SAMPLE_DATA_DIR) / "facebank1";
     if (!std::filesystem::exists(sample / "kamiyouso.txt")) GTEST_SKIP() << "no sample bank";
     FaceRecord loaded;
     ASSERT_EQ(loadFaceFolder(sample.string(), loaded), std::nullopt);
