@@ -105,7 +105,12 @@ CMainFrame::CMainFrame(WallClock clock, QWidget* parent)
     updateRecentFileActions();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // The MDI area and the child frames outlive this part of the object;
+    // their last signals must not reach the menus being torn down.
+    mdiArea_->disconnect(this);
+    for (CChildFrame* frame : childFrames()) frame->disconnect(this);
+}
 
 void CMainFrame::createActions() {
     Actions& a = *actions_;

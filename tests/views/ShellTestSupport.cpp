@@ -1,0 +1,84 @@
+#include "ShellTestSupport.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+
+#include "FixtureBank.h"
+#include "app/CChildFrame.h"
+#include "app/CMainFrame.h"
+
+namespace mirel::test {
+namespace {
+
+constexpr int kWaitMilliseconds = 1000;
+
+// The offscreen platform's screen is 800 x 800 unless configured; the
+// shell's layout is made for desktops like 1280 x 1024.
+constexpr const char* kOffscreenConfig = R"({
+  "synchronousWindowSystemEvents": false,
+  "windowFrameMargins": true,
+  "screens": [{"name": "test", "x": 0, "y": 0, "width": 1280, "height": 1024,
+               "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]
+})";
+
+void configureOffscreenScreen() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && platform != "offscreen") return;
+    const auto config = std::filesystem::temp_directory_path() / "mirel-offscreen-1280x1024.json";
+    std::ofstream(config) << kOffscreenConfig;
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config.string().c_str());
+}
+
+}  // namespace
+
+void ensureApplication() {
+    if (QApplication::instance() != nullptr) return;
+    configureOffscreenScreen();
+    // Recent files and other settings go to a throw-away test location.
+    QStandardPaths::setTestModeEnabled(true);
+    static int argc = 1;
+    static char name[] = "mirel-gui-test";
+    static char* argv[] = {name, nullptr};
+    // Never destroyed: a QApplication torn down among the static
+    // destructors at exit outlives parts of Qt it needs.
+    new QApplication(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("mirel-test"));
+    QApplication::setApplicationName(QStringLiteral("Mirel"));
+}
+
+bool waitUntil(const std::function<bool()>& done) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < kWaitMilliseconds) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return done();
+}
+
+Shell::Shell(bool openDocument) : workingDir_(folder_.path()) {
+    ensureApplication();
+    writeFixtureBank(folder_.path());
+    mainFrame_ = std::make_unique<CMainFrame>([this] { return now_; });
+    mainFrame_->setMessagePresenter(
+        [this](MessageKind kind, const QString& caption, const QString& text) {
+            messages_.push_back({kind, caption, text});
+        });
+    if (openDocument) firstFrame_ = mainFrame_->newDocument();
+    mainFrame_->show();
+    mainFrame_->activateWindow();
+    (void)QTest::qWaitForWindowActive(mainFrame_.get());
+    if (firstFrame_ != nullptr) firstFrame_->activateView(kGridView);
+    QCoreApplication::processEvents();
+}
+
+Shell::~Shell() {
+    mainFrame_.reset();
+    QCoreApplication::processEvents();
+}
+
+}  // namespace mirel::test

@@ -1,0 +1,61 @@
+#pragma once
+// A running shell for the GUI tests: the application object, a fixture
+// sample bank in a fresh working folder, a main frame whose message boxes
+// are recorded instead of shown, and the clock under the test's control.
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "TempDir.h"
+#include "document/DocumentHost.h"
+
+class QWidget;
+
+namespace mirel {
+class CChildFrame;
+class CMainFrame;
+}  // namespace mirel
+
+namespace mirel::test {
+
+// The one QApplication of the test program (offscreen unless told otherwise).
+void ensureApplication();
+
+// Processes events until `done` holds or a second has passed; returns `done()`.
+bool waitUntil(const std::function<bool()>& done);
+
+struct ShownMessage {
+    MessageKind kind;
+    QString caption;
+    QString text;
+};
+
+class Shell {
+public:
+    // Writes the bank, shows the main frame and makes it the active window;
+    // `openDocument` also opens the first document, as start-up does.
+    explicit Shell(bool openDocument = true);
+    ~Shell();
+    Shell(const Shell&) = delete;
+    Shell& operator=(const Shell&) = delete;
+
+    CMainFrame& mainFrame() { return *mainFrame_; }
+    CChildFrame* firstFrame() const { return firstFrame_; }
+    const TempDir& folder() const { return folder_; }
+    std::vector<ShownMessage>& messages() { return messages_; }
+    void setNow(std::int32_t now) { now_ = now; }
+
+private:
+    TempDir folder_;
+    ScopedWorkingDir workingDir_;
+    std::int32_t now_ = 1000;
+    std::vector<ShownMessage> messages_;
+    std::unique_ptr<CMainFrame> mainFrame_;
+    CChildFrame* firstFrame_ = nullptr;
+};
+
+}  // namespace mirel::test
