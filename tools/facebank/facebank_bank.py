@@ -19,11 +19,12 @@ BANK = [
     # 1: young woman, oval face, long hair with a light fringe.
     dict(name="young woman, long hair", shape="oval", eyes="almond", brows="arched",
          nose="small", mouth="full", side_y169=45.0,
-         hair=hair(fringe_side=-80.0, fringe_mid=-84.0, **LONG),
+         hair=hair(fringe_side=-80.0, fringe_mid=-84.0, **dict(LONG, lock_out=19.0)),
          f={6: 1, 16: 0, 43: 2, 40: 1, 28: 1}),
     # 2: young man, the average face (it fills the rest of generation 0).
     dict(name="young man, short hair", shape="oval", eyes="almond", brows="straight",
-         nose="straight", mouth="thin", hair=hair(), h={25: 1},
+         nose="straight", mouth="thin", hair=hair(fringe_side=-86.0, fringe_mid=-90.0),
+         h={25: 1},
          f={24: 1, 43: 0, 79: 0, 54: 1, 55: 1}),
     # 3: older man, bald with side hair, round face, forehead lines.
     dict(name="older man, bald", shape="round", eyes="narrow", brows="thick", nose="broad",
@@ -47,7 +48,7 @@ BANK = [
     # 6: woman, long face, centre parting and long hair.
     dict(name="woman, centre parting", shape="long", eyes="almond", brows="arched",
          nose="long", mouth="full", side_y169=50.0,
-         hair=hair(fringe_side=-92.0, fringe_mid=-100.0, **LONG), h={2: 1, 12: 1},
+         hair=hair(fringe_side=-92.0, fringe_mid=-100.0, **dict(LONG, lock_out=28.0)), h={2: 1, 12: 1},
          f={1: 1, 6: 1, 39: 1, 40: 1, 42: 1, 9: 1, 5: 1}),
     # 7: old woman, round face, short curly hair, lines around eyes and mouth.
     dict(name="old woman, short curls", shape="round", eyes="droopy", brows="sad",
@@ -60,7 +61,7 @@ BANK = [
     # 8: young man, pointed face, spiky fringe, narrow eyes.
     dict(name="young man, spiky fringe", shape="pointed", eyes="narrow", brows="angry",
          nose="straight", mouth="thin",
-         hair=hair(crown_top=-144.0, crown_out=10.0, fringe_side=-74.0, fringe_mid=-70.0,
+         hair=hair(crown_top=-144.0, crown_out=10.0, fringe_side=-62.0, fringe_mid=-80.0,
                    lock_out=5.0),
          h={2: 2, 1: 1, 25: 1}, f={10: 1, 15: 1, 92: 1, 33: 1, 44: 1, 57: 1}),
     # 9: middle-aged man, long face, receding hairline, smile folds.
@@ -71,7 +72,7 @@ BANK = [
     # 10: woman, pointed chin, upturned eyes, long hair behind the face.
     dict(name="woman, pointed chin", shape="pointed", eyes="upturned", brows="arched",
          nose="small", mouth="full", side_y169=18.0,
-         hair=hair(fringe_side=-84.0, fringe_mid=-90.0, **LONG), h={14: 1},
+         hair=hair(fringe_side=-84.0, fringe_mid=-90.0, **dict(LONG, lock_out=14.0)), h={14: 1},
          f={1: 1, 16: 0, 6: 1, 39: 1, 42: 2, 92: 1, 3: 4}),
     # 11: boy, round face, big eyes, short fringe.
     dict(name="boy, short fringe", shape="round", eyes="big", brows="straight",
@@ -82,8 +83,8 @@ BANK = [
     # 12: man with sideburns, long face, droopy eyes, thick brows.
     dict(name="man with sideburns", shape="long", eyes="droopy", brows="thick",
          nose="long", mouth="stern",
-         hair=hair(crown_top=-140.0, crown_out=9.0, lock_out=6.0, burn_len=32.0,
-                   burn_width=7.0),
+         hair=hair(crown_top=-140.0, crown_out=9.0, lock_out=6.0, burn_len=36.0,
+                   burn_width=10.0),
          h={25: 1, 11: 1, 12: 1}, f={15: 1, 24: 2, 31: 1, 29: 1, 30: 1, 80: 1, 91: 1, 73: 1, 78: 1}),
     # 13: woman, square-ish face, short pixie cut without side hair.
     dict(name="woman, pixie cut", shape="square", eyes="round", brows="thin",
@@ -101,7 +102,7 @@ BANK = [
     dict(name="young woman, laughing", shape="round", eyes="almond", brows="arched",
          nose="button", mouth="smile", side_y169=35.0,
          hair=hair(fringe_side=-66.0, fringe_mid=-64.0, **LONG),
-         f={3: 3, 4: 1, 41: 1, 44: 0, 16: 0, 43: 2}),
+         f={3: 3, 4: 1, 41: 1, 44: 0, 16: 0, 43: 0}),
     # 16: man, oval face, widow's peak, thin brows.
     dict(name="man, widow's peak", shape="oval", eyes="upturned", brows="thin",
          nose="straight", mouth="wide",
@@ -110,8 +111,8 @@ BANK = [
     # 17: woman, long face, high fringe drawn behind the features.
     dict(name="woman, high fringe", shape="long", eyes="round", brows="arched",
          nose="small", mouth="small", side_y169=38.0,
-         hair=hair(fringe_side=-76.0, fringe_mid=-74.0, **LONG), h={4: 1},
-         f={16: 0, 6: 1, 39: 1, 10: 1, 45: 2, 42: 1}),
+         hair=hair(fringe_side=-76.0, fringe_mid=-74.0, **dict(LONG, lock_out=16.0)), h={4: 1},
+         f={16: 0, 6: 1, 39: 1, 10: 1, 45: 2, 42: 1, 43: 0}),
     # 18: middle-aged man, round face, bald crown with side hair inside the outline.
     dict(name="man, bald crown", shape="round", eyes="round", brows="straight",
          nose="broad", mouth="wide",
@@ -121,7 +122,8 @@ BANK = [
     # 19: teenage girl, pointed chin, big eyes, long hair behind the features.
     dict(name="teenage girl, long hair", shape="pointed", eyes="big", brows="thin",
          nose="button", mouth="small", side_y169=22.0,
-         hair=hair(fringe_side=-70.0, fringe_mid=-66.0, **LONG), h={14: 1, 11: 1},
+         hair=hair(fringe_side=-70.0, fringe_mid=-66.0, **dict(LONG, lock_out=21.0)),
+         h={14: 1, 11: 1},
          f={16: 0, 0: 1, 1: 1, 6: 1, 42: 2, 45: 0}),
     # 20: old man, square face, crew cut, heavy lines.
     dict(name="old man, crew cut", shape="square", eyes="droopy", brows="thick",

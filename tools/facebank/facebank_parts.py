@@ -93,7 +93,7 @@ def eye(pts, cx, cy, half_w, height, tilt, lower, crease_gap, under_gap, pupil):
         6: (w * 0.8, inner_y + lower * 0.35),
         7: (-w * 0.1, lower),
         8: (-w * 0.82, outer_y + lower * 0.35),
-        10: (w * 0.78, inner_y - crease_gap * 0.6 - 2.0),
+        10: (w, inner_y - crease_gap * 0.6 - 2.0),
         11: (w * 0.3, -height - crease_gap),
         12: (-w * 0.4, -height - crease_gap * 1.05),
         13: (-w * 0.95, outer_y - crease_gap * 0.7 - 1.0),
@@ -167,12 +167,12 @@ def below_nose(pts, tip_y, lip_top_y, wing_x, corner):
     """Below the nose 114-122 (anchor 122, the top of the upper lip on the
     centre line): smile folds 114-116 and their mirrors, philtrum 120-121."""
     pts[122] = (0.0, lip_top_y)
-    pts[120] = (-3.5, tip_y + 9.0)
+    pts[120] = (-3.5, max(tip_y + 12.0, lip_top_y - 9.0))
     pts[121] = (-4.5, lip_top_y - 1.0)
     cx, cy = corner
-    pts[114] = (wing_x - 3.0, tip_y - 2.0)
-    pts[115] = ((wing_x + cx) * 0.5 - 6.5, (tip_y + cy) * 0.5 + 1.0)
-    pts[116] = (cx - 6.0, cy + 5.0)
+    pts[114] = (wing_x - 5.0, tip_y - 3.0)
+    pts[115] = ((wing_x + cx) * 0.5 - 9.5, (tip_y + cy) * 0.5 + 2.0)
+    pts[116] = (cx - 11.0, cy + 9.0)
     for a, b in ((117, 114), (118, 115), (119, 116)):
         pts[a] = mirror(pts[b])
 

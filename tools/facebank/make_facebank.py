@@ -15,6 +15,7 @@ import argparse
 import os
 import sys
 
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from facebank_bank import BANK  # noqa: E402
