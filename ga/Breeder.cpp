@@ -48,6 +48,8 @@ void Breeder::chooseParents() {
     }
 }
 
-GeneRef Breeder::drawParent() const { return parents.at(randomIndex(kParentsPerChild)); }
+GeneRef Breeder::drawParent() const {
+    return parents.at(randomIndex(kParentsPerChild));
+}
 
 }  // namespace mirel

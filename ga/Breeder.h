@@ -15,7 +15,7 @@ namespace mirel {
 
 class PopulationStore;
 
-inline constexpr int kMaxElites = 20;         // marked faces copied unchanged
+inline constexpr int kMaxElites = 20;  // marked faces copied unchanged
 inline constexpr int kParentsPerChild = 3;
 inline constexpr int kUnmutatedChildren = 7;  // children after the elites left unmutated (2+ marks)
 
@@ -35,7 +35,7 @@ struct GeneRefList {
 };
 
 class Breeder {
-public:
+  public:
     // The selection must hold 1 to 60 distinct marks of generations already bred.
     explicit Breeder(const Selection& marks);
 
@@ -68,7 +68,7 @@ public:
     std::int32_t currentChild = 0;  // slot of the child being bred
     GeneRefList mainParent;         // per slot: the parent of its chin and outline
 
-private:
+  private:
     // The parent named by parents entry randomIndex(3) (one draw).
     GeneRef drawParent() const;
 };

@@ -33,7 +33,11 @@ constexpr GroupDriver kFaceDriver{
         b.crossFacePoints(store, child);
         b.crossFaceFlags(store, child);
     },
-    mutateFacePoints, mutateFaceFlags, {0.5, 0.3}, {0.3, 0.05}, true,
+    mutateFacePoints,
+    mutateFaceFlags,
+    {0.5, 0.3},
+    {0.3, 0.05},
+    true,
 };
 
 constexpr GroupDriver kHairlineDriver{
@@ -42,7 +46,11 @@ constexpr GroupDriver kHairlineDriver{
         b.crossHairlinePoints(store, child);
         b.crossHairlineFlags(store, child);
     },
-    mutateHairlinePoints, mutateHairlineFlags, {0.5, 0.3}, {1.0, 0.01}, true,
+    mutateHairlinePoints,
+    mutateHairlineFlags,
+    {0.5, 0.3},
+    {1.0, 0.01},
+    true,
 };
 
 // An elite's hair block is copied again here; with more than 20 marks this
@@ -53,7 +61,11 @@ constexpr GroupDriver kHairElementDriver{
         b.crossHairElementPoints(store, child);
         b.crossHairElementFlags(store, child);
     },
-    mutateHairElementPoints, mutateHairElementFlags, {0.5, 0.3}, {1.0, 0.1}, false,
+    mutateHairElementPoints,
+    mutateHairElementFlags,
+    {0.5, 0.3},
+    {1.0, 0.1},
+    false,
 };
 
 void breedGroup(Breeder& breeder, const GroupDriver& driver, const PopulationStore& store,

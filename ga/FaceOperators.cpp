@@ -23,17 +23,48 @@ constexpr Source kSame = Source::SameParent;
 
 // Each step copies its points from a parent; later steps overwrite earlier ones.
 constexpr CrossStep kFaceCrossSteps[] = {
-    {{{0, 5}}, kNew},      {{{6, 8}}, kSame},     {{{24, 24}}, kSame},   {{{10, 13}}, kNew},
-    {{{14, 17}}, kNew},    {{{18, 19}}, kNew},    {{{20, 23}}, kNew},    {{{9, 9}}, kNew},
-    {{{29, 31}}, kNew},    {{{32, 34}}, kSame},   {{{35, 38}}, kNew},    {{{28, 28}}, kNew},
-    {{{42, 45}}, kNew},    {{{46, 48}}, kNew},    {{{55, 57}}, kNew},    {{{52, 54}}, kSame},
-    {{{49, 51}}, kSame},   {{{58, 58}}, kNew},    {{{98, 100}}, kNew},   {{{101, 103}}, kNew},
-    {{{104, 106}}, kNew},  {{{107, 109}}, kNew},  {{{98, 98}}, kNew},    {{{114, 116}}, kNew},
-    {{{117, 119}}, kNew},  {{{120, 122}}, kNew},  {{{122, 122}}, kNew},  {{{61, 69}}, kNew},
-    {{{75, 79}}, kSame},   {{{80, 82}}, kNew},    {{{70, 74}}, kSame},   {{{77, 77}}, kNew},
-    {{{91, 92}}, kNew},    {{{93, 96}}, kNew},    {{{92, 92}}, kNew},    {{{127, 130}}, kNew},
-    {{{131, 134}}, kNew},  {{{135, 137}}, kNew},  {{{138, 140}}, kNew},  {{{128, 128}}, kNew},
-    {{{158, 164}}, kNew},  {{{161, 161}}, kNew},
+    {{{0, 5}}, kNew},
+    {{{6, 8}}, kSame},
+    {{{24, 24}}, kSame},
+    {{{10, 13}}, kNew},
+    {{{14, 17}}, kNew},
+    {{{18, 19}}, kNew},
+    {{{20, 23}}, kNew},
+    {{{9, 9}}, kNew},
+    {{{29, 31}}, kNew},
+    {{{32, 34}}, kSame},
+    {{{35, 38}}, kNew},
+    {{{28, 28}}, kNew},
+    {{{42, 45}}, kNew},
+    {{{46, 48}}, kNew},
+    {{{55, 57}}, kNew},
+    {{{52, 54}}, kSame},
+    {{{49, 51}}, kSame},
+    {{{58, 58}}, kNew},
+    {{{98, 100}}, kNew},
+    {{{101, 103}}, kNew},
+    {{{104, 106}}, kNew},
+    {{{107, 109}}, kNew},
+    {{{98, 98}}, kNew},
+    {{{114, 116}}, kNew},
+    {{{117, 119}}, kNew},
+    {{{120, 122}}, kNew},
+    {{{122, 122}}, kNew},
+    {{{61, 69}}, kNew},
+    {{{75, 79}}, kSame},
+    {{{80, 82}}, kNew},
+    {{{70, 74}}, kSame},
+    {{{77, 77}}, kNew},
+    {{{91, 92}}, kNew},
+    {{{93, 96}}, kNew},
+    {{{92, 92}}, kNew},
+    {{{127, 130}}, kNew},
+    {{{131, 134}}, kNew},
+    {{{135, 137}}, kNew},
+    {{{138, 140}}, kNew},
+    {{{128, 128}}, kNew},
+    {{{158, 164}}, kNew},
+    {{{161, 161}}, kNew},
     // Last: the chin and outline; its parent is the child's main parent.
     {{{147, 154}, {166, 174}}, kNew},
 };
@@ -44,6 +75,7 @@ constexpr double kPupilRadiusMax = 12.0;
 // Shape rows in mutation order. A row's conditions read only its own points
 // and those of earlier rows. zeroX puts a point on the centre line or straight
 // above or below its anchor.
+// clang-format off
 constexpr MutationRow kFaceRows[] = {
     /* 1 */ {{{0, 5}}, 1, kNoPoint,
              [](W w) { return falling(w[0].x, w[1].x, w[2].x, w[3].x, w[4].x, w[5].x); }},
@@ -185,6 +217,7 @@ constexpr MutationRow kFaceRows[] = {
                   return w[161].x + w[159].x < w[169].x && w[161].x + w[164].x < w[170].x;
               }},
 };
+// clang-format on
 
 // Flags and the weights of their categories 0, 1, ...; flags not listed pass
 // on by crossover only.
@@ -271,12 +304,17 @@ void Breeder::crossFacePoints(const PopulationStore& store, FaceRecord& child) {
 }
 
 void Breeder::crossFaceFlags(const PopulationStore& store, FaceRecord& child) {
-    for (int k = 0; k < kFaceFlagCount; ++k) child.face.flags[k] = store.at(drawParent()).face.flags[k];
+    for (int k = 0; k < kFaceFlagCount; ++k)
+        child.face.flags[k] = store.at(drawParent()).face.flags[k];
 }
 
-void mutateFacePoints(FaceRecord& child, double p) { mutateRows(kFaceRows, child.face.relPoints, p); }
+void mutateFacePoints(FaceRecord& child, double p) {
+    mutateRows(kFaceRows, child.face.relPoints, p);
+}
 
-void mutateFaceFlags(FaceRecord& child, double p) { mutateFlags(kFaceFlagRows, child.face.flags, p); }
+void mutateFaceFlags(FaceRecord& child, double p) {
+    mutateFlags(kFaceFlagRows, child.face.flags, p);
+}
 
 std::vector<int> failingFaceRows(const FacePoints& relPoints) {
     return failingRows(kFaceRows, relPoints);

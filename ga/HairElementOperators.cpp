@@ -12,21 +12,43 @@ using W = std::span<const Point2>;
 
 // Each step takes its points from a newly drawn parent; together they cover
 // all 100 points once, so an element's run, free pair and anchor mix freely.
+// clang-format off
 constexpr PointList kHairElementCrossSteps[] = {
-    {{0, 0}, {2, 4}},    {{1, 1}},   {{6, 7}, {9, 10}}, {{8, 8}},   {{5, 5}},
-    {{12, 18}, {21, 30}}, {{19, 20}}, {{11, 11}},        {{32, 38}, {41, 50}},
-    {{39, 40}},          {{31, 31}}, {{52, 54}, {57, 59}}, {{55, 56}}, {{51, 51}},
-    {{61, 67}, {70, 79}}, {{68, 69}}, {{60, 60}},        {{81, 87}, {90, 99}},
-    {{88, 89}},          {{80, 80}},
+    /* 1 */ {{0, 0}, {2, 4}},
+    /* 2 */ {{1, 1}},
+    /* 3 */ {{6, 7}, {9, 10}},
+    /* 4 */ {{8, 8}},
+    /* 5 */ {{5, 5}},
+    /* 6 */ {{12, 18}, {21, 30}},
+    /* 7 */ {{19, 20}},
+    /* 8 */ {{11, 11}},
+    /* 9 */ {{32, 38}, {41, 50}},
+    /* 10 */ {{39, 40}},
+    /* 11 */ {{31, 31}},
+    /* 12 */ {{52, 54}, {57, 59}},
+    /* 13 */ {{55, 56}},
+    /* 14 */ {{51, 51}},
+    /* 15 */ {{61, 67}, {70, 79}},
+    /* 16 */ {{68, 69}},
+    /* 17 */ {{60, 60}},
+    /* 18 */ {{81, 87}, {90, 99}},
+    /* 19 */ {{88, 89}},
+    /* 20 */ {{80, 80}},
 };
+// clang-format on
 
-constexpr bool isFraction(double v) { return 0.0 <= v && v <= 1.0; }
+constexpr bool isFraction(double v) {
+    return 0.0 <= v && v <= 1.0;
+}
 
 // A fraction row: the point's x is a coordinate right of its element, its y a
 // parameter in [0, 1].
 template <int k>
 constexpr MutationRow fractionRow() {
-    return {{{k, k}}, 0, kNoPoint, [](W w) { return w[k].x > 0 && isFraction(w[k].y); },
+    return {{{k, k}},
+            0,
+            kNoPoint,
+            [](W w) { return w[k].x > 0 && isFraction(w[k].y); },
             Shift::Fraction};
 }
 
@@ -36,6 +58,7 @@ constexpr MutationRow copiedRow(int parameter, int anchor) {
 
 // Rows of the elements' runs test only the first points of their first run;
 // the others move freely with them.
+// clang-format off
 constexpr MutationRow kHairElementRows[] = {
     /* 1 */ {{{0, 0}, {2, 4}}, 2, kNoPoint, [](W w) { return rising(w[0].x, 0.0, w[2].x); }},
     /* 2 */ {{{1, 1}}, 4, kNoPoint,
@@ -79,6 +102,7 @@ constexpr MutationRow kHairElementRows[] = {
     /* 19 */ fractionRow<88>(),
     /* 20 */ copiedRow(89, 80),
 };
+// clang-format on
 
 constexpr FlagRow kHairElementFlagRows[] = {
     {0, {0.5, 0.5}},  {1, {0.9, 0.1}},  {2, {0.8, 0.2}},  {3, {0.8, 0.2}},

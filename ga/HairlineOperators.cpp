@@ -17,6 +17,7 @@ constexpr IndexRange kHairlineGenome[] = {{0, 17}, {24, 35}, {40, 48}};
 
 // Shape rows in mutation order; the single-point rows keep an anchor's part on
 // its side of the centre line.
+// clang-format off
 constexpr MutationRow kHairlineRows[] = {
     /* 1 */ {{{1, 4}}, 1, kNoPoint,
              [](W w) { return rising(0.0, w[1].x, w[2].x, w[3].x, w[4].x); }},
@@ -50,6 +51,7 @@ constexpr MutationRow kHairlineRows[] = {
     /* 14 */ {{{40, 40}}, 2, kNoPoint,
               [](W w) { return w[40].x + w[46].x < 0 && w[40].x + w[48].x > 0; }},
 };
+// clang-format on
 
 // In table order; flag 12 is drawn twice and the second draw wins when taken.
 constexpr FlagRow kHairlineFlagRows[] = {

@@ -11,7 +11,9 @@ namespace {
 
 constexpr std::size_t kRecordCount = std::size_t(kGenerationCount) * kPopulationSize;
 
-std::vector<FaceRecord> allocateRecords() { return std::vector<FaceRecord>(kRecordCount); }
+std::vector<FaceRecord> allocateRecords() {
+    return std::vector<FaceRecord>(kRecordCount);
+}
 
 std::span<FaceRecord, kPopulationSize> firstGeneration(std::vector<FaceRecord>& records) {
     return std::span<FaceRecord, kPopulationSize>(records.data(), kPopulationSize);

@@ -29,7 +29,7 @@ enum class BreedResult {
 };
 
 class PopulationStore {
-public:
+  public:
     using Generation = std::span<const FaceRecord, kPopulationSize>;
 
     // Generation 0 from the twenty samples under dataDir; an unreadable sample
@@ -52,14 +52,16 @@ public:
     // record rewrites its absolute points, hence the mutable access.
     const FaceRecord& at(GeneRef ref) const { return records_[slot(ref)]; }
     FaceRecord& at(GeneRef ref) { return records_[slot(ref)]; }
-    Generation generation(int g) const { return Generation(&records_[slot({g, 0})], kPopulationSize); }
+    Generation generation(int g) const {
+        return Generation(&records_[slot({g, 0})], kPopulationSize);
+    }
 
     // Breeds generation generationCount() + 1 from the marks and makes it the
     // newest. Refuses, changing nothing and drawing no random number, at the
     // last generation or with an unusable selection.
     [[nodiscard]] BreedResult breedNextGeneration(Selection selection);
 
-private:
+  private:
     PopulationStore(std::vector<FaceRecord> records);
     static std::size_t slot(GeneRef ref) {
         return static_cast<std::size_t>(ref.generation) * kPopulationSize +

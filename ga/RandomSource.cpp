@@ -18,7 +18,9 @@ int nextRandom() {
     return static_cast<int>((state >> 16) & 0x7fffu);
 }
 
-double randomUnit() { return nextRandom() / static_cast<double>(kRandomRange); }
+double randomUnit() {
+    return nextRandom() / static_cast<double>(kRandomRange);
+}
 
 int randomIndex(int n) {
     const double r = nextRandom();
@@ -41,6 +43,8 @@ int weightedChoice(std::span<const double> weights) {
     return 0;
 }
 
-void resetRandomSource() { state = kStartState; }
+void resetRandomSource() {
+    state = kStartState;
+}
 
 }  // namespace mirel

@@ -14,7 +14,8 @@ constexpr double kFractionUnit = 0.01;
 
 using WorkArray = std::array<Point2, kFacePointCount>;  // the largest group
 
-void copyRowFromChild(const MutationRow& row, std::span<const Point2> child, std::span<Point2> work) {
+void copyRowFromChild(const MutationRow& row, std::span<const Point2> child,
+                      std::span<Point2> work) {
     for (const int k : row.points.indices()) work[k] = child[k];
 }
 

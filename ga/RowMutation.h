@@ -25,10 +25,13 @@ struct PointList {
 
     constexpr PointList(std::initializer_list<IndexRange> runs) {
         for (const IndexRange& run : runs) {
-            for (int k = run.first; k <= run.last; ++k) index[count++] = static_cast<std::int16_t>(k);
+            for (int k = run.first; k <= run.last; ++k)
+                index[count++] = static_cast<std::int16_t>(k);
         }
     }
-    constexpr std::span<const std::int16_t> indices() const { return {index.data(), std::size_t(count)}; }
+    constexpr std::span<const std::int16_t> indices() const {
+        return {index.data(), std::size_t(count)};
+    }
 };
 
 enum class Shift {
@@ -44,18 +47,22 @@ using RowTest = bool (*)(std::span<const Point2> w);
 struct MutationRow {
     PointList points;
     int amplitude = 0;
-    int zeroX = kNoPoint;     // point whose x every attempt forces to 0
-    RowTest test = nullptr;   // nullptr: the first attempt settles the row
+    int zeroX = kNoPoint;    // point whose x every attempt forces to 0
+    RowTest test = nullptr;  // nullptr: the first attempt settles the row
     Shift shift = Shift::Both;
 };
 
 // Chains for the conditions: rising(a, b, c) is a < b < c, falling(a, b, c) is a > b > c.
-constexpr bool rising(double a, double b) { return a < b; }
+constexpr bool rising(double a, double b) {
+    return a < b;
+}
 template <class... Rest>
 constexpr bool rising(double a, double b, Rest... rest) {
     return a < b && rising(b, rest...);
 }
-constexpr bool falling(double a, double b) { return a > b; }
+constexpr bool falling(double a, double b) {
+    return a > b;
+}
 template <class... Rest>
 constexpr bool falling(double a, double b, Rest... rest) {
     return a > b && falling(b, rest...);

@@ -1,11 +1,10 @@
-#include "ga/Breeder.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
 #include <utility>
 #include <vector>
 
+#include "ga/Breeder.h"
 #include "ga/RandomSource.h"
 
 namespace mirel {
@@ -32,10 +31,12 @@ bool contains(const std::vector<GeneRef>& refs, GeneRef ref) {
     return false;
 }
 
-std::pair<int, int> key(GeneRef r) { return {r.generation, r.index}; }
+std::pair<int, int> key(GeneRef r) {
+    return {r.generation, r.index};
+}
 
 class BreederTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { resetRandomSource(); }
 };
 
@@ -53,7 +54,8 @@ TEST_F(BreederTest, UpToTwentyMarksAreAllElitesInMarkingOrder) {
         Breeder breeder(marksOf(n));
         breeder.chooseElites();
         ASSERT_EQ(breeder.eliteCount, n) << "n = " << n;
-        for (int e = 0; e < n; ++e) EXPECT_EQ(breeder.elites.at(e), breeder.selection.mark(e)) << "n = " << n;
+        for (int e = 0; e < n; ++e)
+            EXPECT_EQ(breeder.elites.at(e), breeder.selection.mark(e)) << "n = " << n;
     }
 }
 

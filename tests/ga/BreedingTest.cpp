@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <string>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "PlausibleFace.h"
@@ -32,9 +32,11 @@ bool sameBits(const T& a, const T& b) {
 }
 
 bool sameBits(const FaceRecord& a, const FaceRecord& b) {
-    return sameBits(a.face.relPoints, b.face.relPoints) && sameBits(a.face.absPoints, b.face.absPoints) &&
-           sameBits(a.face.flags, b.face.flags) && sameBits(a.hair.haegiwaRel, b.hair.haegiwaRel) &&
-           sameBits(a.hair.haegiwaAbs, b.hair.haegiwaAbs) && sameBits(a.hair.haegiwaFlags, b.hair.haegiwaFlags) &&
+    return sameBits(a.face.relPoints, b.face.relPoints) &&
+           sameBits(a.face.absPoints, b.face.absPoints) && sameBits(a.face.flags, b.face.flags) &&
+           sameBits(a.hair.haegiwaRel, b.hair.haegiwaRel) &&
+           sameBits(a.hair.haegiwaAbs, b.hair.haegiwaAbs) &&
+           sameBits(a.hair.haegiwaFlags, b.hair.haegiwaFlags) &&
            sameBits(a.hair.kamiyousoRel, b.hair.kamiyousoRel) &&
            sameBits(a.hair.kamiyousoAbs, b.hair.kamiyousoAbs) &&
            sameBits(a.hair.kamiyousoFlags, b.hair.kamiyousoFlags);
@@ -42,7 +44,8 @@ bool sameBits(const FaceRecord& a, const FaceRecord& b) {
 
 // True when every point and flag of the child's three gene groups equals the
 // same one of some record in `from`, and points outside the genome are (0, 0).
-::testing::AssertionResult isPureCrossover(const FaceRecord& child, const std::vector<FaceRecord>& from) {
+::testing::AssertionResult isPureCrossover(const FaceRecord& child,
+                                           const std::vector<FaceRecord>& from) {
     auto anyHas = [&](auto member) {
         for (const FaceRecord& r : from) {
             if (member(r)) return true;
@@ -52,7 +55,8 @@ bool sameBits(const FaceRecord& a, const FaceRecord& b) {
     for (int k = 0; k < kFacePointCount; ++k) {
         const Point2 p = child.face.relPoints[k];
         if (!inFaceGenome(k)) {
-            if (p != Point2{}) return ::testing::AssertionFailure() << "face point " << k << " outside the genome";
+            if (p != Point2{})
+                return ::testing::AssertionFailure() << "face point " << k << " outside the genome";
         } else if (!anyHas([&](const FaceRecord& r) { return r.face.relPoints[k] == p; })) {
             return ::testing::AssertionFailure() << "face point " << k;
         }
@@ -65,12 +69,15 @@ bool sameBits(const FaceRecord& a, const FaceRecord& b) {
     for (int k = 0; k < kHaegiwaPointCount; ++k) {
         const Point2 p = child.hair.haegiwaRel[k];
         if (!inHairlineGenome(k)) {
-            if (p != Point2{}) return ::testing::AssertionFailure() << "hairline point " << k << " outside the genome";
+            if (p != Point2{})
+                return ::testing::AssertionFailure()
+                       << "hairline point " << k << " outside the genome";
         } else if (!anyHas([&](const FaceRecord& r) { return r.hair.haegiwaRel[k] == p; })) {
             return ::testing::AssertionFailure() << "hairline point " << k;
         }
     }
-    if (!anyHas([&](const FaceRecord& r) { return r.hair.haegiwaFlags == child.hair.haegiwaFlags; })) {
+    if (!anyHas(
+            [&](const FaceRecord& r) { return r.hair.haegiwaFlags == child.hair.haegiwaFlags; })) {
         return ::testing::AssertionFailure() << "hairline flags from more than one parent";
     }
     for (int k = 0; k < kKamiyousoPointCount; ++k) {
@@ -80,7 +87,9 @@ bool sameBits(const FaceRecord& a, const FaceRecord& b) {
         }
     }
     for (int k = 0; k < kKamiyousoFlagCount; ++k) {
-        if (!anyHas([&](const FaceRecord& r) { return r.hair.kamiyousoFlags[k] == child.hair.kamiyousoFlags[k]; })) {
+        if (!anyHas([&](const FaceRecord& r) {
+                return r.hair.kamiyousoFlags[k] == child.hair.kamiyousoFlags[k];
+            })) {
             return ::testing::AssertionFailure() << "hair-element flag " << k;
         }
     }
@@ -92,15 +101,17 @@ bool sameBits(const FaceRecord& a, const FaceRecord& b) {
 const FaceRecord* chinDonor(const FaceRecord& child, const std::vector<FaceRecord>& from) {
     for (const FaceRecord& r : from) {
         bool all = true;
-        for (int k = 147; k <= 154; ++k) all = all && r.face.relPoints[k] == child.face.relPoints[k];
-        for (int k = 166; k <= 174; ++k) all = all && r.face.relPoints[k] == child.face.relPoints[k];
+        for (int k = 147; k <= 154; ++k)
+            all = all && r.face.relPoints[k] == child.face.relPoints[k];
+        for (int k = 166; k <= 174; ++k)
+            all = all && r.face.relPoints[k] == child.face.relPoints[k];
         if (all) return &r;
     }
     return nullptr;
 }
 
 class BreedingTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { resetRandomSource(); }
 
     std::vector<FaceRecord> recordsOf(const std::vector<GeneRef>& marks) const {
@@ -160,11 +171,13 @@ TEST_F(BreedingTest, TwoMarksGiveElitesThenSevenPureCrossovers) {
         ASSERT_NE(donor, nullptr) << "slot " << i;
         for (int k = 0; k < kHaegiwaPointCount; ++k) {
             const Point2 expected = inHairlineGenome(k) ? donor->hair.haegiwaRel[k] : Point2{};
-            EXPECT_EQ(child.hair.haegiwaRel[k], expected) << "slot " << i << ", hairline point " << k;
+            EXPECT_EQ(child.hair.haegiwaRel[k], expected)
+                << "slot " << i << ", hairline point " << k;
         }
     }
     int mutated = 0;
-    for (int i = 9; i < kPopulationSize; ++i) mutated += isPureCrossover(store.at({1, i}), parents) ? 0 : 1;
+    for (int i = 9; i < kPopulationSize; ++i)
+        mutated += isPureCrossover(store.at({1, i}), parents) ? 0 : 1;
     EXPECT_GT(mutated, 40);
 }
 
@@ -173,10 +186,13 @@ TEST_F(BreedingTest, TwentyMarksAreShownInMarkingOrder) {
     for (int k = 0; k < 20; ++k) marks.push_back({0, (k * 13 + 5) % kPopulationSize});
     const std::vector<FaceRecord> parents = recordsOf(marks);
     breed(marks);
-    for (int i = 0; i < 20; ++i) EXPECT_TRUE(sameBits(store.at({1, i}), parents[i])) << "slot " << i;
-    for (int i = 20; i <= 26; ++i) EXPECT_TRUE(isPureCrossover(store.at({1, i}), parents)) << "slot " << i;
+    for (int i = 0; i < 20; ++i)
+        EXPECT_TRUE(sameBits(store.at({1, i}), parents[i])) << "slot " << i;
+    for (int i = 20; i <= 26; ++i)
+        EXPECT_TRUE(isPureCrossover(store.at({1, i}), parents)) << "slot " << i;
     int mutated = 0;
-    for (int i = 27; i < kPopulationSize; ++i) mutated += isPureCrossover(store.at({1, i}), parents) ? 0 : 1;
+    for (int i = 27; i < kPopulationSize; ++i)
+        mutated += isPureCrossover(store.at({1, i}), parents) ? 0 : 1;
     EXPECT_GT(mutated, 25);
 }
 
@@ -211,12 +227,14 @@ TEST_F(BreedingTest, ChildrenHoldZerosOutsideTheGenome) {
             const FaceRecord& child = store.at({g, i});
             for (int k = 0; k < kFacePointCount; ++k) {
                 if (!inFaceGenome(k)) {
-                    ASSERT_EQ(child.face.relPoints[k], Point2{}) << "generation " << g << ", slot " << i << ", point " << k;
+                    ASSERT_EQ(child.face.relPoints[k], Point2{})
+                        << "generation " << g << ", slot " << i << ", point " << k;
                 }
             }
             for (int k = 0; k < kHaegiwaPointCount; ++k) {
                 if (!inHairlineGenome(k)) {
-                    ASSERT_EQ(child.hair.haegiwaRel[k], Point2{}) << "generation " << g << ", slot " << i << ", hairline " << k;
+                    ASSERT_EQ(child.hair.haegiwaRel[k], Point2{})
+                        << "generation " << g << ", slot " << i << ", hairline " << k;
                 }
             }
         }
@@ -232,10 +250,12 @@ TEST_F(BreedingTest, MarksOfOlderGenerationsBreedAndEarlierGenerationsStay) {
     const std::vector<GeneRef> marks{{1, 12}, {0, 40}, {1, 0}};
     const std::vector<FaceRecord> parents = recordsOf(marks);
     breed(marks);
-    for (int e = 0; e < 3; ++e) EXPECT_TRUE(sameBits(store.at({2, e}), parents[e])) << "elite " << e;
+    for (int e = 0; e < 3; ++e)
+        EXPECT_TRUE(sameBits(store.at({2, e}), parents[e])) << "elite " << e;
     for (int g = 0; g <= 1; ++g) {
         for (int i = 0; i < kPopulationSize; ++i) {
-            EXPECT_TRUE(sameBits(store.at({g, i}), before[g * kPopulationSize + i])) << g << ", " << i;
+            EXPECT_TRUE(sameBits(store.at({g, i}), before[g * kPopulationSize + i]))
+                << g << ", " << i;
         }
     }
 }
@@ -251,8 +271,9 @@ TEST_F(BreedingTest, UnusableSelectionsAreRefusedWithoutChange) {
     Selection badIndex = selectionOf({{0, 60}});
     Selection tooMany = selectionOf({{0, 1}});
     tooMany.count = kMaxMarks + 1;
-    for (const Case& c : {Case{"empty", empty}, Case{"not bred yet", future}, Case{"repeated", repeated},
-                          Case{"index 60", badIndex}, Case{"61 marks", tooMany}}) {
+    for (const Case& c :
+         {Case{"empty", empty}, Case{"not bred yet", future}, Case{"repeated", repeated},
+          Case{"index 60", badIndex}, Case{"61 marks", tooMany}}) {
         EXPECT_EQ(store.breedNextGeneration(c.selection), BreedResult::InvalidSelection) << c.what;
         EXPECT_EQ(store.generationCount(), 0) << c.what;
     }
@@ -270,8 +291,8 @@ struct ObservedRates {
     double flags;
 };
 
-ObservedRates observe(const PopulationStore& store, int g, int firstSlot, const std::vector<FaceRecord>& marked,
-                      int group) {
+ObservedRates observe(const PopulationStore& store, int g, int firstSlot,
+                      const std::vector<FaceRecord>& marked, int group) {
     constexpr int kMutableFlags[] = {65, 13, 16};  // distinct flags in each group's table
     constexpr int kFixedElementPoints[] = {11, 31, 51, 60, 80, 20, 40, 56, 69, 89};
     long changed = 0;
@@ -289,14 +310,18 @@ ObservedRates observe(const PopulationStore& store, int g, int firstSlot, const 
         if (group == 0) {
             // y only: mutation puts some x on the centre line.
             for (int k = 0; k < kFacePointCount; ++k) {
-                if (inFaceGenome(k) && k != 96) count(c.face.relPoints[k].y, [k](const FaceRecord& m) { return m.face.relPoints[k].y; });
+                if (inFaceGenome(k) && k != 96)
+                    count(c.face.relPoints[k].y,
+                          [k](const FaceRecord& m) { return m.face.relPoints[k].y; });
             }
             for (const int f : c.face.flags) redrawn += f < 1000 ? 1 : 0;
         } else if (group == 1) {
             for (int k = 0; k < kHaegiwaPointCount; ++k) {
                 if (!inHairlineGenome(k)) continue;
-                count(c.hair.haegiwaRel[k].x, [k](const FaceRecord& m) { return m.hair.haegiwaRel[k].x; });
-                count(c.hair.haegiwaRel[k].y, [k](const FaceRecord& m) { return m.hair.haegiwaRel[k].y; });
+                count(c.hair.haegiwaRel[k].x,
+                      [k](const FaceRecord& m) { return m.hair.haegiwaRel[k].x; });
+                count(c.hair.haegiwaRel[k].y,
+                      [k](const FaceRecord& m) { return m.hair.haegiwaRel[k].y; });
             }
             for (const int f : c.hair.haegiwaFlags) redrawn += f < 1000 ? 1 : 0;
         } else {
@@ -305,7 +330,8 @@ ObservedRates observe(const PopulationStore& store, int g, int firstSlot, const 
                     std::end(kFixedElementPoints)) {
                     continue;
                 }
-                count(c.hair.kamiyousoRel[k].x, [k](const FaceRecord& m) { return m.hair.kamiyousoRel[k].x; });
+                count(c.hair.kamiyousoRel[k].x,
+                      [k](const FaceRecord& m) { return m.hair.kamiyousoRel[k].x; });
             }
             for (const int f : c.hair.kamiyousoFlags) redrawn += f < 1000 ? 1 : 0;
         }
@@ -322,7 +348,7 @@ TEST_F(BreedingTest, ChildrenAreMutatedAtTheRatesOfTheirGroupAndSelection) {
         double flagRate;
     };
     constexpr Case kCases[] = {
-        {1, 0, 0.5, 0.3}, {1, 1, 0.5, 0.3}, {1, 2, 0.5, 0.3},
+        {1, 0, 0.5, 0.3},  {1, 1, 0.5, 0.3},  {1, 2, 0.5, 0.3},
         {2, 0, 0.3, 0.05}, {2, 1, 1.0, 0.01}, {2, 2, 1.0, 0.1},
     };
     for (const Case& c : kCases) {
@@ -339,7 +365,8 @@ TEST_F(BreedingTest, ChildrenAreMutatedAtTheRatesOfTheirGroupAndSelection) {
             points += seen.points / kRuns;
             flags += seen.flags / kRuns;
         }
-        const std::string what = std::to_string(c.marks) + " marks, group " + std::to_string(c.group);
+        const std::string what =
+            std::to_string(c.marks) + " marks, group " + std::to_string(c.group);
         EXPECT_GT(points, 0.55 * c.pointRate) << what;
         EXPECT_LT(points, 0.9 * c.pointRate) << what;
         EXPECT_NEAR(flags, c.flagRate, 0.25 * c.flagRate + 0.01) << what;
@@ -360,7 +387,8 @@ TEST_F(BreedingTest, GenerationLimitRefusesAndChangesNothing) {
     EXPECT_EQ(store.breedNextGeneration(selectionOf(marksForGeneration(kLastGeneration))),
               BreedResult::GenerationLimit);
     EXPECT_EQ(store.generationCount(), kLastGeneration);
-    for (int i = 0; i < kPopulationSize; ++i) EXPECT_TRUE(sameBits(store.at({kLastGeneration, i}), last[i])) << i;
+    for (int i = 0; i < kPopulationSize; ++i)
+        EXPECT_TRUE(sameBits(store.at({kLastGeneration, i}), last[i])) << i;
     const int drawAfterRefusal = nextRandom();
 
     // The same run without the refused call: the random source is where it was.
@@ -380,15 +408,14 @@ TEST_F(BreedingTest, SameMarksFromAFreshSourceBreedTheSameGenerations) {
         resetRandomSource();
         PopulationStore s = test::plausibleStore();
         const std::vector<std::vector<GeneRef>> script = {
-            {{0, 2}},
-            {{1, 0}, {1, 11}, {0, 7}},
-            {{2, 5}, {2, 6}},
-            {{3, 1}, {2, 19}, {1, 4}, {3, 18}, {0, 0}},
+            {{0, 2}},         {{1, 0}, {1, 11}, {0, 7}},
+            {{2, 5}, {2, 6}}, {{3, 1}, {2, 19}, {1, 4}, {3, 18}, {0, 0}},
             {{4, 0}},
         };
         std::vector<GeneRef> many;
         for (int k = 0; k < 25; ++k) many.push_back({k % 6, k});
-        for (const auto& marks : script) EXPECT_EQ(s.breedNextGeneration(selectionOf(marks)), BreedResult::Bred);
+        for (const auto& marks : script)
+            EXPECT_EQ(s.breedNextGeneration(selectionOf(marks)), BreedResult::Bred);
         EXPECT_EQ(s.breedNextGeneration(selectionOf(many)), BreedResult::Bred);
         return s;
     };
@@ -398,7 +425,8 @@ TEST_F(BreedingTest, SameMarksFromAFreshSourceBreedTheSameGenerations) {
     ASSERT_EQ(second.generationCount(), kGenerations);
     for (int g = 0; g <= kGenerations; ++g) {
         for (int i = 0; i < kPopulationSize; ++i) {
-            ASSERT_TRUE(sameBits(first.at({g, i}), second.at({g, i}))) << "generation " << g << ", slot " << i;
+            ASSERT_TRUE(sameBits(first.at({g, i}), second.at({g, i})))
+                << "generation " << g << ", slot " << i;
         }
     }
 }

@@ -1,5 +1,3 @@
-#include "ga/FaceOperators.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -10,6 +8,7 @@
 
 #include "PlausibleFace.h"
 #include "ga/Breeder.h"
+#include "ga/FaceOperators.h"
 #include "ga/RandomSource.h"
 
 namespace mirel {
@@ -23,7 +22,9 @@ constexpr int kCrossoverOnlyFlags[] = {11, 12, 13, 14, 20, 21, 34, 35, 36, 37, 4
                                        47, 48, 49, 52, 58, 59, 64, 65, 66, 74, 75,
                                        76, 77, 84, 85, 86, 89, 93, 94, 95};
 
-bool inGenome(int k) { return test::inFaceGenome(k); }
+bool inGenome(int k) {
+    return test::inFaceGenome(k);
+}
 
 bool onCentreLine(int k) {
     for (const int c : kCentreLinePoints) {
@@ -33,13 +34,14 @@ bool onCentreLine(int k) {
 }
 
 class FaceOperatorsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { resetRandomSource(); }
 };
 
 TEST_F(FaceOperatorsTest, PlausibleFacesFailNoRow) {
     for (const int v : {0, 1, 30, 59}) {
-        EXPECT_THAT(failingFaceRows(test::plausibleRecord(v).face.relPoints), IsEmpty()) << "variant " << v;
+        EXPECT_THAT(failingFaceRows(test::plausibleRecord(v).face.relPoints), IsEmpty())
+            << "variant " << v;
     }
 }
 
@@ -61,7 +63,12 @@ TEST_F(FaceOperatorsTest, FailingRowsNameTheBrokenRow) {
         {"x57 off the line", [](FacePoints& p) { p[57].x = 40; }, {}},
         {"nose tip too high", [](FacePoints& p) { p[92].y = 0; }, {35}},
         {"outline order", [](FacePoints& p) { p[174].x = p[167].x + 1; }, {45}},
-        {"two rows", [](FacePoints& p) { p[5].x = p[4].x; p[161].x = 0; }, {1, 50}},
+        {"two rows",
+         [](FacePoints& p) {
+             p[5].x = p[4].x;
+             p[161].x = 0;
+         },
+         {1, 50}},
     };
     for (const Case& c : cases) {
         FacePoints points = test::plausibleRecord(3).face.relPoints;
@@ -126,7 +133,8 @@ TEST_F(FaceOperatorsTest, MutationOfAValidFaceSettlesEveryRowOnPassingSteps) {
         for (int round = 0; round < 200; ++round) {
             FaceRecord child = parent;
             mutateFacePoints(child, p);
-            ASSERT_THAT(failingFaceRows(child.face.relPoints), IsEmpty()) << "p = " << p << ", round " << round;
+            ASSERT_THAT(failingFaceRows(child.face.relPoints), IsEmpty())
+                << "p = " << p << ", round " << round;
             for (int k = 0; k < kFacePointCount; ++k) {
                 if (!inGenome(k)) continue;
                 const double dx = std::abs(child.face.relPoints[k].x - parent.face.relPoints[k].x);
@@ -168,7 +176,7 @@ TEST_F(FaceOperatorsTest, FlagMutationDrawsCategoriesAndLeavesCrossoverOnlyFlags
 // one of them, runs that travel together come from one parent, and the main
 // parent is the one of the chin and outline.
 class FaceCrossoverTest : public FaceOperatorsTest {
-protected:
+  protected:
     PopulationStore store = test::plausibleStore();
     std::vector<GeneRef> refs{{0, 4}, {0, 9}, {0, 17}};
     std::vector<FaceRecord> parents{store.at(refs[0]), store.at(refs[1]), store.at(refs[2])};
@@ -225,7 +233,8 @@ TEST_F(FaceCrossoverTest, RunsThatTravelTogetherShareTheirParent) {
         breeder.crossFacePoints(store, slot);
         for (const Together& g : groups) {
             const int lead = sourceOf(slot, g.lead);
-            for (const int k : g.followers) EXPECT_EQ(sourceOf(slot, k), lead) << "point " << k << " with " << g.lead;
+            for (const int k : g.followers)
+                EXPECT_EQ(sourceOf(slot, k), lead) << "point " << k << " with " << g.lead;
         }
         const int chin = sourceOf(slot, 147);
         ASSERT_GE(chin, 0);

@@ -1,5 +1,3 @@
-#include "ga/HairElementOperators.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -11,6 +9,7 @@
 #include "PlausibleFace.h"
 #include "face/AnchorGroups.h"
 #include "ga/Breeder.h"
+#include "ga/HairElementOperators.h"
 #include "ga/RandomSource.h"
 
 namespace mirel {
@@ -22,7 +21,7 @@ constexpr int kFixedPoints[] = {11, 31, 51, 60, 80, 20, 40, 56, 69, 89};
 constexpr int kCrossoverOnlyFlags[] = {4, 5, 6, 9, 10, 11, 14, 19, 20, 21, 26, 27, 28};
 
 class HairElementOperatorsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { resetRandomSource(); }
 };
 
@@ -48,7 +47,11 @@ TEST_F(HairElementOperatorsTest, FailingRowsNameTheBrokenRow) {
         {"fraction x at 0", [](KamiyousoPoints& p) { p[55].x = 0; }, {13}},
         {"element 4 out of order", [](KamiyousoPoints& p) { p[53].y = p[54].y; }, {12}},
         {"element 6 above its anchor", [](KamiyousoPoints& p) { p[81].y = -1; }, {18}},
-        {"anchors are not tested", [](KamiyousoPoints& p) { p[11] = {500, 500}; }, {}},
+        {"anchors are not tested",
+         [](KamiyousoPoints& p) {
+             p[11] = {500, 500};
+         },
+         {}},
     };
     for (const Case& c : cases) {
         KamiyousoPoints points = test::plausibleRecord(0).hair.kamiyousoRel;
@@ -74,7 +77,8 @@ TEST_F(HairElementOperatorsTest, FractionsStayInRangeAndMoveByHundredths) {
             fractionSteps.insert(std::lround(hundredths));
         }
         for (const int k : kFixedPoints) {
-            ASSERT_EQ(child.hair.kamiyousoRel[k], before[k]) << "point " << k << ", round " << round;
+            ASSERT_EQ(child.hair.kamiyousoRel[k], before[k])
+                << "point " << k << ", round " << round;
         }
     }
     EXPECT_EQ(fractionSteps.size(), 11u) << "every step from -0.05 to 0.05 occurs";
@@ -98,7 +102,8 @@ TEST_F(HairElementOperatorsTest, UnreachableRowKeepsTheChildsValues) {
     child.hair.kamiyousoRel[0].x = 10;  // row 1 needs x0 < 0; steps reach 8 at most
     const KamiyousoPoints before = child.hair.kamiyousoRel;
     mutateHairElementPoints(child, 1.0);
-    for (const int k : {0, 2, 3, 4}) EXPECT_EQ(child.hair.kamiyousoRel[k], before[k]) << "point " << k;
+    for (const int k : {0, 2, 3, 4})
+        EXPECT_EQ(child.hair.kamiyousoRel[k], before[k]) << "point " << k;
 }
 
 TEST_F(HairElementOperatorsTest, FlagMutationLeavesCrossoverOnlyFlags) {
@@ -110,7 +115,8 @@ TEST_F(HairElementOperatorsTest, FlagMutationLeavesCrossoverOnlyFlags) {
         if (untouched.count(k) != 0) {
             EXPECT_EQ(child.hair.kamiyousoFlags[k], parent.hair.kamiyousoFlags[k]) << "flag " << k;
         } else {
-            EXPECT_TRUE(child.hair.kamiyousoFlags[k] == 0 || child.hair.kamiyousoFlags[k] == 1) << "flag " << k;
+            EXPECT_TRUE(child.hair.kamiyousoFlags[k] == 0 || child.hair.kamiyousoFlags[k] == 1)
+                << "flag " << k;
         }
     }
 }
@@ -131,7 +137,8 @@ TEST_F(HairElementOperatorsTest, CrossoverTakesEachPointFromAParentAndMixesAnEle
         breeder.crossHairElementFlags(store, slot);
         auto donor = [&](int k) {
             for (int p = 0; p < 3; ++p) {
-                if (store.at(breeder.parents.at(p)).hair.kamiyousoRel[k] == slot.hair.kamiyousoRel[k]) {
+                if (store.at(breeder.parents.at(p)).hair.kamiyousoRel[k] ==
+                    slot.hair.kamiyousoRel[k]) {
                     return breeder.parents.at(p).index;
                 }
             }
@@ -140,7 +147,8 @@ TEST_F(HairElementOperatorsTest, CrossoverTakesEachPointFromAParentAndMixesAnEle
         for (int k = 0; k < kKamiyousoPointCount; ++k) ASSERT_GE(donor(k), 0) << "point " << k;
         for (int k = 0; k < kKamiyousoFlagCount; ++k) {
             const int flag = slot.hair.kamiyousoFlags[k];
-            EXPECT_TRUE(flag == 3000 * 11 + k || flag == 3000 * 21 + k || flag == 3000 * 31 + k) << "flag " << k;
+            EXPECT_TRUE(flag == 3000 * 11 + k || flag == 3000 * 21 + k || flag == 3000 * 31 + k)
+                << "flag " << k;
         }
         // Element 2: run, free pair and anchor.
         const std::set<int> sources{donor(12), donor(19), donor(11)};

@@ -1,5 +1,3 @@
-#include "ga/HairlineOperators.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -9,6 +7,7 @@
 
 #include "PlausibleFace.h"
 #include "ga/Breeder.h"
+#include "ga/HairlineOperators.h"
 #include "ga/RandomSource.h"
 
 namespace mirel {
@@ -19,16 +18,19 @@ using ::testing::IsEmpty;
 constexpr int kCrossoverOnlyFlags[] = {5,  6,  7,  8,  9,  15, 16, 17, 18, 19, 21,
                                        22, 23, 24, 25, 26, 27, 28, 29, 30, 33, 34};
 
-bool inGenome(int k) { return test::inHairlineGenome(k); }
+bool inGenome(int k) {
+    return test::inHairlineGenome(k);
+}
 
 class HairlineOperatorsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { resetRandomSource(); }
 };
 
 TEST_F(HairlineOperatorsTest, PlausibleHairlinesFailNoRow) {
     for (const int v : {0, 1, 30, 59}) {
-        EXPECT_THAT(failingHairlineRows(test::plausibleRecord(v).hair.haegiwaRel), IsEmpty()) << "variant " << v;
+        EXPECT_THAT(failingHairlineRows(test::plausibleRecord(v).hair.haegiwaRel), IsEmpty())
+            << "variant " << v;
     }
 }
 
@@ -76,7 +78,8 @@ TEST_F(HairlineOperatorsTest, FullRateStepsEveryGenomePointAndSettlesOnPassingSt
             if (child.hair.haegiwaRel[k] != parent.hair.haegiwaRel[k]) moved.insert(k);
         }
     }
-    for (int k = 0; k < kHaegiwaPointCount; ++k) EXPECT_EQ(moved.count(k) == 1, inGenome(k)) << "point " << k;
+    for (int k = 0; k < kHaegiwaPointCount; ++k)
+        EXPECT_EQ(moved.count(k) == 1, inGenome(k)) << "point " << k;
 }
 
 TEST_F(HairlineOperatorsTest, FlagMutationLeavesCrossoverOnlyFlags) {
@@ -91,7 +94,8 @@ TEST_F(HairlineOperatorsTest, FlagMutationLeavesCrossoverOnlyFlags) {
             if (untouched.count(k) != 0) {
                 EXPECT_EQ(child.hair.haegiwaFlags[k], parent.hair.haegiwaFlags[k]) << "flag " << k;
             } else {
-                EXPECT_TRUE(child.hair.haegiwaFlags[k] >= 0 && child.hair.haegiwaFlags[k] <= 2) << "flag " << k;
+                EXPECT_TRUE(child.hair.haegiwaFlags[k] >= 0 && child.hair.haegiwaFlags[k] <= 2)
+                    << "flag " << k;
             }
         }
         flag12One += child.hair.haegiwaFlags[12];
@@ -101,7 +105,7 @@ TEST_F(HairlineOperatorsTest, FlagMutationLeavesCrossoverOnlyFlags) {
 }
 
 class HairlineCrossoverTest : public HairlineOperatorsTest {
-protected:
+  protected:
     PopulationStore store = test::plausibleStore();
 };
 

@@ -46,20 +46,19 @@ constexpr Placed kFacePoints[] = {
 };
 
 constexpr Placed kHairlinePoints[] = {
-    {0, -100, -80}, {1, 5, -1},   {2, 10, -2},  {3, 15, -3},  {4, 20, -4},   {5, 1, -5},
-    {6, 2, -4},     {7, 3, -3},   {8, 4, -2},   {9, 5, 1},    {10, 3, 2},    {11, 4, 4},
-    {12, 5, -3},    {13, 6, -1},  {14, 7, 2},   {15, 8, 4},   {16, 9, 2},    {17, 10, 3},
-    {24, -90, -40}, {25, 5, 2},   {26, 5, 4},   {27, -2, 1},  {28, -1, 2},   {29, 3, 3},
-    {30, 1, 1},     {31, 1.5, 2}, {32, 1, 3},   {33, 2, 1},   {34, 2.5, 2},  {35, 2, 3},
-    {40, 2, 60},    {41, -1, 2},  {42, -20, 4}, {43, 3, 1},   {44, 4, 2},    {45, 20, 3},
+    {0, -100, -80}, {1, 5, -1},   {2, 10, -2},  {3, 15, -3}, {4, 20, -4},  {5, 1, -5},
+    {6, 2, -4},     {7, 3, -3},   {8, 4, -2},   {9, 5, 1},   {10, 3, 2},   {11, 4, 4},
+    {12, 5, -3},    {13, 6, -1},  {14, 7, 2},   {15, 8, 4},  {16, 9, 2},   {17, 10, 3},
+    {24, -90, -40}, {25, 5, 2},   {26, 5, 4},   {27, -2, 1}, {28, -1, 2},  {29, 3, 3},
+    {30, 1, 1},     {31, 1.5, 2}, {32, 1, 3},   {33, 2, 1},  {34, 2.5, 2}, {35, 2, 3},
+    {40, 2, 60},    {41, -1, 2},  {42, -20, 4}, {43, 3, 1},  {44, 4, 2},   {45, 20, 3},
     {46, -10, 5},   {47, -5, 6},  {48, 5, 7},
 };
 
 // Hair element 1 and the first runs of elements 2-6; the rest is generated.
 constexpr Placed kHairElementPoints[] = {
-    {0, -5, 1},  {1, 1, -30}, {2, 5, 1},  {3, 6, 2},   {4, 7, 3},
-    {5, 2, 1},   {6, 1, -2},  {7, 2, -4}, {9, 3, -1},  {10, 4, 5},
-    {52, 2, 2},  {53, 4, 4},  {54, 6, 6},
+    {0, -5, 1}, {1, 1, -30}, {2, 5, 1},  {3, 6, 2},  {4, 7, 3},  {5, 2, 1},  {6, 1, -2},
+    {7, 2, -4}, {9, 3, -1},  {10, 4, 5}, {52, 2, 2}, {53, 4, 4}, {54, 6, 6},
 };
 
 // First points of the runs of elements 2, 3, 5 and 6, which lie left of and
@@ -119,7 +118,8 @@ FaceRecord plausibleRecord(int variant) {
         if (isKamiyousoCoordinate(k, 0)) p.x *= scale;
         if (isKamiyousoCoordinate(k, 1)) p.y *= scale;
     }
-    for (const int k : kKamiyousoFractionSlots) elements[k].y = kFractionBase + kFractionStep * variant;
+    for (const int k : kKamiyousoFractionSlots)
+        elements[k].y = kFractionBase + kFractionStep * variant;
     for (const int k : kKamiyousoParameterSlots) elements[k] = {0.7 + 0.001 * variant, 0.8};
 
     auto twice = [](Point2 p) { return Point2{2 * p.x, 2 * p.y}; };
@@ -128,7 +128,8 @@ FaceRecord plausibleRecord(int variant) {
     for (int k = 0; k < kKamiyousoPointCount; ++k) record.hair.kamiyousoAbs[k] = twice(elements[k]);
 
     for (int k = 0; k < kFaceFlagCount; ++k) record.face.flags[k] = 1000 * (variant + 1) + k;
-    for (int k = 0; k < kHaegiwaFlagCount; ++k) record.hair.haegiwaFlags[k] = 2000 * (variant + 1) + k;
+    for (int k = 0; k < kHaegiwaFlagCount; ++k)
+        record.hair.haegiwaFlags[k] = 2000 * (variant + 1) + k;
     for (int k = 0; k < kKamiyousoFlagCount; ++k) {
         record.hair.kamiyousoFlags[k] = 3000 * (variant + 1) + k;
     }
@@ -147,8 +148,12 @@ PopulationStore plausibleStore() {
     return PopulationStore(PopulationStore::Generation(records.data(), kPopulationSize));
 }
 
-bool inFaceGenome(int k) { return inRuns(kFaceGenome, k); }
-bool inHairlineGenome(int k) { return inRuns(kHairlineGenome, k); }
+bool inFaceGenome(int k) {
+    return inRuns(kFaceGenome, k);
+}
+bool inHairlineGenome(int k) {
+    return inRuns(kHairlineGenome, k);
+}
 
 int variantOfFacePoint(const FaceRecord& child, int k, std::span<const FaceRecord> candidates) {
     const Point2 p = child.face.relPoints[k];

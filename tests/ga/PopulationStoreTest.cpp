@@ -1,5 +1,3 @@
-#include "ga/PopulationStore.h"
-
 #include <gtest/gtest.h>
 
 #include <variant>
@@ -7,6 +5,7 @@
 
 #include "PlausibleFace.h"
 #include "TempDir.h"
+#include "ga/PopulationStore.h"
 
 namespace mirel {
 namespace {
@@ -15,7 +14,8 @@ TEST(PopulationStoreTest, GivenGenerationZeroIsStoredAndTheRestIsEmpty) {
     const std::vector<FaceRecord> generation0 = test::plausibleGeneration();
     const PopulationStore store(PopulationStore::Generation(generation0.data(), kPopulationSize));
     EXPECT_EQ(store.generationCount(), 0);
-    for (int i = 0; i < kPopulationSize; ++i) EXPECT_EQ(store.at({0, i}), generation0[i]) << "slot " << i;
+    for (int i = 0; i < kPopulationSize; ++i)
+        EXPECT_EQ(store.at({0, i}), generation0[i]) << "slot " << i;
     EXPECT_EQ(store.at({kLastGeneration, kPopulationSize - 1}), FaceRecord{});
     EXPECT_EQ(&store.generation(3)[7], &store.at({3, 7}));
 }

@@ -1,15 +1,15 @@
-#include "ga/RandomSource.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
 #include <vector>
 
+#include "ga/RandomSource.h"
+
 namespace mirel {
 namespace {
 
 class RandomSourceTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { resetRandomSource(); }
 };
 
@@ -67,7 +67,8 @@ TEST_F(RandomSourceTest, StepWithProbabilityOneCoversItsRange) {
             ASSERT_LE(s, a) << "amplitude " << a;
             ++seen[s + a];
         }
-        for (int v = -a; v <= a; ++v) EXPECT_GT(seen[v + a], 0) << "amplitude " << a << ", step " << v;
+        for (int v = -a; v <= a; ++v)
+            EXPECT_GT(seen[v + a], 0) << "amplitude " << a << ", step " << v;
     }
 }
 
