@@ -23,19 +23,20 @@ BANK = [
          f={6: 1, 16: 0, 43: 2, 40: 1, 28: 1}),
     # 2: young man, the average face (it fills the rest of generation 0).
     dict(name="young man, short hair", shape="oval", eyes="almond", brows="straight",
-         nose="straight", mouth="thin", hair=hair(fringe_side=-86.0, fringe_mid=-90.0),
+         nose="straight", mouth="thin", eye_gap=20.0,
+         hair=hair(fringe_side=-86.0, fringe_mid=-90.0),
          h={25: 1},
          f={24: 1, 43: 0, 79: 0, 54: 1, 55: 1}),
     # 3: older man, bald with side hair, round face, forehead lines.
     dict(name="older man, bald", shape="round", eyes="narrow", brows="thick", nose="broad",
-         mouth="stern", hair=hair(crown_out=9.0, crown_drop=-3.0, lock_out=7.0,
+         mouth="stern", tip_y=40.0, mouth_y=66.0, hair=hair(crown_out=9.0, crown_drop=-3.0, lock_out=7.0,
                                   lock_inset=3.0, receding=True),
          h={0: 0, 25: 1}, f={50: 2, 7: 1, 5: 1, 61: 1, 18: 2, 81: 1, 4: 2, 2: 1, 62: 2,
                              27: 1, 32: 1, 24: 2, 87: 1, 88: 1, 53: 0, 70: 1,
                              56: 1, 63: 1}),
     # 4: girl, round face, big eyes, bob with a full fringe.
     dict(name="girl, bob with fringe", shape="round", eyes="big", brows="thin", nose="button",
-         mouth="small", side_y169=25.0, eye_y=-14.0,
+         mouth="small", side_y169=25.0, eye_y=-10.0, tip_y=33.0, mouth_y=57.0,
          hair=hair(crown_top=-140.0, crown_out=14.0, fringe_side=-60.0, fringe_mid=-56.0,
                    lock_out=16.0, lock_inset=8.0),
          f={16: 0, 0: 1, 1: 1, 92: 3, 91: 1, 40: 1}, h={11: 1}),
@@ -47,7 +48,7 @@ BANK = [
             43: 1, 90: 1}),
     # 6: woman, long face, centre parting and long hair.
     dict(name="woman, centre parting", shape="long", eyes="almond", brows="arched",
-         nose="long", mouth="full", side_y169=50.0,
+         nose="long", mouth="full", side_y169=50.0, tip_y=43.0, mouth_y=69.0,
          hair=hair(fringe_side=-92.0, fringe_mid=-100.0, **dict(LONG, lock_out=28.0)), h={2: 1, 12: 1},
          f={1: 1, 6: 1, 39: 1, 40: 1, 42: 1, 9: 1, 5: 1}),
     # 7: old woman, round face, short curly hair, lines around eyes and mouth.
@@ -61,12 +62,12 @@ BANK = [
     # 8: young man, pointed face, spiky fringe, narrow eyes.
     dict(name="young man, spiky fringe", shape="pointed", eyes="narrow", brows="angry",
          nose="straight", mouth="thin",
-         hair=hair(crown_top=-144.0, crown_out=10.0, fringe_side=-62.0, fringe_mid=-80.0,
+         hair=hair(crown_top=-139.0, crown_out=10.0, fringe_side=-62.0, fringe_mid=-80.0,
                    lock_out=5.0),
          h={2: 2, 1: 1, 25: 1}, f={10: 1, 15: 1, 92: 1, 33: 1, 44: 1, 57: 1}),
     # 9: middle-aged man, long face, receding hairline, smile folds.
     dict(name="man, receding hairline", shape="long", eyes="droopy", brows="straight",
-         nose="long", mouth="wide",
+         nose="long", mouth="wide", tip_y=44.0, mouth_y=70.0,
          hair=hair(crown_top=-134.0, crown_out=6.0, receding=True, lock_out=5.0),
          h={25: 1}, f={61: 1, 50: 1, 5: 1, 62: 1, 28: 1, 24: 1, 82: 0, 51: 1, 71: 1, 72: 1}),
     # 10: woman, pointed chin, upturned eyes, long hair behind the face.
@@ -76,13 +77,13 @@ BANK = [
          f={1: 1, 16: 0, 6: 1, 39: 1, 42: 2, 92: 1, 3: 4}),
     # 11: boy, round face, big eyes, short fringe.
     dict(name="boy, short fringe", shape="round", eyes="big", brows="straight",
-         nose="button", mouth="small", eye_y=-12.0,
+         nose="button", mouth="small", eye_y=-8.0, tip_y=33.0, mouth_y=57.0,
          hair=hair(crown_top=-136.0, fringe_side=-72.0, fringe_mid=-68.0, lock_out=5.0,
                    lock_inset=4.0),
          h={2: 1}, f={3: 4, 41: 1, 44: 1, 4: 0, 87: 4, 88: 2}),
     # 12: man with sideburns, long face, droopy eyes, thick brows.
     dict(name="man with sideburns", shape="long", eyes="droopy", brows="thick",
-         nose="long", mouth="stern",
+         nose="long", mouth="stern", eye_gap=17.0, tip_y=44.0, mouth_y=68.0,
          hair=hair(crown_top=-140.0, crown_out=9.0, lock_out=6.0, burn_len=36.0,
                    burn_width=10.0),
          h={25: 1, 11: 1, 12: 1}, f={15: 1, 24: 2, 31: 1, 29: 1, 30: 1, 80: 1, 91: 1, 73: 1, 78: 1}),
@@ -94,7 +95,7 @@ BANK = [
          h={10: 0}, f={16: 0, 0: 1, 6: 1, 43: 1, 38: 0, 90: 1}),
     # 14: old man, long face, receding with side hair, deep lines.
     dict(name="old man, receding", shape="long", eyes="narrow", brows="sad", nose="long",
-         mouth="thin", hair=hair(crown_top=-128.0, crown_out=4.0, receding=True,
+         mouth="thin", tip_y=45.0, mouth_y=70.0, hair=hair(crown_top=-128.0, crown_out=4.0, receding=True,
                                  lock_out=3.0, lock_inset=2.0),
          h={13: 1, 1: 1}, f={50: 2, 51: 1, 7: 1, 61: 1, 5: 1, 9: 1, 81: 1, 18: 1,
                             62: 3, 83: 1, 87: 3, 22: 1, 23: 1}),
@@ -105,7 +106,7 @@ BANK = [
          f={3: 3, 4: 1, 41: 1, 44: 0, 16: 0, 43: 0}),
     # 16: man, oval face, widow's peak, thin brows.
     dict(name="man, widow's peak", shape="oval", eyes="upturned", brows="thin",
-         nose="straight", mouth="wide",
+         nose="straight", mouth="wide", eye_gap=21.0,
          hair=hair(crown_top=-138.0, fringe_side=-97.0, fringe_mid=-86.0, lock_out=4.0),
          h={2: 1, 25: 1, 20: 1}, f={17: 2, 26: 1, 27: 1, 32: 1, 2: 2, 92: 2, 53: 0}),
     # 17: woman, long face, high fringe drawn behind the features.
@@ -121,13 +122,14 @@ BANK = [
          h={0: 0, 13: 1}, f={50: 1, 61: 1, 62: 1, 81: 1, 82: 0, 19: 1, 18: 2, 87: 2}),
     # 19: teenage girl, pointed chin, big eyes, long hair behind the features.
     dict(name="teenage girl, long hair", shape="pointed", eyes="big", brows="thin",
-         nose="button", mouth="small", side_y169=22.0,
+         nose="button", mouth="small", side_y169=22.0, eye_y=-14.0,
          hair=hair(fringe_side=-70.0, fringe_mid=-66.0, **dict(LONG, lock_out=21.0)),
          h={14: 1, 11: 1},
          f={16: 0, 0: 1, 1: 1, 6: 1, 42: 2, 45: 0}),
     # 20: old man, square face, crew cut, heavy lines.
     dict(name="old man, crew cut", shape="square", eyes="droopy", brows="thick",
-         nose="broad", mouth="stern", hair=hair(fringe_side=-82.0, fringe_mid=-86.0),
+         nose="broad", mouth="stern", mouth_y=66.0,
+         hair=hair(fringe_side=-82.0, fringe_mid=-86.0),
          h={3: 1, 25: 1, 32: 1},
          f={7: 1, 61: 1, 50: 2, 18: 1, 19: 1, 5: 2, 81: 1, 83: 1, 92: 3, 40: 0,
             62: 2, 87: 1, 88: 2}),

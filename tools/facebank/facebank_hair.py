@@ -5,7 +5,11 @@ every drawing would leave it: point 0 on face point 166, point 11 and the
 sideburn anchor 24 on face point 169, the side lock's foot (13) at the height
 of 169, the right side the mirror of the left."""
 
+import math
+
 from facebank_parts import mirror
+
+CROWN_SHOULDER = 0.66
 
 HAEGIWA_POINTS = 57
 KAMIYOUSO_POINTS = 100
@@ -28,7 +32,9 @@ def hairline(face, crown_top, crown_out, crown_drop, fringe_side, fringe_mid,
         h[1] = (f166[0] * 0.5, fringe_side)
         h[2] = (0.0, fringe_mid)
     h[5] = (f166[0] - crown_out, f166[1] + crown_drop)
-    h[6] = (f166[0] * 0.62 - crown_out * 0.5, crown_top + (f166[1] - crown_top) * 0.2)
+    # 6 on the ellipse through 5 and the crown's top 7, so the crown stays round.
+    x6 = h[5][0] * CROWN_SHOULDER
+    h[6] = (x6, h[5][1] - (h[5][1] - crown_top) * math.sqrt(1.0 - CROWN_SHOULDER ** 2))
     h[7] = (0.0, crown_top)
     h[10] = (f168[0] + lock_inset, f168[1])
     h[11] = f169

@@ -84,7 +84,7 @@ def eye(pts, cx, cy, half_w, height, tilt, lower, crease_gap, under_gap, pupil):
     inner_y = 1.0 + tilt * 0.3
     outer_y = -tilt
     rel = {
-        0: (w + 4.0, inner_y + 1.0),
+        0: (w + 3.0, inner_y - 0.5),
         1: (w, inner_y),
         2: (w * 0.35, -height * 0.95),
         3: (-w * 0.45, -height),
