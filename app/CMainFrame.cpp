@@ -109,7 +109,7 @@ CMainFrame::~CMainFrame() {
     // The MDI area and the child frames outlive this part of the object;
     // their last signals must not reach the menus being torn down.
     mdiArea_->disconnect(this);
-    for (CChildFrame* frame : childFrames()) frame->disconnect(this);
+    for (CChildFrame* frame : findChildren<CChildFrame*>()) frame->disconnect(this);
 }
 
 void CMainFrame::createActions() {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -21,7 +22,7 @@ constexpr int kWaitMilliseconds = 1000;
 // shell's layout is made for desktops like 1280 x 1024.
 constexpr const char* kOffscreenConfig = R"({
   "synchronousWindowSystemEvents": false,
-  "windowFrameMargins": true,
+  "windowFrameMargins": false,
   "screens": [{"name": "test", "x": 0, "y": 0, "width": 1280, "height": 1024,
                "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]
 })";
@@ -63,6 +64,7 @@ bool waitUntil(const std::function<bool()>& done) {
 Shell::Shell(bool openDocument) : workingDir_(folder_.path()) {
     ensureApplication();
     writeFixtureBank(folder_.path());
+    QSettings().clear();
     mainFrame_ = std::make_unique<CMainFrame>([this] { return now_; });
     mainFrame_->setMessagePresenter(
         [this](MessageKind kind, const QString& caption, const QString& text) {

@@ -8,12 +8,16 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "TempDir.h"
 #include "document/DocumentHost.h"
 
 class QWidget;
+
+// Lets failures show Qt strings as text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
 
 namespace mirel {
 class CChildFrame;
@@ -36,7 +40,8 @@ struct ShownMessage {
 
 class Shell {
 public:
-    // Writes the bank, shows the main frame and makes it the active window;
+    // Writes the bank, empties the test settings store, shows the main frame
+    // and makes it the active window;
     // `openDocument` also opens the first document, as start-up does.
     explicit Shell(bool openDocument = true);
     ~Shell();

@@ -1,0 +1,233 @@
+#include <QAction>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ShellTestSupport.h"
+#include "app/AboutBox.h"
+#include "app/CChildFrame.h"
+#include "app/CMainFrame.h"
+#include "app/CViewExSplitWnd.h"
+#include "app/FrameLayout.h"
+#include "document/CMirelDoc.h"
+#include "views/MirelView.h"
+
+namespace mirel {
+namespace {
+
+QStringList visibleMenuTitles(const QMainWindow& window) {
+    QStringList titles;
+    for (const QAction* action : window.menuBar()->actions()) {
+        if (action->isVisible()) titles << action->text();
+    }
+    return titles;
+}
+
+QMenu* visibleMenu(const QMainWindow& window, const QString& title) {
+    for (QAction* action : window.menuBar()->actions()) {
+        if (action->isVisible() && action->text() == title) return action->menu();
+    }
+    return nullptr;
+}
+
+QStringList actionTexts(const QList<QAction*>& actions) {
+    QStringList texts;
+    for (const QAction* action : actions) {
+        if (action->isSeparator()) {
+            texts << QStringLiteral("|");
+        } else if (action->isVisible()) {
+            texts << action->text();
+        }
+    }
+    return texts;
+}
+
+FrameLayout screenLayout() {
+    const QSize desktop = QGuiApplication::primaryScreen()->availableGeometry().size();
+    return computeFrameLayout(desktop.width(), desktop.height());
+}
+
+TEST(ShellTest, MainFrameSitsAtTheOriginSizedFromTheDesktop) {
+    test::Shell shell;
+    const FrameLayout layout = screenLayout();
+    const QRect geometry = shell.mainFrame().geometry();
+    EXPECT_EQ(geometry, QRect(0, 0, layout.mainWidth, layout.mainHeight))
+        << geometry.x() << "," << geometry.y() << " " << geometry.width() << " x "
+        << geometry.height() << " on a desktop of "
+        << QGuiApplication::primaryScreen()->availableGeometry().width() << " x "
+        << QGuiApplication::primaryScreen()->availableGeometry().height();
+    EXPECT_EQ(shell.mainFrame().windowTitle(), QStringLiteral("Mirel - Mirel1"));
+}
+
+TEST(ShellTest, ChildFrameAndPanesAreSizedFromTheDesktop) {
+    test::Shell shell;
+    CChildFrame* frame = shell.firstFrame();
+    ASSERT_NE(frame, nullptr);
+    const FrameLayout layout = screenLayout();
+    EXPECT_EQ(frame->size(), QSize(layout.childWidth, layout.childHeight));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Mirel1"));
+    EXPECT_EQ(frame->view(1)->width(), layout.leftPaneWidth);
+    EXPECT_EQ(frame->view(2)->height(), layout.rightPaneHeight);
+    EXPECT_EQ(frame->outerSplitter()->orientation(), Qt::Horizontal);
+    EXPECT_EQ(frame->innerSplitter()->orientation(), Qt::Vertical);
+    EXPECT_EQ(frame->outerSplitter()->widget(0), frame->view(1));
+    EXPECT_EQ(frame->innerSplitter()->widget(0), frame->view(2));
+    EXPECT_EQ(frame->innerSplitter()->widget(1), frame->view(3));
+}
+
+TEST(ShellTest, MenuSetsFollowWhetherADocumentIsOpen) {
+    test::Shell shell;
+    EXPECT_EQ(visibleMenuTitles(shell.mainFrame()),
+              (QStringList{"ファイル(&F)", "編集(&E)", "表示(&V)", "ウィンドウ(&W)", "ヘルプ(&H)"}));
+    const QMenu* file = visibleMenu(shell.mainFrame(), QStringLiteral("ファイル(&F)"));
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(actionTexts(file->actions()),
+              (QStringList{"新規作成(&N)", "開く...(&O)", "閉じる(&C)",
+                           "ウィンドウ2に表示された顔を保存（&F）", "|", "印刷...(&P)",
+                           "印刷プレビュー(&V)", "プリンタの設定(&R)...", "|", "最近使ったファイル",
+                           "|", "アプリケーションの終了(&X)"}));
+    const QAction* saveFace = file->actions()[3];
+    EXPECT_EQ(saveFace->statusTip(), QStringLiteral("ウィンドウ2に表示された顔をファイルに保存します"));
+    EXPECT_EQ(file->actions()[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(file->actions()[5]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+
+    const QMenu* edit = visibleMenu(shell.mainFrame(), QStringLiteral("編集(&E)"));
+    ASSERT_NE(edit, nullptr);
+    for (const QAction* action : edit->actions()) {
+        if (action->isSeparator()) continue;
+        EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+    }
+
+    shell.mainFrame().mdiArea()->closeAllSubWindows();
+    ASSERT_TRUE(test::waitUntil([&] { return shell.mainFrame().childFrames().isEmpty(); }));
+    EXPECT_EQ(visibleMenuTitles(shell.mainFrame()),
+              (QStringList{"ファイル(&F)", "表示(&V)", "ヘルプ(&H)"}));
+    const QMenu* fileNoDoc = visibleMenu(shell.mainFrame(), QStringLiteral("ファイル(&F)"));
+    ASSERT_NE(fileNoDoc, nullptr);
+    EXPECT_EQ(actionTexts(fileNoDoc->actions()),
+              (QStringList{"新規作成(&N)", "開く...(&O)", "プリンタの設定(&R)...", "|",
+                           "最近使ったファイル", "|", "アプリケーションの終了(&X)"}));
+    EXPECT_EQ(shell.mainFrame().windowTitle(), QStringLiteral("Mirel"));
+}
+
+TEST(ShellTest, ToolbarHoldsItsButtonsInOrderWithPrompts) {
+    test::Shell shell;
+    const QToolBar* bar = shell.mainFrame().toolBar();
+    QStringList tips;
+    for (const QAction* action : bar->actions()) {
+        tips << (action->isSeparator() ? QStringLiteral("|") : action->toolTip());
+        if (!action->isSeparator()) {
+            EXPECT_FALSE(action->statusTip().isEmpty()) << action->toolTip().toStdString();
+        }
+    }
+    EXPECT_EQ(tips, (QStringList{"新規作成", "開く", "上書き保存", "|", "切り取り", "コピー",
+                                 "貼り付け", "|", "印刷", "バージョン情報"}));
+    EXPECT_EQ(shell.mainFrame().toolBarArea(const_cast<QToolBar*>(bar)), Qt::TopToolBarArea);
+    EXPECT_EQ(bar->allowedAreas(), Qt::AllToolBarAreas);
+}
+
+TEST(ShellTest, StatusBarStartsWithThePromptTextAndGreyedLockIndicators) {
+    test::Shell shell(false);
+    const QLabel* pane = shell.mainFrame().generationPane();
+    EXPECT_EQ(pane->text(), QStringLiteral("表示されている顔集団が何世代目か"));
+    QStringList indicators;
+    for (const QLabel* label : shell.mainFrame().statusBar()->findChildren<QLabel*>()) {
+        if (!label->isEnabled()) indicators << label->text();
+    }
+    EXPECT_EQ(indicators, (QStringList{"CAP", "NUM", "SCRL"}));
+}
+
+TEST(ShellTest, ASecondNewDocumentIsIndependentOfTheFirst) {
+    test::Shell shell;
+    CChildFrame* second = shell.mainFrame().newDocument();
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->windowTitle(), QStringLiteral("Mirel2"));
+    EXPECT_EQ(shell.mainFrame().childFrames().size(), 2);
+    CMirelDoc& first = shell.firstFrame()->document();
+    ASSERT_NE(&first, &second->document());
+
+    MirelView* grid = second->view(kGridView);
+    ASSERT_TRUE(test::waitUntil([&] { return second->document().cellSize > 0; }));
+    const int size = second->document().cellSize;
+    QTest::mouseDClick(grid, Qt::LeftButton, Qt::NoModifier, QPoint(size / 2, size / 2));
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(second->document().generationCount(), 1);
+    EXPECT_EQ(first.generationCount(), 0);
+    EXPECT_EQ(first.currentSelection().count, 0);
+}
+
+TEST(ShellTest, ANewDocumentIsRefusedWhenASampleFileBecameUnreadable) {
+    test::Shell shell;
+    std::filesystem::remove(shell.folder().path() / "Data/facebank3/haegiwa.txt");
+    EXPECT_EQ(shell.mainFrame().newDocument(), nullptr);
+    ASSERT_EQ(shell.messages().size(), 1u);
+    EXPECT_EQ(shell.messages()[0].caption, QStringLiteral("error"));
+    EXPECT_FALSE(shell.messages()[0].text.isEmpty());
+    EXPECT_EQ(shell.mainFrame().childFrames().size(), 1);
+    EXPECT_EQ(shell.mainFrame().activeChildFrame(), shell.firstFrame());
+}
+
+TEST(ShellTest, OpeningAFileGivesAFreshDocumentAndSavingWritesAnEmptyFile) {
+    test::Shell shell;
+    CMirelDoc& first = shell.firstFrame()->document();
+    first.ActivateView(kGridView);
+    const auto saved = shell.folder().path() / "portrait.mirel";
+    ASSERT_TRUE(shell.firstFrame()->saveDocumentFile(QString::fromStdString(saved.string())));
+    EXPECT_EQ(std::filesystem::file_size(saved), 0u);
+    EXPECT_EQ(shell.firstFrame()->windowTitle(), QStringLiteral("portrait.mirel"));
+
+    const auto other = shell.folder().write("notes.txt", "not a portrait");
+    CChildFrame* opened = shell.mainFrame().openDocument(QString::fromStdString(other.string()));
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->windowTitle(), QStringLiteral("notes.txt"));
+    EXPECT_EQ(opened->document().generationCount(), 0);
+    EXPECT_EQ(opened->document().currentSelection().count, 0);
+    EXPECT_EQ(shell.mainFrame().recentFiles().files().front(),
+              QString::fromStdString(std::filesystem::absolute(other).string()));
+
+    EXPECT_EQ(shell.mainFrame().openDocument(QStringLiteral("/nonexistent/file")), nullptr);
+    EXPECT_EQ(shell.messages().size(), 1u);
+}
+
+TEST(ShellTest, F6MovesTheKeyboardThroughThePanes) {
+    test::Shell shell;
+    CChildFrame* frame = shell.firstFrame();
+    ASSERT_EQ(QApplication::focusWidget(), frame->view(1));
+    QTest::keyClick(&shell.mainFrame(), Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), frame->view(2));
+    EXPECT_EQ(frame->innerSplitter()->activePane(), frame->view(2));
+    QTest::keyClick(&shell.mainFrame(), Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), frame->view(3));
+    QTest::keyClick(&shell.mainFrame(), Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), frame->view(1));
+    EXPECT_EQ(frame->outerSplitter()->activePane(), frame->view(1));
+    EXPECT_EQ(frame->innerSplitter()->activePane(), nullptr);
+    QTest::keyClick(&shell.mainFrame(), Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), frame->view(3));
+}
+
+TEST(ShellTest, AboutBoxShowsNameVersionAndAuthors) {
+    test::ensureApplication();
+    AboutBox about;
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("バージョン情報 Mirel"));
+    const QLabel* version = about.findChild<QLabel*>(QStringLiteral("versionLine"));
+    ASSERT_NE(version, nullptr);
+    EXPECT_EQ(version->text(), QStringLiteral("Mirel Version 1.0"));
+    const QLabel* authors = about.findChild<QLabel*>(QStringLiteral("authorsLine"));
+    ASSERT_NE(authors, nullptr);
+    EXPECT_FALSE(authors->text().isEmpty());
+}
+
+}  // namespace
+}  // namespace mirel
