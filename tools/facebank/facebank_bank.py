@@ -6,11 +6,11 @@ differs from the average face."""
 
 def hair(crown_top=-138.0, crown_out=8.0, crown_drop=-6.0, fringe_side=-88.0,
          fringe_mid=-95.0, lock_out=4.0, lock_inset=2.0, burn_len=22.0,
-         burn_width=5.0, receding=False):
+         burn_width=5.0, receding=False, crown_peak=0.0):
     return dict(crown_top=crown_top, crown_out=crown_out, crown_drop=crown_drop,
                 fringe_side=fringe_side, fringe_mid=fringe_mid, lock_out=lock_out,
                 lock_inset=lock_inset, burn_len=burn_len, burn_width=burn_width,
-                receding=receding)
+                receding=receding, crown_peak=crown_peak)
 
 
 LONG = dict(crown_top=-142.0, crown_out=13.0, crown_drop=-5.0, lock_out=24.0, lock_inset=7.0)
@@ -62,14 +62,14 @@ BANK = [
     # 8: young man, pointed face, spiky fringe, narrow eyes.
     dict(name="young man, spiky fringe", shape="pointed", eyes="narrow", brows="angry",
          nose="straight", mouth="thin",
-         hair=hair(crown_top=-139.0, crown_out=10.0, fringe_side=-62.0, fringe_mid=-80.0,
-                   lock_out=5.0),
+         hair=hair(crown_top=-136.0, crown_out=10.0, fringe_side=-62.0, fringe_mid=-80.0,
+                   lock_out=5.0, crown_peak=6.0),
          h={2: 2, 1: 1, 25: 1}, f={10: 1, 15: 1, 92: 1, 33: 1, 44: 1, 57: 1}),
     # 9: middle-aged man, long face, receding hairline, smile folds.
     dict(name="man, receding hairline", shape="long", eyes="droopy", brows="straight",
          nose="long", mouth="wide", tip_y=44.0, mouth_y=70.0,
          hair=hair(crown_top=-134.0, crown_out=6.0, receding=True, lock_out=5.0),
-         h={25: 1}, f={61: 1, 50: 1, 5: 1, 62: 1, 28: 1, 24: 1, 82: 0, 51: 1, 71: 1, 72: 1}),
+         h={25: 1}, f={61: 1, 50: 1, 5: 1, 62: 1, 28: 1, 24: 1, 82: 0, 80: 1, 51: 1, 71: 1, 72: 1}),
     # 10: woman, pointed chin, upturned eyes, long hair behind the face.
     dict(name="woman, pointed chin", shape="pointed", eyes="upturned", brows="arched",
          nose="small", mouth="full", side_y169=18.0,
@@ -86,7 +86,7 @@ BANK = [
          nose="long", mouth="stern", eye_gap=17.0, tip_y=44.0, mouth_y=68.0,
          hair=hair(crown_top=-140.0, crown_out=9.0, lock_out=6.0, burn_len=36.0,
                    burn_width=10.0),
-         h={25: 1, 11: 1, 12: 1}, f={15: 1, 24: 2, 31: 1, 29: 1, 30: 1, 80: 1, 91: 1, 73: 1, 78: 1}),
+         h={25: 1, 11: 1, 12: 1}, f={15: 1, 24: 2, 31: 1, 29: 1, 30: 1, 91: 1, 73: 1, 78: 1}),
     # 13: woman, square-ish face, short pixie cut without side hair.
     dict(name="woman, pixie cut", shape="square", eyes="round", brows="thin",
          nose="small", mouth="full",
@@ -97,7 +97,7 @@ BANK = [
     dict(name="old man, receding", shape="long", eyes="narrow", brows="sad", nose="long",
          mouth="thin", tip_y=45.0, mouth_y=70.0, hair=hair(crown_top=-128.0, crown_out=4.0, receding=True,
                                  lock_out=3.0, lock_inset=2.0),
-         h={13: 1, 1: 1}, f={50: 2, 51: 1, 7: 1, 61: 1, 5: 1, 9: 1, 81: 1, 18: 1,
+         h={13: 1}, f={50: 2, 51: 1, 7: 1, 61: 1, 5: 1, 9: 1, 81: 1, 18: 1,
                             62: 3, 83: 1, 87: 3, 22: 1, 23: 1}),
     # 15: young woman, round face, smiling closed eyes, open smile.
     dict(name="young woman, laughing", shape="round", eyes="almond", brows="arched",
@@ -119,7 +119,7 @@ BANK = [
          nose="broad", mouth="wide",
          hair=hair(crown_out=6.0, crown_drop=-3.0, lock_out=3.0, lock_inset=9.0,
                    receding=True),
-         h={0: 0, 13: 1}, f={50: 1, 61: 1, 62: 1, 81: 1, 82: 0, 19: 1, 18: 2, 87: 2}),
+         h={0: 0, 13: 1}, f={50: 1, 61: 1, 62: 1, 81: 1, 82: 0, 80: 1, 19: 1, 18: 2, 87: 2}),
     # 19: teenage girl, pointed chin, big eyes, long hair behind the features.
     dict(name="teenage girl, long hair", shape="pointed", eyes="big", brows="thin",
          nose="button", mouth="small", side_y169=22.0, eye_y=-14.0,

@@ -16,12 +16,13 @@ KAMIYOUSO_POINTS = 100
 
 
 def hairline(face, crown_top, crown_out, crown_drop, fringe_side, fringe_mid,
-             lock_out, lock_inset, burn_len, burn_width, receding=False):
+             lock_out, lock_inset, burn_len, burn_width, receding=False, crown_peak=0.0):
     """crown_top: y of the crown's top (7); crown_out: how far the hair stands
-    off the temple (5); crown_drop: how far below 166's height... negative
-    lifts 5 above it; fringe_side, fringe_mid: y of the fringe edge at 1 and 2;
+    off the temple (5); crown_drop: how far 5 lies below the temple (166),
+    negative above it; fringe_side, fringe_mid: y of the fringe edge at 1 and 2;
     lock_out: how far the side lock's foot (13) stands off point 169;
-    lock_inset: how far the lock's inner edge (10) overlaps the face at 168."""
+    lock_inset: how far the lock's inner edge (10) overlaps the face at 168;
+    crown_peak: how far the crown's top stands above its round (a quiff)."""
     h = [(0.0, 0.0)] * HAEGIWA_POINTS
     f166, f168, f169, f174 = face[166], face[168], face[169], face[174]
     h[0] = f166
@@ -32,10 +33,11 @@ def hairline(face, crown_top, crown_out, crown_drop, fringe_side, fringe_mid,
         h[1] = (f166[0] * 0.5, fringe_side)
         h[2] = (0.0, fringe_mid)
     h[5] = (f166[0] - crown_out, f166[1] + crown_drop)
-    # 6 on the ellipse through 5 and the crown's top 7, so the crown stays round.
+    # 6 just inside the ellipse through 5 and the top 7: the spline through
+    # them then keeps a round crown without a dip at its top.
     x6 = h[5][0] * CROWN_SHOULDER
-    h[6] = (x6, h[5][1] - (h[5][1] - crown_top) * math.sqrt(1.0 - CROWN_SHOULDER ** 2))
-    h[7] = (0.0, crown_top)
+    h[6] = (x6, h[5][1] - (h[5][1] - crown_top) * math.sqrt(1.0 - CROWN_SHOULDER ** 2) * 0.93)
+    h[7] = (0.0, crown_top - crown_peak)
     h[10] = (f168[0] + lock_inset, f168[1])
     h[11] = f169
     h[12] = (h[5][0] + (f169[0] - lock_out - h[5][0]) * 0.75,
