@@ -30,8 +30,14 @@ constexpr const char* kOffscreenConfig = R"({
 void configureOffscreenScreen() {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (!platform.isEmpty() && platform != "offscreen") return;
-    const auto config = std::filesystem::temp_directory_path() / "mirel-offscreen-1280x1024.json";
-    std::ofstream(config) << kOffscreenConfig;
+    // Test programs start side by side: write a private copy, then rename it
+    // over the shared name, so no reader ever sees a half-written file.
+    const auto folder = std::filesystem::temp_directory_path();
+    const auto config = folder / "mirel-offscreen-1280x1024.json";
+    const auto draft =
+        folder / ("mirel-offscreen-" + std::to_string(QCoreApplication::applicationPid()) + ".json");
+    std::ofstream(draft) << kOffscreenConfig;
+    std::filesystem::rename(draft, config);
     qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config.string().c_str());
 }
 
@@ -64,7 +70,10 @@ bool waitUntil(const std::function<bool()>& done) {
 Shell::Shell(bool openDocument) : workingDir_(folder_.path()) {
     ensureApplication();
     writeFixtureBank(folder_.path());
-    QSettings().clear();
+    // Each shell keeps its recent files in its own folder, so tests running
+    // side by side never see each other's.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString((folder_.path() / "settings").string()));
     mainFrame_ = std::make_unique<CMainFrame>([this] { return now_; });
     mainFrame_->setMessagePresenter(
         [this](MessageKind kind, const QString& caption, const QString& text) {

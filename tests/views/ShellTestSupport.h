@@ -40,8 +40,8 @@ struct ShownMessage {
 
 class Shell {
 public:
-    // Writes the bank, empties the test settings store, shows the main frame
-    // and makes it the active window;
+    // Writes the bank, gives the settings store a fresh folder, shows the
+    // main frame and makes it the active window;
     // `openDocument` also opens the first document, as start-up does.
     explicit Shell(bool openDocument = true);
     ~Shell();
