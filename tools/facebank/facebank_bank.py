@@ -69,7 +69,7 @@ BANK = [
     dict(name="man, receding hairline", shape="long", eyes="droopy", brows="straight",
          nose="long", mouth="wide", tip_y=44.0, mouth_y=70.0,
          hair=hair(crown_top=-134.0, crown_out=6.0, receding=True, lock_out=5.0),
-         h={25: 1}, f={61: 1, 50: 1, 5: 1, 62: 1, 28: 1, 24: 1, 82: 0, 80: 1, 51: 1, 71: 1, 72: 1}),
+         h={25: 1}, f={61: 1, 50: 1, 5: 3, 62: 1, 28: 1, 24: 1, 82: 0, 80: 1, 51: 1, 71: 1, 72: 1}),
     # 10: woman, pointed chin, upturned eyes, long hair behind the face.
     dict(name="woman, pointed chin", shape="pointed", eyes="upturned", brows="arched",
          nose="small", mouth="full", side_y169=18.0,
@@ -86,13 +86,13 @@ BANK = [
          nose="long", mouth="stern", eye_gap=17.0, tip_y=44.0, mouth_y=68.0,
          hair=hair(crown_top=-140.0, crown_out=9.0, lock_out=6.0, burn_len=36.0,
                    burn_width=10.0),
-         h={25: 1, 11: 1, 12: 1}, f={15: 1, 24: 2, 31: 1, 29: 1, 30: 1, 91: 1, 73: 1, 78: 1}),
-    # 13: woman, square-ish face, short pixie cut without side hair.
-    dict(name="woman, pixie cut", shape="square", eyes="round", brows="thin",
+         h={25: 1, 11: 1, 12: 1}, f={15: 1, 24: 2, 31: 1, 29: 1, 30: 1, 91: 1, 73: 1, 78: 1, 4: 3}),
+    # 13: woman, oval face, short pixie cut.
+    dict(name="woman, pixie cut", shape="oval", eyes="round", brows="thin",
          nose="small", mouth="full",
-         hair=hair(crown_top=-138.0, crown_out=6.0, crown_drop=-2.0, fringe_side=-78.0,
-                   fringe_mid=-80.0),
-         h={10: 0}, f={16: 0, 0: 1, 6: 1, 43: 1, 38: 0, 90: 1}),
+         hair=hair(crown_top=-138.0, crown_out=9.0, crown_drop=-4.0, fringe_side=-74.0,
+                   fringe_mid=-72.0, lock_out=7.0, lock_inset=6.0),
+         h={2: 1}, f={16: 0, 0: 1, 6: 1, 43: 1, 40: 1, 38: 0, 90: 1}),
     # 14: old man, long face, receding with side hair, deep lines.
     dict(name="old man, receding", shape="long", eyes="narrow", brows="sad", nose="long",
          mouth="thin", tip_y=45.0, mouth_y=70.0, hair=hair(crown_top=-128.0, crown_out=4.0, receding=True,
