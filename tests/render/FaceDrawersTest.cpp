@@ -219,6 +219,37 @@ TEST(DrawFace, SideHairOnlyWithH10) {
     EXPECT_EQ(hairAroundTheFeatures(d->canvas), (HairSplit{1, 1}));
 }
 
+// True when b is a within one unit of the mirror of a about x = 150, point by point.
+bool mirrorsPointwise(const std::vector<IntPoint>& a, const std::vector<IntPoint>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::abs(2 * static_cast<int>(kOrigin) - a[i].x - b[i].x) > 1 || a[i].y != b[i].y) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// True when every point of p has a point of p within one unit of its mirror.
+bool mirrorsItself(const std::vector<IntPoint>& p) {
+    return std::all_of(p.begin(), p.end(), [&p](IntPoint a) {
+        return std::any_of(p.begin(), p.end(), [a](IntPoint b) {
+            return std::abs(2 * static_cast<int>(kOrigin) - a.x - b.x) <= 1 && a.y == b.y;
+        });
+    });
+}
+
+TEST(DrawFace, TheFittedHairIsMirrorSymmetric) {
+    const auto d = draw(test::fixtureFace());
+    const auto hair = polygonsFilledWith(d->canvas, HairColour);
+    ASSERT_EQ(hair.size(), 6u) << "back, two sideburns, two side locks, front";
+    EXPECT_TRUE(mirrorsItself(hair[0].points)) << "back hair";
+    EXPECT_TRUE(mirrorsPointwise(hair[1].points, hair[2].points)) << "sideburns";
+    EXPECT_TRUE(mirrorsPointwise(hair[3].points, hair[4].points)) << "side locks";
+    EXPECT_TRUE(mirrorsItself(hair[5].points)) << "front hair";
+    EXPECT_FALSE(mirrorsPointwise(hair[1].points, hair[3].points)) << "the check can fail";
+}
+
 TEST(DrawFace, FillsUseTheirDrawersPenAndStrokesTheFacePen) {
     const auto d = draw(test::fixtureFace());
     const auto polygons = d->canvas.callsOf(CanvasOp::Polygon);
