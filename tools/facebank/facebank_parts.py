@@ -3,8 +3,6 @@ absolute points of one part, in the normalised face space (x < 0 is the
 stored side that the renderer mirrors, y grows downwards, chin at +105, top
 of the face outline at -105)."""
 
-import math
-
 TOP_Y = -105.0
 CHIN_Y = 105.0
 
@@ -17,12 +15,11 @@ class Profile:
     """Half-width of the head as a function of y: an upper cap and a lower jaw,
     each a superellipse meeting at the widest level."""
 
-    def __init__(self, width, widest_y, cap_power, jaw_power, chin_flat=0.0):
+    def __init__(self, width, widest_y, cap_power, jaw_power):
         self.width = width
         self.widest_y = widest_y
         self.cap_power = cap_power
         self.jaw_power = jaw_power
-        self.chin_flat = chin_flat
 
     def __call__(self, y):
         if y <= self.widest_y:
@@ -32,10 +29,7 @@ class Profile:
             t = (y - self.widest_y) / (CHIN_Y - self.widest_y)
             power = self.jaw_power
         t = min(max(t, 0.0), 1.0)
-        w = self.width * (1.0 - t ** power) ** (1.0 / power)
-        if y > self.widest_y:
-            w = max(w, self.chin_flat * (1.0 - t ** 8))
-        return w
+        return self.width * (1.0 - t ** power) ** (1.0 / power)
 
 
 def outline(pts, prof, side_y):
@@ -221,6 +215,3 @@ def cheeks(pts, y, x):
                  (138, 135), (139, 136), (140, 137)):
         pts[a] = mirror(pts[b])
 
-
-def smooth_step(a, b, t):
-    return a + (b - a) * (0.5 - 0.5 * math.cos(math.pi * t))
