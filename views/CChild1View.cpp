@@ -24,7 +24,8 @@ CChild1View::CChild1View(CMirelDoc& document, QWidget* parent) : MirelView(docum
 }
 
 void CChild1View::drawView(QPainter& painter, QSize clientSize) {
-    QPainterCanvas canvas(painter);
+    // Smooth lines on screen; paper and the saved pictures stay aliased.
+    QPainterCanvas canvas(painter, painter.device() == this);
     document().DrawGridWindow(canvas, clientSize.width(), clientSize.height());
 }
 

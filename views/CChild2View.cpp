@@ -13,7 +13,8 @@ CChild2View::CChild2View(CMirelDoc& document, QWidget* parent) : MirelView(docum
 }
 
 void CChild2View::drawView(QPainter& painter, QSize clientSize) {
-    QPainterCanvas canvas(painter);
+    // Smooth lines on screen; paper and the saved pictures stay aliased.
+    QPainterCanvas canvas(painter, painter.device() == this);
     document().DrawDetailWindow(canvas, clientSize.width(), clientSize.height());
 }
 
