@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -19,12 +21,20 @@
 namespace mirel {
 namespace {
 
+// The source tree whose Data/ is tested: MIREL_SOURCE_DIR when set, else the
+// folder this test was built from.
+std::filesystem::path bankSourceDir() {
+    return std::getenv("MIREL_SOURCE_DIR") != nullptr
+               ? test::sourceDir()
+               : std::filesystem::path(MIREL_BANK_SOURCE_DIR);
+}
+
 // Cell sizes to check: small and usual grid cells, one to one, the detail view.
 constexpr int kCellSizes[] = {150, 218, 300, 600};
 
 // Keeps every filled outline and the bounds of everything drawn.
 class ShapeCanvas final : public Canvas {
-public:
+  public:
     std::vector<std::vector<IntPoint>> polygons;
     int minX = 1 << 30, minY = 1 << 30, maxX = -(1 << 30), maxY = -(1 << 30);
 
@@ -47,7 +57,7 @@ public:
     }
     void fillRect(int, int, int, int, Rgb) override {}
 
-private:
+  private:
     void see(int x, int y) {
         minX = std::min(minX, x);
         minY = std::min(minY, y);
@@ -94,9 +104,9 @@ std::string selfCrossing(const std::vector<IntPoint>& poly) {
 }
 
 class SampleBankDrawingTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
-        const test::ScopedWorkingDir inSource(test::sourceDir());
+        const test::ScopedWorkingDir inSource(bankSourceDir());
         records_ = new std::array<FaceRecord, kLoadedRecordCount>{};
         const auto failure = SampleLoader().tryLoadSamplePopulation(*records_);
         loadError_ = failure ? failure->text : "";

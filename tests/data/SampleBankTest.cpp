@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
+#include <filesystem>
 #include <set>
 #include <sstream>
 #include <string>
@@ -20,6 +22,14 @@
 namespace mirel {
 namespace {
 
+// The source tree whose Data/ is tested: MIREL_SOURCE_DIR when set, else the
+// folder this test was built from.
+std::filesystem::path bankSourceDir() {
+    return std::getenv("MIREL_SOURCE_DIR") != nullptr
+               ? test::sourceDir()
+               : std::filesystem::path(MIREL_BANK_SOURCE_DIR);
+}
+
 // A flag that mutation re-draws, and how many categories its weights give.
 struct MutableFlag {
     int flag;
@@ -27,14 +37,13 @@ struct MutableFlag {
 };
 
 constexpr MutableFlag kMutableFaceFlags[] = {
-    {0, 2},  {1, 2},  {2, 3},  {3, 6},  {4, 4},  {5, 4},  {6, 2},  {7, 2},  {8, 2},
-    {9, 2},  {10, 2}, {15, 2}, {16, 2}, {17, 3}, {18, 4}, {19, 2}, {22, 4}, {23, 2},
-    {24, 3}, {25, 2}, {26, 2}, {27, 2}, {28, 2}, {29, 2}, {30, 2}, {31, 2}, {32, 2},
-    {33, 2}, {38, 2}, {39, 2}, {40, 2}, {41, 2}, {42, 3}, {43, 3}, {44, 2}, {45, 3},
-    {50, 3}, {51, 2}, {53, 2}, {54, 2}, {55, 2}, {56, 2}, {57, 2}, {60, 2}, {61, 2},
-    {62, 4}, {63, 2}, {67, 2}, {68, 2}, {69, 2}, {70, 2}, {71, 2}, {72, 2}, {73, 2},
-    {78, 2}, {79, 2}, {80, 2}, {81, 2}, {82, 2}, {83, 2}, {87, 5}, {88, 3}, {90, 2},
-    {91, 2}, {92, 4},
+    {0, 2},  {1, 2},  {2, 3},  {3, 6},  {4, 4},  {5, 4},  {6, 2},  {7, 2},  {8, 2},  {9, 2},
+    {10, 2}, {15, 2}, {16, 2}, {17, 3}, {18, 4}, {19, 2}, {22, 4}, {23, 2}, {24, 3}, {25, 2},
+    {26, 2}, {27, 2}, {28, 2}, {29, 2}, {30, 2}, {31, 2}, {32, 2}, {33, 2}, {38, 2}, {39, 2},
+    {40, 2}, {41, 2}, {42, 3}, {43, 3}, {44, 2}, {45, 3}, {50, 3}, {51, 2}, {53, 2}, {54, 2},
+    {55, 2}, {56, 2}, {57, 2}, {60, 2}, {61, 2}, {62, 4}, {63, 2}, {67, 2}, {68, 2}, {69, 2},
+    {70, 2}, {71, 2}, {72, 2}, {73, 2}, {78, 2}, {79, 2}, {80, 2}, {81, 2}, {82, 2}, {83, 2},
+    {87, 5}, {88, 3}, {90, 2}, {91, 2}, {92, 4},
 };
 
 constexpr MutableFlag kMutableHairlineFlags[] = {
@@ -48,12 +57,14 @@ std::string rowList(const std::vector<int>& rows) {
     return out.str();
 }
 
-std::string sampleName(int record) { return "facebank" + std::to_string(record + 1); }
+std::string sampleName(int record) {
+    return "facebank" + std::to_string(record + 1);
+}
 
 class SampleBankTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
-        const test::ScopedWorkingDir inSource(test::sourceDir());
+        const test::ScopedWorkingDir inSource(bankSourceDir());
         records_ = new std::array<FaceRecord, kLoadedRecordCount>{};
         const auto failure = SampleLoader().tryLoadSamplePopulation(*records_);
         loadError_ = failure ? failure->text : "";
@@ -93,8 +104,7 @@ TEST_F(SampleBankTest, EveryFaceRowCanMutate) {
 TEST_F(SampleBankTest, EveryHairlineRowCanMutate) {
     for (int r = 0; r < kSampleCount; ++r) {
         const auto failing = failingHairlineRows(sample(r).hair.haegiwaRel);
-        EXPECT_TRUE(failing.empty()) << sampleName(r) << " fails hairline rows"
-                                     << rowList(failing);
+        EXPECT_TRUE(failing.empty()) << sampleName(r) << " fails hairline rows" << rowList(failing);
     }
 }
 
@@ -111,8 +121,8 @@ void expectCoverage(const MutableFlag (&table)[N], FlagsOf flagsOf, const char* 
         for (int r = 0; r < kSampleCount; ++r) {
             const int value = flagsOf(r)[m.flag];
             EXPECT_GE(value, 0) << group << " flag " << m.flag << " of " << sampleName(r);
-            EXPECT_LT(value, m.categories) << group << " flag " << m.flag << " of "
-                                           << sampleName(r);
+            EXPECT_LT(value, m.categories)
+                << group << " flag " << m.flag << " of " << sampleName(r);
             seen.insert(value);
         }
         EXPECT_GE(seen.size(), 2u) << group << " flag " << m.flag << " has one value only";
@@ -120,12 +130,13 @@ void expectCoverage(const MutableFlag (&table)[N], FlagsOf flagsOf, const char* 
 }
 
 TEST_F(SampleBankTest, MutableFaceFlagsTakeSeveralValidValues) {
-    expectCoverage(kMutableFaceFlags, [](int r) { return sample(r).face.flags; }, "face");
+    expectCoverage(
+        kMutableFaceFlags, [](int r) { return sample(r).face.flags; }, "face");
 }
 
 TEST_F(SampleBankTest, MutableHairlineFlagsTakeSeveralValidValues) {
-    expectCoverage(kMutableHairlineFlags, [](int r) { return sample(r).hair.haegiwaFlags; },
-                   "hairline");
+    expectCoverage(
+        kMutableHairlineFlags, [](int r) { return sample(r).hair.haegiwaFlags; }, "hairline");
 }
 
 }  // namespace
