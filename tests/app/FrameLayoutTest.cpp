@@ -25,13 +25,5 @@ TEST(FrameLayoutTest, SizesFollowTheDesktopClientArea) {
     }
 }
 
-TEST(FrameLayoutTest, RightColumnIsSquareWithWindowTwo) {
-    for (const int width : {1024, 1280, 1600}) {
-        const FrameLayout layout = computeFrameLayout(width, 1024);
-        EXPECT_EQ(layout.leftPaneWidth + layout.rightPaneHeight, layout.childWidth)
-            << "desktop width " << width;
-    }
-}
-
 }  // namespace
 }  // namespace mirel

@@ -178,6 +178,14 @@ TEST(ShellTest, ANewDocumentIsRefusedWhenASampleFileBecameUnreadable) {
     EXPECT_EQ(shell.mainFrame().activeChildFrame(), shell.firstFrame());
 }
 
+TEST(ShellDeathTest, AtStartUpAnUnreadableSampleEndsTheProcess) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    test::Shell shell(false);
+    std::filesystem::remove(shell.folder().path() / "Data/facebank12/face.txt");
+    EXPECT_EXIT(shell.mainFrame().newDocument(LoadFailurePolicy::EndProcess),
+                testing::ExitedWithCode(255), "error: can't open face data file");
+}
+
 TEST(ShellTest, OpeningAFileGivesAFreshDocumentAndSavingWritesAnEmptyFile) {
     test::Shell shell;
     CMirelDoc& first = shell.firstFrame()->document();
