@@ -84,7 +84,7 @@ BANK = [
     # 12: man with sideburns, long face, droopy eyes, thick brows.
     dict(name="man with sideburns", shape="long", eyes="droopy", brows="thick",
          nose="long", mouth="stern", eye_gap=17.0, tip_y=44.0, mouth_y=68.0,
-         hair=hair(crown_top=-140.0, crown_out=9.0, lock_out=6.0, burn_len=36.0,
+         hair=hair(crown_top=-140.0, crown_out=11.0, lock_out=10.0, burn_len=36.0,
                    burn_width=10.0),
          h={25: 1, 11: 1, 12: 1}, f={15: 1, 24: 2, 31: 1, 29: 1, 30: 1, 91: 1, 73: 1, 78: 1, 4: 3}),
     # 13: woman, oval face, short pixie cut.
