@@ -39,7 +39,7 @@ BANK = [
          mouth="small", side_y169=25.0, eye_y=-10.0, tip_y=33.0, mouth_y=57.0,
          hair=hair(crown_top=-140.0, crown_out=14.0, fringe_side=-60.0, fringe_mid=-56.0,
                    lock_out=16.0, lock_inset=8.0),
-         f={16: 0, 0: 1, 1: 1, 92: 3, 91: 1, 40: 1}, h={11: 1}),
+         f={16: 0, 0: 1, 1: 1, 92: 3, 91: 1, 40: 1, 41: 1, 45: 1, 43: 0}, h={11: 1}),
     # 5: man, square jaw, heavy brows, crew cut.
     dict(name="man, square jaw, crew cut", shape="square", eyes="narrow", brows="thick",
          nose="broad", mouth="stern", hair=hair(fringe_side=-80.0, fringe_mid=-84.0),
