@@ -133,6 +133,18 @@ TEST(NaturalCubicSpline, ReproducesAStraightLine) {
     }
 }
 
+TEST(NaturalCubicSpline, ASampleAdvancesPastAtMostOneKnot) {
+    // One step spans all three intervals: the last sample is evaluated on
+    // interval 1 (M1 = -4, M2 = 4, so 1 + 2b + 4c + 8d = 3), not at v[3].
+    const double t[] = {0, 1, 2, 3};
+    const double v[] = {0, 1, 0, 1};
+    double outT[2] = {};
+    double outV[2] = {};
+    CFaceRenderer::NaturalCubicSpline(4, t, v, outT, outV, 1);
+    EXPECT_EQ(outT[1], 3.0);
+    EXPECT_NEAR(outV[1], 3.0, 1e-12);
+}
+
 TEST(NaturalCubicSpline, CoincidentKnotsStayFinite) {
     const double t[] = {0, 1e-12, 10};
     const double v[] = {0, 5, 1};
@@ -218,6 +230,13 @@ TEST_F(CurvePrimitives, AddCurve3RunsFromItsFirstPointWhateverTheAxisOrder) {
     }
 }
 
+TEST_F(CurvePrimitives, EqualEndsDoNotFlip) {
+    // P and R share an x: appended in computed order, not reversed.
+    setEntries({{10, 0}, {5, 3}, {10, 9}});
+    r->AddCurve3(AxisX, 0, 1, 2);
+    EXPECT_EQ(pathPoints(), (std::vector<IntPoint>{{5, 3}, {10, 9}}));
+}
+
 TEST_F(CurvePrimitives, ConsecutiveCurvesChainAndRepeatTheirSharedPoint) {
     setEntries({{0, 0}, {10, 4}, {20, 0}});
     r->AddCurve2(AxisX, 0, 1);
@@ -262,13 +281,22 @@ TEST_F(CurvePrimitives, ThePathNeverGrowsPastItsBound) {
 }
 
 TEST_F(CurvePrimitives, TrimPathKeepsTheSpanBetweenItsReferenceEntries) {
-    for (int x = 0; x <= 10; ++x) r->path[x] = {x, 100 + x};
-    r->pathCount = 11;
-    setEntries({{2.5, 0}, {7.5, 0}}, 300);
-    r->TrimPath(300, 301);
-    std::vector<IntPoint> expected;
-    for (int x = 2; x <= 8; ++x) expected.push_back({x, 100 + x});
-    EXPECT_EQ(pathPoints(), expected);
+    // Samples at x = 0..10; kept: from the last at or left of first to the
+    // first at or right of last.
+    struct Case {
+        double first, last;
+        int keptFrom, keptTo;
+    };
+    const Case cases[] = {{2.5, 7.5, 2, 8}, {2.0, 8.0, 2, 8}, {-1.0, 20.0, 0, 10}};
+    for (const Case& c : cases) {
+        for (int x = 0; x <= 10; ++x) r->path[x] = {x, 100 + x};
+        r->pathCount = 11;
+        setEntries({{c.first, 0}, {c.last, 0}}, 300);
+        r->TrimPath(300, 301);
+        std::vector<IntPoint> expected;
+        for (int x = c.keptFrom; x <= c.keptTo; ++x) expected.push_back({x, 100 + x});
+        EXPECT_EQ(pathPoints(), expected) << "first " << c.first << ", last " << c.last;
+    }
 }
 
 TEST_F(CurvePrimitives, TrimPathStaysInsideShortOrUnreachingPaths) {
