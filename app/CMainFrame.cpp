@@ -1,7 +1,5 @@
 #include "app/CMainFrame.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -9,17 +7,14 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QScreen>
-#include <QStatusBar>
-#include <QStyle>
-#include <QToolBar>
 
 #include "app/AboutBox.h"
 #include "app/CChildFrame.h"
 #include "app/FrameLayout.h"
+#include "app/MainFrameActions.h"
 #include "document/CMirelDoc.h"
 #include "face/FatalError.h"
 #include "views/ViewPrinting.h"
@@ -28,55 +23,13 @@ namespace mirel {
 namespace {
 
 constexpr int kRecentFileCount = 4;
-const QString kAppName = QStringLiteral("Mirel");
-const QString kIdleMessage = QStringLiteral("レディ");
-const QString kGenerationPaneInitial = QStringLiteral("表示されている顔集団が何世代目か");
 
 QSize desktopClientSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen != nullptr ? screen->availableGeometry().size() : QSize();
 }
 
-// An action with its menu text, status prompt and toolbar tooltip.
-QAction* makeAction(QObject* owner, const QString& text, const QString& prompt,
-                    const QString& tip = QString()) {
-    auto* action = new QAction(text, owner);
-    action->setStatusTip(prompt);
-    if (!tip.isEmpty()) action->setToolTip(tip);
-    return action;
-}
-
-QIcon themeIcon(const char* name, QStyle::StandardPixmap fallback, const QStyle* style) {
-    return QIcon::fromTheme(QString::fromLatin1(name), style->standardIcon(fallback));
-}
-
 }  // namespace
-
-struct CMainFrame::Actions {
-    QAction* fileNew = nullptr;
-    QAction* fileOpen = nullptr;
-    QAction* fileClose = nullptr;
-    QAction* fileSave = nullptr;
-    QAction* saveDetailFace = nullptr;
-    QAction* filePrint = nullptr;
-    QAction* filePrintPreview = nullptr;
-    QAction* filePrintSetup = nullptr;
-    QAction* appExit = nullptr;
-    QAction* recentPlaceholder = nullptr;
-    QList<QAction*> recent;
-    QAction* editUndo = nullptr;
-    QAction* editCut = nullptr;
-    QAction* editCopy = nullptr;
-    QAction* editPaste = nullptr;
-    QAction* viewToolBar = nullptr;
-    QAction* viewStatusBar = nullptr;
-    QAction* windowCascade = nullptr;
-    QAction* windowTile = nullptr;
-    QAction* windowArrange = nullptr;
-    QAction* nextPane = nullptr;
-    QAction* previousPane = nullptr;
-    QAction* appAbout = nullptr;
-};
 
 CMainFrame::CMainFrame(WallClock clock, QWidget* parent)
     : QMainWindow(parent),
@@ -110,250 +63,6 @@ CMainFrame::~CMainFrame() {
     // their last signals must not reach the menus being torn down.
     mdiArea_->disconnect(this);
     for (CChildFrame* frame : findChildren<CChildFrame*>()) frame->disconnect(this);
-}
-
-void CMainFrame::createActions() {
-    Actions& a = *actions_;
-    const QStyle* s = style();
-
-    a.fileNew = makeAction(this, QStringLiteral("新規作成(&N)"),
-                           QStringLiteral("新規にドキュメントを作成します"),
-                           QStringLiteral("新規作成"));
-    a.fileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    a.fileNew->setIcon(themeIcon("document-new", QStyle::SP_FileIcon, s));
-    connect(a.fileNew, &QAction::triggered, this, [this] { newDocument(); });
-
-    a.fileOpen = makeAction(this, QStringLiteral("開く...(&O)"),
-                            QStringLiteral("既存のドキュメントを開きます"), QStringLiteral("開く"));
-    a.fileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    a.fileOpen->setIcon(themeIcon("document-open", QStyle::SP_DialogOpenButton, s));
-    connect(a.fileOpen, &QAction::triggered, this, &CMainFrame::fileOpen);
-
-    a.fileClose = makeAction(this, QStringLiteral("閉じる(&C)"),
-                             QStringLiteral("作業中のドキュメントを閉じます"));
-    connect(a.fileClose, &QAction::triggered, mdiArea_, &QMdiArea::closeActiveSubWindow);
-
-    a.fileSave = makeAction(this, QStringLiteral("上書き保存(&S)"),
-                            QStringLiteral("作業中のドキュメントを保存します"),
-                            QStringLiteral("上書き保存"));
-    a.fileSave->setIcon(themeIcon("document-save", QStyle::SP_DialogSaveButton, s));
-    connect(a.fileSave, &QAction::triggered, this, &CMainFrame::fileSave);
-
-    a.saveDetailFace = makeAction(this, QStringLiteral("ウィンドウ2に表示された顔を保存（&F）"),
-                                  QStringLiteral("ウィンドウ2に表示された顔をファイルに保存します"));
-    connect(a.saveDetailFace, &QAction::triggered, this, &CMainFrame::saveDetailFace);
-
-    a.filePrint = makeAction(this, QStringLiteral("印刷...(&P)"),
-                             QStringLiteral("作業中のウィンドウを印刷します"), QStringLiteral("印刷"));
-    a.filePrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    a.filePrint->setIcon(themeIcon("document-print", QStyle::SP_ComputerIcon, s));
-    connect(a.filePrint, &QAction::triggered, this, &CMainFrame::filePrint);
-
-    a.filePrintPreview = makeAction(this, QStringLiteral("印刷プレビュー(&V)"),
-                                    QStringLiteral("印刷イメージを表示します"));
-    connect(a.filePrintPreview, &QAction::triggered, this, &CMainFrame::filePrintPreview);
-
-    a.filePrintSetup = makeAction(this, QStringLiteral("プリンタの設定(&R)..."),
-                                  QStringLiteral("プリンタと印刷オプションを変更します"));
-    connect(a.filePrintSetup, &QAction::triggered, this, &CMainFrame::filePrintSetup);
-
-    a.appExit = makeAction(this, QStringLiteral("アプリケーションの終了(&X)"),
-                           QStringLiteral("アプリケーションを終了します"));
-    connect(a.appExit, &QAction::triggered, this, &QWidget::close);
-
-    a.recentPlaceholder = makeAction(this, QStringLiteral("最近使ったファイル"),
-                                     QStringLiteral("最近使ったドキュメントを開きます"));
-    a.recentPlaceholder->setEnabled(false);
-    for (int k = 0; k < recentFiles_.capacity(); ++k) {
-        QAction* entry = makeAction(this, QString(), QStringLiteral("このドキュメントを開きます"));
-        connect(entry, &QAction::triggered, this, [this, k] { openRecentFile(k); });
-        a.recent.append(entry);
-    }
-
-    // The edit commands have no handler anywhere, so they stay disabled.
-    a.editUndo = makeAction(this, QStringLiteral("元に戻す(&U)"),
-                            QStringLiteral("直前の操作を元に戻します"));
-    a.editUndo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z),
-                              QKeySequence(Qt::ALT | Qt::Key_Backspace)});
-    a.editCut = makeAction(this, QStringLiteral("切り取り(&T)"),
-                           QStringLiteral("選択範囲を切り取ってクリップボードに移動します"),
-                           QStringLiteral("切り取り"));
-    a.editCut->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X),
-                             QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
-    a.editCut->setIcon(QIcon::fromTheme(QStringLiteral("edit-cut")));
-    a.editCopy = makeAction(this, QStringLiteral("コピー(&C)"),
-                            QStringLiteral("選択範囲をクリップボードにコピーします"),
-                            QStringLiteral("コピー"));
-    a.editCopy->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C),
-                              QKeySequence(Qt::CTRL | Qt::Key_Insert)});
-    a.editCopy->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy")));
-    a.editPaste = makeAction(this, QStringLiteral("貼り付け(&P)"),
-                             QStringLiteral("クリップボードの内容を貼り付けます"),
-                             QStringLiteral("貼り付け"));
-    a.editPaste->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_V),
-                               QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
-    a.editPaste->setIcon(QIcon::fromTheme(QStringLiteral("edit-paste")));
-    for (QAction* edit : {a.editUndo, a.editCut, a.editCopy, a.editPaste}) edit->setEnabled(false);
-
-    a.viewStatusBar = makeAction(this, QStringLiteral("ステータス バー(&S)"),
-                                 QStringLiteral("ステータス バーの表示/非表示を切り替えます"));
-    a.viewStatusBar->setCheckable(true);
-    a.viewStatusBar->setChecked(true);
-    connect(a.viewStatusBar, &QAction::toggled, this,
-            [this](bool shown) { statusBar()->setVisible(shown); });
-
-    a.windowCascade = makeAction(this, QStringLiteral("重ねて表示(&C)"),
-                                 QStringLiteral("ウィンドウを重ねて表示します"));
-    connect(a.windowCascade, &QAction::triggered, mdiArea_, &QMdiArea::cascadeSubWindows);
-    a.windowTile = makeAction(this, QStringLiteral("並べて表示(&T)"),
-                              QStringLiteral("ウィンドウを並べて表示します"));
-    connect(a.windowTile, &QAction::triggered, mdiArea_, &QMdiArea::tileSubWindows);
-    a.windowArrange = makeAction(this, QStringLiteral("アイコンの整列(&A)"),
-                                 QStringLiteral("アイコンをウィンドウの下に整列します"));
-    connect(a.windowArrange, &QAction::triggered, this, [this] {
-        // Showing a minimised window minimised again puts its icon back in the row.
-        for (QMdiSubWindow* sub : mdiArea_->subWindowList()) {
-            if (sub->isMinimized()) sub->showMinimized();
-        }
-    });
-
-    a.nextPane = makeAction(this, QStringLiteral("次のペイン"), QStringLiteral("次のペインに切り替えます"));
-    a.nextPane->setShortcut(QKeySequence(Qt::Key_F6));
-    connect(a.nextPane, &QAction::triggered, this, [this] {
-        if (CChildFrame* frame = activeChildFrame()) frame->activateNextPane(false);
-    });
-    a.previousPane = makeAction(this, QStringLiteral("前のペイン"),
-                                QStringLiteral("前のペインに切り替えます"));
-    a.previousPane->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
-    connect(a.previousPane, &QAction::triggered, this, [this] {
-        if (CChildFrame* frame = activeChildFrame()) frame->activateNextPane(true);
-    });
-
-    a.appAbout = makeAction(this, QStringLiteral("バージョン情報 Mirel(&A)..."),
-                            QStringLiteral("プログラムの情報とバージョンを表示します"),
-                            QStringLiteral("バージョン情報"));
-    a.appAbout->setIcon(themeIcon("help-about", QStyle::SP_MessageBoxQuestion, s));
-    connect(a.appAbout, &QAction::triggered, this, &CMainFrame::showAbout);
-
-    // Accelerators work whichever menu set is showing.
-    addActions({a.fileNew, a.fileOpen, a.filePrint, a.editUndo, a.editCut, a.editCopy,
-                a.editPaste, a.nextPane, a.previousPane});
-}
-
-void CMainFrame::createMenus() {
-    const Actions& a = *actions_;
-    QMenuBar* bar = menuBar();
-
-    auto addRecent = [&a](QMenu* menu) {
-        menu->addAction(a.recentPlaceholder);
-        menu->addActions(a.recent);
-    };
-
-    QMenu* fileNoDoc = bar->addMenu(QStringLiteral("ファイル(&F)"));
-    fileNoDoc->addActions({a.fileNew, a.fileOpen, a.filePrintSetup});
-    fileNoDoc->addSeparator();
-    addRecent(fileNoDoc);
-    fileNoDoc->addSeparator();
-    fileNoDoc->addAction(a.appExit);
-
-    QMenu* fileDoc = bar->addMenu(QStringLiteral("ファイル(&F)"));
-    fileDoc->addActions({a.fileNew, a.fileOpen, a.fileClose, a.saveDetailFace});
-    fileDoc->addSeparator();
-    fileDoc->addActions({a.filePrint, a.filePrintPreview, a.filePrintSetup});
-    fileDoc->addSeparator();
-    addRecent(fileDoc);
-    fileDoc->addSeparator();
-    fileDoc->addAction(a.appExit);
-
-    QMenu* edit = bar->addMenu(QStringLiteral("編集(&E)"));
-    edit->addAction(a.editUndo);
-    edit->addSeparator();
-    edit->addActions({a.editCut, a.editCopy, a.editPaste});
-
-    QMenu* view = bar->addMenu(QStringLiteral("表示(&V)"));
-    view->setObjectName(QStringLiteral("viewMenu"));
-
-    QMenu* window = bar->addMenu(QStringLiteral("ウィンドウ(&W)"));
-    window->addActions({a.windowCascade, a.windowTile, a.windowArrange});
-
-    QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
-    help->addAction(a.appAbout);
-
-    noDocumentMenus_ = {fileNoDoc, view, help};
-    documentMenus_ = {fileDoc, edit, view, window, help};
-}
-
-void CMainFrame::createToolBar() {
-    Actions& a = *actions_;
-    toolBar_ = new QToolBar(QStringLiteral("標準"), this);
-    toolBar_->setObjectName(QStringLiteral("standardToolBar"));
-    toolBar_->setMovable(true);
-    toolBar_->setFloatable(true);
-    toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
-    toolBar_->addActions({a.fileNew, a.fileOpen, a.fileSave});
-    toolBar_->addSeparator();
-    toolBar_->addActions({a.editCut, a.editCopy, a.editPaste});
-    toolBar_->addSeparator();
-    toolBar_->addActions({a.filePrint, a.appAbout});
-    addToolBar(Qt::TopToolBarArea, toolBar_);
-
-    a.viewToolBar = toolBar_->toggleViewAction();
-    a.viewToolBar->setText(QStringLiteral("ツール バー(&T)"));
-    a.viewToolBar->setStatusTip(QStringLiteral("ツール バーの表示/非表示を切り替えます"));
-    QMenu* view = findChild<QMenu*>(QStringLiteral("viewMenu"));
-    view->addActions({a.viewToolBar, a.viewStatusBar});
-}
-
-void CMainFrame::createStatusBar() {
-    QStatusBar* bar = statusBar();
-    bar->addWidget(new QLabel(kIdleMessage, bar), 1);
-
-    generationPane_ = new QLabel(kGenerationPaneInitial, bar);
-    generationPane_->setObjectName(QStringLiteral("generationPane"));
-    bar->addPermanentWidget(generationPane_);
-
-    // Qt has no portable query of the lock keys' state, so the indicators
-    // are shown but greyed.
-    for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
-        auto* label = new QLabel(QString::fromLatin1(indicator), bar);
-        label->setEnabled(false);
-        bar->addPermanentWidget(label);
-    }
-}
-
-void CMainFrame::updateActions() {
-    const Actions& a = *actions_;
-    const bool hasDocument = !mdiArea_->subWindowList().isEmpty();
-    for (QMenu* menu : noDocumentMenus_) menu->menuAction()->setVisible(false);
-    for (QMenu* menu : documentMenus_) menu->menuAction()->setVisible(false);
-    for (QMenu* menu : hasDocument ? documentMenus_ : noDocumentMenus_) {
-        menu->menuAction()->setVisible(true);
-    }
-    const bool active = activeChildFrame() != nullptr;
-    for (QAction* action : {a.fileClose, a.fileSave, a.saveDetailFace, a.filePrint,
-                            a.filePrintPreview, a.nextPane, a.previousPane}) {
-        action->setEnabled(active);
-    }
-    for (QAction* action : {a.windowCascade, a.windowTile, a.windowArrange}) {
-        action->setEnabled(hasDocument);
-    }
-
-    const CChildFrame* frame = activeChildFrame();
-    setWindowTitle(frame != nullptr ? kAppName + QStringLiteral(" - ") + frame->documentTitle()
-                                    : kAppName);
-}
-
-void CMainFrame::updateRecentFileActions() {
-    const Actions& a = *actions_;
-    const QStringList& files = recentFiles_.files();
-    a.recentPlaceholder->setVisible(files.isEmpty());
-    for (int k = 0; k < a.recent.size(); ++k) {
-        QAction* entry = a.recent[k];
-        entry->setVisible(k < files.size());
-        if (k < files.size()) {
-            entry->setText(QStringLiteral("&%1 %2").arg(k + 1).arg(QFileInfo(files[k]).fileName()));
-        }
-    }
 }
 
 CChildFrame* CMainFrame::newDocument(LoadFailurePolicy policy) {

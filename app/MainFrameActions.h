@@ -1,0 +1,41 @@
+#pragma once
+// The main frame's commands, shared by the file that builds its menus,
+// toolbar and status bar and the file that carries the commands out.
+
+#include <QAction>
+#include <QList>
+#include <QString>
+
+#include "app/CMainFrame.h"
+
+namespace mirel {
+
+inline const QString kAppName = QStringLiteral("Mirel");
+
+struct CMainFrame::Actions {
+    QAction* fileNew = nullptr;
+    QAction* fileOpen = nullptr;
+    QAction* fileClose = nullptr;
+    QAction* fileSave = nullptr;
+    QAction* saveDetailFace = nullptr;
+    QAction* filePrint = nullptr;
+    QAction* filePrintPreview = nullptr;
+    QAction* filePrintSetup = nullptr;
+    QAction* appExit = nullptr;
+    QAction* recentPlaceholder = nullptr;
+    QList<QAction*> recent;
+    QAction* editUndo = nullptr;
+    QAction* editCut = nullptr;
+    QAction* editCopy = nullptr;
+    QAction* editPaste = nullptr;
+    QAction* viewToolBar = nullptr;
+    QAction* viewStatusBar = nullptr;
+    QAction* windowCascade = nullptr;
+    QAction* windowTile = nullptr;
+    QAction* windowArrange = nullptr;
+    QAction* nextPane = nullptr;
+    QAction* previousPane = nullptr;
+    QAction* appAbout = nullptr;
+};
+
+}  // namespace mirel
