@@ -55,8 +55,6 @@ constexpr ImageFormat kImageFormats[] = {
     {".png", "PNG", QImage::Format_RGB888},
     {".bmp", "BMP", QImage::Format_RGB888},
 };
-// A metafile is drawn from the record itself, not from a bitmap: it gets its
-// own writer beside these, chosen by ".wmf" in writeOutput below.
 
 enum class Command { Grid, Face };
 
@@ -192,8 +190,7 @@ std::optional<mirel::LoadFailure> drawOneFace(const Options& options, QImage& im
     return std::nullopt;
 }
 
-int run(const Options& options) {
-    const ImageFormat& format = *formatOf(options.out);
+int writeImage(const Options& options, const ImageFormat& format) {
     const int cell = options.cell / 2 * 2;
     QImage image = options.command == Command::Grid
                        ? whiteImage(kGridColumns * cell, kGridRows * cell, format)
@@ -208,6 +205,13 @@ int run(const Options& options) {
         return fileError(mirel::kLoadErrorCaption, "cannot write " + options.out);
     }
     return kExitOk;
+}
+
+int run(const Options& options) {
+    // A metafile (".wmf") is drawn from the record itself rather than from a
+    // bitmap: its writer is chosen here, beside writeImage, and its extension
+    // is accepted where formatOf is asked.
+    return writeImage(options, *formatOf(options.out));
 }
 
 }  // namespace
