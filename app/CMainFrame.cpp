@@ -147,8 +147,7 @@ void CMainFrame::showMessage(MessageKind kind, const QString& caption, const QSt
 }
 
 QPrinter& CMainFrame::printer() {
-    // Screen resolution, so that a page shows the window as large as on screen.
-    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
+    if (!printer_) printer_ = std::make_unique<QPrinter>();
     return *printer_;
 }
 

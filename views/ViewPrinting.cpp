@@ -6,6 +6,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include <algorithm>
+
 #include "views/MirelView.h"
 
 namespace mirel {
@@ -13,7 +15,15 @@ namespace mirel {
 bool renderViewPage(MirelView& view, QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    view.drawView(painter, view.size());
+    // The drawing is laid out in the window's pixels; the page shows it whole.
+    const QSize client = view.size();
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    if (!client.isEmpty() && !page.isEmpty()) {
+        const double scale = std::min(static_cast<double>(page.width()) / client.width(),
+                                      static_cast<double>(page.height()) / client.height());
+        painter.scale(scale, scale);
+    }
+    view.drawView(painter, client);
     return painter.end();
 }
 

@@ -13,8 +13,8 @@ class MirelView;
 void printView(MirelView& view, QPrinter& printer, QWidget* parent);
 // The preview window showing the page the view would print.
 void previewView(MirelView& view, QPrinter& printer, QWidget* parent);
-// One page of the view on `printer`, no dialog; false when the printer
-// cannot be painted on.
+// One page of the view on `printer`, no dialog, scaled to fit the page;
+// false when the printer cannot be painted on.
 bool renderViewPage(MirelView& view, QPrinter& printer);
 // The dialog choosing the printer's page and paper.
 void setUpPrinter(QPrinter& printer, QWidget* parent);

@@ -242,7 +242,7 @@ TEST_F(ViewsTest, TheGenerationLimitIsShownAndTheProgramGoesOn) {
 
 TEST_F(ViewsTest, PrintingLaysOutFromTheWindowAndRefreshesTheStatus) {
     doc_->cellSize = 0;
-    QPrinter printer(QPrinter::ScreenResolution);
+    QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     const auto pdf = shell_.folder().path() / "window1.pdf";
     printer.setOutputFileName(QString::fromStdString(pdf.string()));
