@@ -35,7 +35,7 @@ inline constexpr ObjectHandle kStockPen = -1;
 inline constexpr ObjectHandle kStockBrush = -2;
 
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     // A solid pen with round caps and joins; width in device units.

@@ -17,8 +17,8 @@ enum class StepKind { Curve, Trim };
 struct CurveStep {
     StepKind kind = StepKind::Curve;
     int axis = AxisX;
-    int count = 0;                  // points in use
-    std::array<int, 6> points{};    // point-table entries; for Trim: first, last
+    int count = 0;                // points in use
+    std::array<int, 6> points{};  // point-table entries; for Trim: first, last
 
     friend constexpr bool operator==(const CurveStep&, const CurveStep&) = default;
 };

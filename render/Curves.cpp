@@ -133,8 +133,8 @@ void CFaceRenderer::TrimPath(int first, int last) {
 
 void CFaceRenderer::Add(CurveScript script) {
     for (const CurveStep& step : script) {
-        const auto entries = std::span<const int>(step.points.data(),
-                                                  static_cast<std::size_t>(step.count));
+        const auto entries =
+            std::span<const int>(step.points.data(), static_cast<std::size_t>(step.count));
         if (step.kind == StepKind::Trim) {
             TrimPath(step.points[0], step.points[1]);
         } else {
@@ -146,8 +146,8 @@ void CFaceRenderer::Add(CurveScript script) {
 void CFaceRenderer::Stroke(CurveScript script) {
     for (const CurveStep& step : script) {
         if (step.kind != StepKind::Curve) continue;
-        strokeCurve(step.axis, std::span<const int>(step.points.data(),
-                                                    static_cast<std::size_t>(step.count)));
+        strokeCurve(step.axis,
+                    std::span<const int>(step.points.data(), static_cast<std::size_t>(step.count)));
     }
 }
 

@@ -11,10 +11,10 @@ namespace mirel {
 namespace {
 
 // Face flags.
-constexpr int kEyeStyle = 3;       // F3
-constexpr int kLowerLidShape = 5;  // F5
-constexpr int kCreaseSegments = 8; // F8
-constexpr int kLowerLidSegments = 9; // F9
+constexpr int kEyeStyle = 3;          // F3
+constexpr int kLowerLidShape = 5;     // F5
+constexpr int kCreaseSegments = 8;    // F8
+constexpr int kLowerLidSegments = 9;  // F9
 
 constexpr int kPupilRadiusEntry = 24;
 constexpr int kStoredPupil = 9;
@@ -25,8 +25,12 @@ constexpr int kHighlightDivisor = 3;
 constexpr int kHighlightPenWidth = 1;
 
 // F3 values with an open eye (white and lid skin), and with a pupil.
-constexpr bool eyeOpen(int f3) { return f3 == 0 || f3 == 1 || f3 == 4 || f3 == 5; }
-constexpr bool pupilShown(int f3) { return f3 == 1 || f3 == 4 || f3 == 5; }
+constexpr bool eyeOpen(int f3) {
+    return f3 == 0 || f3 == 1 || f3 == 4 || f3 == 5;
+}
+constexpr bool pupilShown(int f3) {
+    return f3 == 1 || f3 == 4 || f3 == 5;
+}
 
 // The eye's lower edge, below the lid line, closing the white.
 constexpr CurveStep kStoredWhiteBottom[] = {onY(1, 6), onX(6, 7, 8)};
@@ -46,8 +50,8 @@ constexpr std::array<CurveScript, 2> kMirroredCreaseByF8 = {kMirroredCreaseCurve
 constexpr CurveStep kStoredUnderCurve[] = {onX(17, 16, 15, 14)};
 constexpr CurveStep kStoredUnderOuter[] = {onX(17, 16, 15)};
 constexpr CurveStep kStoredUnderInner[] = {onX(16, 15, 14)};
-constexpr std::array<CurveScript, 4> kStoredUnderCurveByF5 = {
-    kStoredUnderCurve, kStoredUnderCurve, kStoredUnderOuter, kStoredUnderInner};
+constexpr std::array<CurveScript, 4> kStoredUnderCurveByF5 = {kStoredUnderCurve, kStoredUnderCurve,
+                                                              kStoredUnderOuter, kStoredUnderInner};
 constexpr CurveStep kStoredUnderSegments[] = {onX(17, 16), onX(16, 15), onX(15, 14)};
 constexpr CurveStep kStoredUnderOuterSegments[] = {onX(17, 16), onX(16, 15)};
 constexpr CurveStep kStoredUnderInnerSegments[] = {onX(16, 15), onX(15, 14)};

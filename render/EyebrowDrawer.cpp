@@ -26,21 +26,20 @@ constexpr CurveStep kUpperLineSegments[] = {onX(31, 30),   onX(30, 29),   onX(29
                                             onX(204, 205), onX(203, 204), onX(202, 203)};
 constexpr std::array<CurveScript, 2> kUpperLineByF15 = {kUpperLineCurves, kUpperLineSegments};
 constexpr CurveStep kLowerLineCurves[] = {onX(34, 33, 32), onX(206, 207, 208)};
-constexpr CurveStep kLowerLineSegments[] = {onX(34, 33), onX(33, 32), onX(207, 208),
-                                            onX(206, 207)};
+constexpr CurveStep kLowerLineSegments[] = {onX(34, 33), onX(33, 32), onX(207, 208), onX(206, 207)};
 constexpr std::array<CurveScript, 2> kLowerLineByF15 = {kLowerLineCurves, kLowerLineSegments};
 
 constexpr CurveStep kBesideWhole[] = {onY(35, 36, 37, 38), onY(225, 226, 227, 228)};
 constexpr CurveStep kBesideLower[] = {onY(36, 37, 38), onY(226, 227, 228)};
 constexpr CurveStep kBesideUpper[] = {onY(35, 36, 37), onY(225, 226, 227)};
-constexpr std::array<CurveScript, 4> kBesideCurvesByF18 = {{{}, kBesideWhole, kBesideLower,
-                                                            kBesideUpper}};
+constexpr std::array<CurveScript, 4> kBesideCurvesByF18 = {
+    {{}, kBesideWhole, kBesideLower, kBesideUpper}};
 constexpr CurveStep kBesideWholeSeg[] = {onY(37, 38),   onY(36, 37),   onY(35, 36),
                                          onY(227, 228), onY(226, 227), onY(225, 226)};
 constexpr CurveStep kBesideLowerSeg[] = {onY(37, 38), onY(36, 37), onY(227, 228), onY(226, 227)};
 constexpr CurveStep kBesideUpperSeg[] = {onY(36, 37), onY(35, 36), onY(226, 227), onY(225, 226)};
-constexpr std::array<CurveScript, 4> kBesideSegmentsByF18 = {{{}, kBesideWholeSeg,
-                                                              kBesideLowerSeg, kBesideUpperSeg}};
+constexpr std::array<CurveScript, 4> kBesideSegmentsByF18 = {
+    {{}, kBesideWholeSeg, kBesideLowerSeg, kBesideUpperSeg}};
 
 constexpr CurveStep kBrowEndLines[] = {onY(31, 34), onY(205, 208), onY(28, 32), onY(202, 206)};
 

@@ -24,10 +24,12 @@ constexpr int kPupilRadiusEntry = 24;
 constexpr int kForeheadOffsetEntry = 96;
 constexpr int kFirstHairlineEntry = 260;
 
-constexpr int kSideHairBehindFlag = 14;   // H14 = 1: side hair behind the features
-constexpr int kFrontHairBehindFlag = 4;   // H4 = 1: front hair behind the features
+constexpr int kSideHairBehindFlag = 14;  // H14 = 1: side hair behind the features
+constexpr int kFrontHairBehindFlag = 4;  // H4 = 1: front hair behind the features
 
-Point2 truncated(const Point2& p) { return {std::trunc(p.x), std::trunc(p.y)}; }
+Point2 truncated(const Point2& p) {
+    return {std::trunc(p.x), std::trunc(p.y)};
+}
 
 }  // namespace
 
@@ -53,8 +55,8 @@ void CFaceRenderer::MapPoints(double originX, double originY, const FaceGene& fa
     }
 }
 
-void CFaceRenderer::DrawParts(Canvas& device, double originX, double originY,
-                              const FaceGene& face, const HairGene& hair) {
+void CFaceRenderer::DrawParts(Canvas& device, double originX, double originY, const FaceGene& face,
+                              const HairGene& hair) {
     dc = &device;
     MapPoints(originX, originY, face, hair);
 

@@ -18,7 +18,7 @@ inline constexpr int kMaxCurveSamples = 100;  // so at most 99 segments
 inline constexpr int kMaxPathPoints = 800;
 
 class CFaceRenderer {
-public:
+  public:
     // Zero-filled; draws on `device` until DrawParts names another.
     explicit CFaceRenderer(Canvas& device) : dc(&device) {}
     CFaceRenderer(const CFaceRenderer&) = delete;
@@ -105,7 +105,7 @@ public:
     void DrawFeatureLines(const FaceGene& face);
     void DrawEyebrows(const FaceGene& face);
 
-private:
+  private:
     void loadControlPoints(std::span<const int> entries, bool reversed);
     void appendCurve(int axis, std::span<const int> entries);
     void strokeCurve(int axis, std::span<const int> entries);

@@ -9,43 +9,47 @@ namespace mirel {
 namespace {
 
 // Face flags.
-constexpr int kEyeCorners = 2;        // F2
-constexpr int kEyeStyle = 3;          // F3
-constexpr int kCreaseShape = 4;       // F4
-constexpr int kUnderEyeShape = 5;     // F5
-constexpr int kEyeBagLine = 6;        // F6
-constexpr int kEyeBagLines = 7;       // F7
-constexpr int kCreaseSegments = 8;    // F8
-constexpr int kUnderEyeSegments = 9;  // F9
-constexpr int kNoseSideShape = 22;    // F22
-constexpr int kNoseSideSegments = 23; // F23
-constexpr int kNoseRidge = 24;        // F24
-constexpr int kNostrilWings = 25;     // F25
-constexpr int kNostrils = 26;         // F26
-constexpr int kNoseBaseJoined = 27;   // F27
-constexpr int kNoseTipLine = 28;      // F28
-constexpr int kNoseBaseWide = 32;     // F32
-constexpr int kUpperLipLine = 39;     // F39
-constexpr int kLowerLipLine = 40;     // F40
-constexpr int kMouthOpen = 41;        // F41
-constexpr int kUpperLipShape = 42;    // F42
-constexpr int kLowerLipShape = 43;    // F43
-constexpr int kMouthLineShape = 45;   // F45
-constexpr int kForeheadLines = 50;    // F50
-constexpr int kForeheadMark = 51;     // F51
-constexpr int kSmileLinesA = 54;      // F54
-constexpr int kSmileLinesB = 55;      // F55
-constexpr int kSmileJoins = 56;       // F56
-constexpr int kUpperLipFolds = 61;    // F61
-constexpr int kPhiltrum = 62;         // F62
-constexpr int kCheekLines = 68;       // F68
-constexpr int kCheekLowLines = 69;    // F69
-constexpr int kCheekLineShape = 70;   // F70
+constexpr int kEyeCorners = 2;         // F2
+constexpr int kEyeStyle = 3;           // F3
+constexpr int kCreaseShape = 4;        // F4
+constexpr int kUnderEyeShape = 5;      // F5
+constexpr int kEyeBagLine = 6;         // F6
+constexpr int kEyeBagLines = 7;        // F7
+constexpr int kCreaseSegments = 8;     // F8
+constexpr int kUnderEyeSegments = 9;   // F9
+constexpr int kNoseSideShape = 22;     // F22
+constexpr int kNoseSideSegments = 23;  // F23
+constexpr int kNoseRidge = 24;         // F24
+constexpr int kNostrilWings = 25;      // F25
+constexpr int kNostrils = 26;          // F26
+constexpr int kNoseBaseJoined = 27;    // F27
+constexpr int kNoseTipLine = 28;       // F28
+constexpr int kNoseBaseWide = 32;      // F32
+constexpr int kUpperLipLine = 39;      // F39
+constexpr int kLowerLipLine = 40;      // F40
+constexpr int kMouthOpen = 41;         // F41
+constexpr int kUpperLipShape = 42;     // F42
+constexpr int kLowerLipShape = 43;     // F43
+constexpr int kMouthLineShape = 45;    // F45
+constexpr int kForeheadLines = 50;     // F50
+constexpr int kForeheadMark = 51;      // F51
+constexpr int kSmileLinesA = 54;       // F54
+constexpr int kSmileLinesB = 55;       // F55
+constexpr int kSmileJoins = 56;        // F56
+constexpr int kUpperLipFolds = 61;     // F61
+constexpr int kPhiltrum = 62;          // F62
+constexpr int kCheekLines = 68;        // F68
+constexpr int kCheekLowLines = 69;     // F69
+constexpr int kCheekLineShape = 70;    // F70
 
 constexpr int kForeheadOffsetEntry = 96;
 
-constexpr bool lidLineShown(int f3) { return f3 == 3 || f3 == 4 || f3 == 5; }
-constexpr bool lowerLidLineShown(int f3) { return f3 == 2 || f3 == 5; }
+constexpr bool lidLineShown(int f3) {
+    return f3 == 3 || f3 == 4 || f3 == 5;
+}
+constexpr bool lowerLidLineShown(int f3) {
+    return f3 == 2 || f3 == 5;
+}
 
 constexpr CurveStep kLowerLidLines[] = {onX(8, 7, 6), onX(184, 185, 186)};
 constexpr CurveStep kEyeBag[] = {onX(19, 18), onX(196, 197)};
@@ -56,27 +60,27 @@ constexpr CurveStep kEyeBags[] = {onX(21, 20), onX(198, 199), onX(23, 22), onX(2
 constexpr CurveStep kCreaseWhole[] = {onX(13, 12, 11, 10), onX(188, 189, 190, 191)};
 constexpr CurveStep kCreaseOuter[] = {onX(13, 12, 11), onX(189, 190, 191)};
 constexpr CurveStep kCreaseInner[] = {onX(12, 11, 10), onX(188, 189, 190)};
-constexpr std::array<CurveScript, 4> kCreaseCurvesByF4 = {{{}, kCreaseWhole, kCreaseOuter,
-                                                           kCreaseInner}};
+constexpr std::array<CurveScript, 4> kCreaseCurvesByF4 = {
+    {{}, kCreaseWhole, kCreaseOuter, kCreaseInner}};
 constexpr CurveStep kCreaseWholeSeg[] = {onX(13, 12),   onX(12, 11),   onX(11, 10),
                                          onX(190, 191), onX(189, 190), onX(188, 189)};
 constexpr CurveStep kCreaseOuterSeg[] = {onX(13, 12), onX(12, 11), onX(190, 191), onX(189, 190)};
 constexpr CurveStep kCreaseInnerSeg[] = {onX(12, 11), onX(11, 10), onX(189, 190), onX(188, 189)};
-constexpr std::array<CurveScript, 4> kCreaseSegmentsByF4 = {{{}, kCreaseWholeSeg,
-                                                             kCreaseOuterSeg, kCreaseInnerSeg}};
+constexpr std::array<CurveScript, 4> kCreaseSegmentsByF4 = {
+    {{}, kCreaseWholeSeg, kCreaseOuterSeg, kCreaseInnerSeg}};
 
 // Under-eye line by F5, as curves (F9 = 0) or segments (F9 = 1).
 constexpr CurveStep kUnderWhole[] = {onX(17, 16, 15, 14), onX(192, 193, 194, 195)};
 constexpr CurveStep kUnderOuter[] = {onX(17, 16, 15), onX(193, 194, 195)};
 constexpr CurveStep kUnderInner[] = {onX(16, 15, 14), onX(192, 193, 194)};
-constexpr std::array<CurveScript, 4> kUnderCurvesByF5 = {{{}, kUnderWhole, kUnderOuter,
-                                                          kUnderInner}};
+constexpr std::array<CurveScript, 4> kUnderCurvesByF5 = {
+    {{}, kUnderWhole, kUnderOuter, kUnderInner}};
 constexpr CurveStep kUnderWholeSeg[] = {onX(17, 16),   onX(16, 15),   onX(15, 14),
                                         onX(194, 195), onX(193, 194), onX(192, 193)};
 constexpr CurveStep kUnderOuterSeg[] = {onX(17, 16), onX(16, 15), onX(194, 195), onX(193, 194)};
 constexpr CurveStep kUnderInnerSeg[] = {onX(16, 15), onX(15, 14), onX(193, 194), onX(192, 193)};
-constexpr std::array<CurveScript, 4> kUnderSegmentsByF5 = {{{}, kUnderWholeSeg, kUnderOuterSeg,
-                                                            kUnderInnerSeg}};
+constexpr std::array<CurveScript, 4> kUnderSegmentsByF5 = {
+    {{}, kUnderWholeSeg, kUnderOuterSeg, kUnderInnerSeg}};
 
 constexpr CurveStep kEyeCornerLines[] = {onY(4, 8), onY(182, 186), onY(1, 6), onY(179, 184)};
 
@@ -84,14 +88,12 @@ constexpr CurveStep kEyeCornerLines[] = {onY(4, 8), onY(182, 186), onY(1, 6), on
 constexpr CurveStep kNoseSideWhole[] = {onY(42, 43, 44, 45), onY(209, 210, 211, 212)};
 constexpr CurveStep kNoseSideUpper[] = {onY(42, 43, 44), onY(209, 210, 211)};
 constexpr CurveStep kNoseSideLower[] = {onY(43, 44, 45), onY(210, 211, 212)};
-constexpr std::array<CurveScript, 4> kNoseSideCurvesByF22 = {{{}, kNoseSideWhole,
-                                                              kNoseSideUpper, kNoseSideLower}};
+constexpr std::array<CurveScript, 4> kNoseSideCurvesByF22 = {
+    {{}, kNoseSideWhole, kNoseSideUpper, kNoseSideLower}};
 constexpr CurveStep kNoseSideWholeSeg[] = {onY(42, 43),   onY(43, 44),   onY(44, 45),
                                            onY(209, 210), onY(210, 211), onY(211, 212)};
-constexpr CurveStep kNoseSideUpperSeg[] = {onY(42, 43), onY(43, 44), onY(209, 210),
-                                           onY(210, 211)};
-constexpr CurveStep kNoseSideLowerSeg[] = {onY(43, 44), onY(44, 45), onY(210, 211),
-                                           onY(211, 212)};
+constexpr CurveStep kNoseSideUpperSeg[] = {onY(42, 43), onY(43, 44), onY(209, 210), onY(210, 211)};
+constexpr CurveStep kNoseSideLowerSeg[] = {onY(43, 44), onY(44, 45), onY(210, 211), onY(211, 212)};
 constexpr std::array<CurveScript, 4> kNoseSideSegmentsByF22 = {
     {{}, kNoseSideWholeSeg, kNoseSideUpperSeg, kNoseSideLowerSeg}};
 

@@ -9,23 +9,22 @@ namespace mirel {
 namespace {
 
 // Hairline flags.
-constexpr int kHairShown = 0;       // H0
-constexpr int kEdgeShape = 1;       // H1: the front edge 265-269
-constexpr int kInnerShape = 2;      // H2: the inner edge 264-260
-constexpr int kEdgeOnOutline = 3;   // H3: 1 = the edge follows the face top
-constexpr int kSideHairShown = 10;  // H10
-constexpr int kLockOuterShape = 11; // H11
-constexpr int kLockInnerShape = 12; // H12
-constexpr int kLockOnOutline = 13;  // H13
-constexpr int kPartingLines = 20;   // H20
-constexpr int kSideburnsShown = 25; // H25
+constexpr int kHairShown = 0;        // H0
+constexpr int kEdgeShape = 1;        // H1: the front edge 265-269
+constexpr int kInnerShape = 2;       // H2: the inner edge 264-260
+constexpr int kEdgeOnOutline = 3;    // H3: 1 = the edge follows the face top
+constexpr int kSideHairShown = 10;   // H10
+constexpr int kLockOuterShape = 11;  // H11
+constexpr int kLockInnerShape = 12;  // H12
+constexpr int kLockOnOutline = 13;   // H13
+constexpr int kPartingLines = 20;    // H20
+constexpr int kSideburnsShown = 25;  // H25
 // Face flag F90: the top of the outline as one curve (0) or segments (1).
 constexpr int kOutlineTopShape = 90;
 
 constexpr CurveStep kEdgeCurve[] = {onX(265, 266, 267, 268, 269)};
 constexpr CurveStep kEdgeHalves[] = {onX(265, 266, 267), onX(267, 268, 269)};
-constexpr CurveStep kEdgeSegments[] = {onX(265, 266), onX(266, 267), onX(267, 268),
-                                       onX(268, 269)};
+constexpr CurveStep kEdgeSegments[] = {onX(265, 266), onX(266, 267), onX(267, 268), onX(268, 269)};
 constexpr std::array<CurveScript, 3> kEdgeByH1 = {kEdgeCurve, kEdgeHalves, kEdgeSegments};
 
 constexpr CurveStep kEdgeAlongOutline[] = {onX(166, 174, 167, 245, 246)};
@@ -38,8 +37,7 @@ constexpr std::array<CurveScript, 2> kTopBackByF90 = {kTopBackCurve, kTopBackSeg
 
 constexpr CurveStep kInnerCurve[] = {onX(264, 263, 262, 261, 260)};
 constexpr CurveStep kInnerHalves[] = {onX(264, 263, 262), onX(262, 261, 260)};
-constexpr CurveStep kInnerSegments[] = {onX(264, 263), onX(263, 262), onX(262, 261),
-                                        onX(261, 260)};
+constexpr CurveStep kInnerSegments[] = {onX(264, 263), onX(263, 262), onX(262, 261), onX(261, 260)};
 constexpr std::array<CurveScript, 3> kInnerByH2 = {kInnerCurve, kInnerHalves, kInnerSegments};
 
 constexpr CurveStep kPartingStrokes[] = {onX(265, 260), onX(269, 264)};

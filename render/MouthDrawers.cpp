@@ -16,7 +16,9 @@ constexpr int kTeethShape = 44;      // F44
 constexpr int kMouthLineShape = 45;  // F45: 0 = full line, 1 or 2 = short line
 
 // F45 = 1 and 2 draw alike: the short mouth line.
-constexpr int mouthLineRow(int f45) { return f45 == 0 ? 0 : (f45 == 1 || f45 == 2 ? 1 : -1); }
+constexpr int mouthLineRow(int f45) {
+    return f45 == 0 ? 0 : (f45 == 1 || f45 == 2 ? 1 : -1);
+}
 
 constexpr CurveStep kInteriorTrimmed[] = {onX(79, 78, 77, 76, 75), trim(78, 76)};
 constexpr CurveStep kInteriorFull[] = {onX(79, 78, 77, 76, 75)};

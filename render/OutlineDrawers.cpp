@@ -20,9 +20,9 @@ constexpr int kTempleShape = 91;    // F91
 constexpr int kJawShape = 92;       // F92
 
 // One closed outline down the stored-side ear and up the mirrored one.
-constexpr CurveStep kEarsFive[] = {onX(158, 159), onY(159, 160, 161, 162, 163), onX(163, 164),
-                                   onX(164, 244), onX(244, 243), onY(243, 242, 241, 240, 239),
-                                   onX(239, 238)};
+constexpr CurveStep kEarsFive[] = {
+    onX(158, 159), onY(159, 160, 161, 162, 163), onX(163, 164), onX(164, 244),
+    onX(244, 243), onY(243, 242, 241, 240, 239), onX(239, 238)};
 constexpr CurveStep kEarsThree[] = {onX(158, 159),      onY(159, 160, 161), onY(161, 162, 163),
                                     onX(163, 164),      onX(164, 244),      onX(244, 243),
                                     onY(243, 242, 241), onY(241, 240, 239), onX(239, 238)};
@@ -45,8 +45,7 @@ constexpr std::array<CurveScript, 2> kMirroredTempleByF91 = {kMirroredTempleCurv
                                                              kMirroredTempleSegments};
 
 constexpr CurveStep kTopCurve[] = {onX(246, 245, 167, 174, 166)};
-constexpr CurveStep kTopSegments[] = {onX(246, 245), onX(245, 167), onX(167, 174),
-                                      onX(174, 166)};
+constexpr CurveStep kTopSegments[] = {onX(246, 245), onX(245, 167), onX(167, 174), onX(174, 166)};
 constexpr std::array<CurveScript, 2> kTopByF90 = {kTopCurve, kTopSegments};
 
 constexpr CurveStep kTempleCurve[] = {onY(166, 168, 169)};
@@ -61,20 +60,19 @@ constexpr std::array<CurveScript, 4> kJawByF92 = {kJaw0, kJaw1, kJaw2, kJaw3};
 
 constexpr CurveStep kNeckCurve[] = {onY(151, 152), onX(152, 153, 154, 237, 236), onY(236, 235)};
 constexpr CurveStep kNeckPieces[] = {onY(151, 152), onX(152, 153), onX(153, 154, 237),
-                                       onX(237, 236), onY(236, 235)};
+                                     onX(237, 236), onY(236, 235)};
 constexpr CurveStep kChinOnly[] = {onX(153, 154, 237)};
 
 // Strokes with the face pen.
 constexpr CurveStep kLowerJawLines0[] = {onY(170, 171, 172, 173), onY(249, 250, 251, 252)};
 constexpr CurveStep kLowerJawLines2[] = {onX(172, 173), onX(252, 251)};
 constexpr CurveStep kLowerJawLines3[] = {onY(171, 172, 173), onY(250, 251, 252)};
-constexpr std::array<CurveScript, 4> kLowerJawLinesByF92 = {kLowerJawLines0, {}, kLowerJawLines2,
-                                                            kLowerJawLines3};
+constexpr std::array<CurveScript, 4> kLowerJawLinesByF92 = {
+    kLowerJawLines0, {}, kLowerJawLines2, kLowerJawLines3};
 
 constexpr CurveStep kJawLines0[] = {onY(169, 170), onY(248, 249)};
-constexpr CurveStep kJawLines1[] = {onY(169, 170), onY(170, 171, 172),
-                                    onX(172, 173, 154, 252, 251), onY(249, 250, 251),
-                                    onY(248, 249)};
+constexpr CurveStep kJawLines1[] = {onY(169, 170), onY(170, 171, 172), onX(172, 173, 154, 252, 251),
+                                    onY(249, 250, 251), onY(248, 249)};
 constexpr CurveStep kJawLines2[] = {onY(169, 170), onY(170, 171, 172), onY(248, 249),
                                     onY(249, 250, 251)};
 constexpr CurveStep kJawLines3[] = {onY(169, 170, 171), onY(248, 249, 250)};
@@ -84,8 +82,7 @@ constexpr std::array<CurveScript, 4> kJawLinesByF92 = {kJawLines0, kJawLines1, k
 constexpr CurveStep kTempleLinesCurve[] = {onY(166, 168, 169), onY(246, 247, 248)};
 constexpr CurveStep kTempleLinesSegments[] = {onY(166, 168), onY(168, 169), onY(246, 247),
                                               onY(247, 248)};
-constexpr std::array<CurveScript, 2> kTempleLinesByF91 = {kTempleLinesCurve,
-                                                          kTempleLinesSegments};
+constexpr std::array<CurveScript, 2> kTempleLinesByF91 = {kTempleLinesCurve, kTempleLinesSegments};
 
 constexpr CurveStep kTopLinesCurve[] = {onX(166, 174, 167, 245, 246)};
 constexpr CurveStep kTopLinesSegments[] = {onX(166, 174), onX(174, 167), onX(167, 245),

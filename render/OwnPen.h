@@ -8,9 +8,10 @@
 namespace mirel {
 
 class OwnPen {
-public:
+  public:
     OwnPen(Canvas& canvas, Rgb colour)
-        : canvas_(canvas), pen_(canvas.createPen(kOwnPenWidth, colour)),
+        : canvas_(canvas),
+          pen_(canvas.createPen(kOwnPenWidth, colour)),
           facePen_(canvas.select(pen_)) {}
     OwnPen(const OwnPen&) = delete;
     OwnPen& operator=(const OwnPen&) = delete;
@@ -25,7 +26,7 @@ public:
         selected_ = false;
     }
 
-private:
+  private:
     static constexpr int kOwnPenWidth = 1;
 
     Canvas& canvas_;

@@ -12,7 +12,9 @@
 namespace mirel {
 namespace {
 
-QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor toQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 QPen solidPen(int width, Rgb colour) {
     // Width 0 is Qt's one-pixel cosmetic pen, as it is for the metafile.
@@ -89,7 +91,9 @@ void QPainterCanvas::deleteObject(ObjectHandle object) {
     state_->objects.erase(object);
 }
 
-void QPainterCanvas::moveTo(int x, int y) { state_->position = QPoint(x, y); }
+void QPainterCanvas::moveTo(int x, int y) {
+    state_->position = QPoint(x, y);
+}
 
 void QPainterCanvas::lineTo(int x, int y) {
     const QPoint to(x, y);

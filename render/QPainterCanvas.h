@@ -12,7 +12,7 @@ class QPainter;
 namespace mirel {
 
 class QPainterCanvas final : public Canvas {
-public:
+  public:
     // The painter must be active and outlive the canvas. Selects the stock
     // pen (black, width 1) and brush (white); the painter's pen and brush are
     // restored when the canvas is destroyed.
@@ -32,7 +32,7 @@ public:
     void ellipse(int left, int top, int right, int bottom) override;
     void fillRect(int left, int top, int right, int bottom, Rgb colour) override;
 
-private:
+  private:
     struct State;
     std::unique_ptr<State> state_;
 };

@@ -5,7 +5,9 @@
 namespace mirel {
 namespace {
 
-bool validSelection(int selection) { return selection >= 0 && selection < kGenerationCount; }
+bool validSelection(int selection) {
+    return selection >= 0 && selection < kGenerationCount;
+}
 
 }  // namespace
 

@@ -33,8 +33,8 @@ struct SelectionMarkTable {
                              int cellSize, int width);
     // Frames the cells of the marks of Selection `selection` that belong to
     // `generation` and `page`.
-    void RedrawSelectionMarks(Canvas& device, int generation, int page, int selection,
-                              int cellSize, int width) const;
+    void RedrawSelectionMarks(Canvas& device, int generation, int page, int selection, int cellSize,
+                              int width) const;
 
     friend bool operator==(const SelectionMarkTable&, const SelectionMarkTable&) = default;
 };

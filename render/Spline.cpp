@@ -17,13 +17,14 @@ constexpr int kMaxSegments = kMaxCurveSamples - 1;
 // coincident knots cannot divide by zero.
 constexpr double kMinKnotWidth = 1e-10;
 
-double clampedWidth(double h) { return std::fabs(h) < kMinKnotWidth ? kMinKnotWidth : h; }
+double clampedWidth(double h) {
+    return std::fabs(h) < kMinKnotWidth ? kMinKnotWidth : h;
+}
 
 }  // namespace
 
-void CFaceRenderer::NaturalCubicSpline(int n, std::span<const double> t,
-                                       std::span<const double> v, std::span<double> outT,
-                                       std::span<double> outV, int m) {
+void CFaceRenderer::NaturalCubicSpline(int n, std::span<const double> t, std::span<const double> v,
+                                       std::span<double> outT, std::span<double> outV, int m) {
     const auto available = static_cast<int>(std::min(t.size(), v.size()));
     const auto capacity = static_cast<int>(std::min(outT.size(), outV.size()));
     if (n < 2 || n > available || m < 1 || m + 1 > capacity) return;

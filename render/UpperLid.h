@@ -38,14 +38,14 @@ inline constexpr CurveStep kL000[] = {onX(4, 3, 2, 1), onX(179, 180, 181, 182)};
 inline constexpr CurveStep kL001[] = {onX(5, 4, 3, 2, 1), onX(179, 180, 181, 182, 183)};
 inline constexpr CurveStep kL010[] = {onX(4, 3, 2, 1, 0), onX(178, 179, 180, 181, 182)};
 inline constexpr CurveStep kL011[] = {onX(5, 4, 3, 2, 1, 0), onX(178, 179, 180, 181, 182, 183)};
-inline constexpr CurveStep kL100[] = {onX(2, 1), onX(179, 180), onX(3, 2),
-                                      onX(180, 181), onX(4, 3), onX(181, 182)};
-inline constexpr CurveStep kL101[] = {onX(2, 1), onX(179, 180), onX(3, 2),
-                                      onX(180, 181), onX(5, 4, 3), onX(181, 182, 183)};
-inline constexpr CurveStep kL110[] = {onX(2, 1, 0), onX(178, 179, 180), onX(3, 2),
-                                      onX(180, 181), onX(4, 3), onX(181, 182)};
-inline constexpr CurveStep kL111[] = {onX(2, 1, 0), onX(178, 179, 180), onX(3, 2),
-                                      onX(180, 181), onX(5, 4, 3), onX(181, 182, 183)};
+inline constexpr CurveStep kL100[] = {onX(2, 1),     onX(179, 180), onX(3, 2),
+                                      onX(180, 181), onX(4, 3),     onX(181, 182)};
+inline constexpr CurveStep kL101[] = {onX(2, 1),     onX(179, 180), onX(3, 2),
+                                      onX(180, 181), onX(5, 4, 3),  onX(181, 182, 183)};
+inline constexpr CurveStep kL110[] = {onX(2, 1, 0),  onX(178, 179, 180), onX(3, 2),
+                                      onX(180, 181), onX(4, 3),          onX(181, 182)};
+inline constexpr CurveStep kL111[] = {onX(2, 1, 0),  onX(178, 179, 180), onX(3, 2),
+                                      onX(180, 181), onX(5, 4, 3),       onX(181, 182, 183)};
 }  // namespace upper_lid_detail
 
 // Row F10 * 4 + F0 * 2 + F1.

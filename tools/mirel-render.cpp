@@ -161,9 +161,9 @@ QImage whiteImage(int width, int height, const ImageFormat& format) {
 std::optional<mirel::LoadFailure> drawGrid(const Options& options, QImage& image) {
     std::vector<FaceRecord> population(mirel::kLoadedRecordCount);
     const mirel::SampleLoader loader(options.dataDir);
-    if (auto failure = loader.tryLoadSamplePopulation(
-            std::span<FaceRecord, mirel::kLoadedRecordCount>(population.data(),
-                                                             mirel::kLoadedRecordCount))) {
+    if (auto failure =
+            loader.tryLoadSamplePopulation(std::span<FaceRecord, mirel::kLoadedRecordCount>(
+                population.data(), mirel::kLoadedRecordCount))) {
         return failure;
     }
     const int cell = options.cell / 2 * 2;

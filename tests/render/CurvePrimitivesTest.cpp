@@ -23,7 +23,7 @@ struct Knot {
 };
 
 class CurvePrimitives : public ::testing::Test {
-protected:
+  protected:
     void setControlPoints(const std::vector<Knot>& knots) {
         r->ctrlCount = static_cast<int>(knots.size());
         for (std::size_t i = 0; i < knots.size(); ++i) {
@@ -162,13 +162,19 @@ TEST_F(CurvePrimitives, TiesAreResolvedDifferentlyOnTheTwoAxes) {
         std::vector<Knot> survivors;
     };
     const Case cases[] = {
-        {"AxisX keeps the larger y", AxisX, {{0, 5}, {10, 3}, {10, 8}, {20, 1}},
+        {"AxisX keeps the larger y",
+         AxisX,
+         {{0, 5}, {10, 3}, {10, 8}, {20, 1}},
          {{0, 5}, {10, 8}, {20, 1}}},
         {"AxisX sorts first", AxisX, {{20, 1}, {10, 8}, {0, 5}}, {{0, 5}, {10, 8}, {20, 1}}},
-        {"AxisY keeps the x nearer the first point's", AxisY, {{5, 0}, {9, 10}, {6, 10}, {3, 20}},
+        {"AxisY keeps the x nearer the first point's",
+         AxisY,
+         {{5, 0}, {9, 10}, {6, 10}, {3, 20}},
          {{5, 0}, {6, 10}, {3, 20}}},
-        {"AxisY keeps the nearer one when it comes first", AxisY,
-         {{5, 0}, {6, 10}, {9, 10}, {3, 20}}, {{5, 0}, {6, 10}, {3, 20}}},
+        {"AxisY keeps the nearer one when it comes first",
+         AxisY,
+         {{5, 0}, {6, 10}, {9, 10}, {3, 20}},
+         {{5, 0}, {6, 10}, {3, 20}}},
         {"AxisY, not the larger x", AxisY, {{0, 0}, {1, 10}, {8, 10}}, {{0, 0}, {1, 10}}},
         {"AxisY sorts by y", AxisY, {{1, 30}, {2, 10}, {3, 20}}, {{2, 10}, {3, 20}, {1, 30}}},
     };

@@ -45,7 +45,8 @@ IntPoint entry(const FaceRecord& r, int e) {
 }
 IntPoint mirrored(const FaceRecord& r, int source) {
     const Point2 p = r.face.absPoints[source];
-    return {static_cast<int>(-std::trunc(p.x) + kOrigin), static_cast<int>(std::trunc(p.y) + kOrigin)};
+    return {static_cast<int>(-std::trunc(p.x) + kOrigin),
+            static_cast<int>(std::trunc(p.y) + kOrigin)};
 }
 
 // Strokes joined into polylines: a move-to where the last line ended goes on.
@@ -168,8 +169,7 @@ TEST(DrawFace, PupilsOnlyForTheirEyeStyles) {
         const bool pupils = f3 == 1 || f3 == 4 || f3 == 5;
         const bool whites = pupils || f3 == 0;
         EXPECT_EQ(d->canvas.callsOf(CanvasOp::Ellipse).empty(), !pupils) << "F3 = " << f3;
-        EXPECT_EQ(polygonsFilledWith(d->canvas, kWhite).size(), whites ? 2u : 0u)
-            << "F3 = " << f3;
+        EXPECT_EQ(polygonsFilledWith(d->canvas, kWhite).size(), whites ? 2u : 0u) << "F3 = " << f3;
     }
 }
 
@@ -271,7 +271,8 @@ TEST(DrawFace, LeavesTheCanvasAsItFoundItForAnyFlagValues) {
     // Every flag at one value, then pseudo-random mixes of listed and
     // unlisted values.
     std::vector<FaceRecord> records;
-    for (int v : {-1, 0, 1, 2, 3, 4, 5, 6, 99}) records.push_back(withAllFlags(test::fixtureFace(), v));
+    for (int v : {-1, 0, 1, 2, 3, 4, 5, 6, 99})
+        records.push_back(withAllFlags(test::fixtureFace(), v));
     unsigned state = 12345;
     const auto next = [&state] {
         state = state * 1103515245u + 12345u;
@@ -323,15 +324,15 @@ TEST(MapPoints, TruncatesMirrorsAndTranslates) {
         Point2 expected;
     };
     const Case cases[] = {
-        {0, {100, 53}},     // -0.7 truncates to 0 before translation
-        {178, {100, 53}},   // and so does its mirror
-        {24, {7, 2}},       // a length: not translated
-        {96, {-8, 1}},      // a length: not translated
-        {166, {5, -10}},    {246, {195, -10}},  // mirror of 166
-        {173, {64, 147}},   {252, {136, 147}},  // mirror of 173
-        {253, {100, 50}},   {259, {100, 50}},   // unused: the origin
-        {260, {88, 47}},    {316, {104, 55}},   // hairline
-        {1, {100, 50}},     {201, {100, 50}},
+        {0, {100, 53}},                       // -0.7 truncates to 0 before translation
+        {178, {100, 53}},                     // and so does its mirror
+        {24, {7, 2}},                         // a length: not translated
+        {96, {-8, 1}},                        // a length: not translated
+        {166, {5, -10}},  {246, {195, -10}},  // mirror of 166
+        {173, {64, 147}}, {252, {136, 147}},  // mirror of 173
+        {253, {100, 50}}, {259, {100, 50}},   // unused: the origin
+        {260, {88, 47}},  {316, {104, 55}},   // hairline
+        {1, {100, 50}},   {201, {100, 50}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(r->points[c.entry], c.expected) << "entry " << c.entry;
@@ -344,12 +345,12 @@ TEST(MapPoints, EveryMirrorEntryMirrorsItsSource) {
     RecordingCanvas canvas;
     auto r = std::make_unique<CFaceRenderer>(canvas);
     r->MapPoints(0, 0, face, HairGene{});
-    const int sources[] = {
-        0,   1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  13,  14,
-        15,  16,  17,  18,  19,  20,  21,  22,  23,  28,  29,  30,  31,  32,  33,
-        34,  42,  43,  44,  45,  46,  47,  48,  49,  50,  51,  52,  53,  54,  55,
-        56,  91,  35,  36,  37,  38,  93,  94,  120, 121, 147, 149, 151, 152, 153,
-        158, 159, 160, 161, 162, 163, 164, 174, 166, 168, 169, 170, 171, 172, 173};
+    const int sources[] = {0,   1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,
+                           13,  14,  15,  16,  17,  18,  19,  20,  21,  22,  23,  28,  29,
+                           30,  31,  32,  33,  34,  42,  43,  44,  45,  46,  47,  48,  49,
+                           50,  51,  52,  53,  54,  55,  56,  91,  35,  36,  37,  38,  93,
+                           94,  120, 121, 147, 149, 151, 152, 153, 158, 159, 160, 161, 162,
+                           163, 164, 174, 166, 168, 169, 170, 171, 172, 173};
     for (int i = 0; i < static_cast<int>(std::size(sources)); ++i) {
         const int e = 178 + i;
         const Point2 source = face.absPoints[sources[i]];

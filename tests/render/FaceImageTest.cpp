@@ -47,7 +47,9 @@ int asymmetricPixels(const QImage& image) {
     return count;
 }
 
-QRgb rgb(Rgb c) { return qRgb(c.r, c.g, c.b); }
+QRgb rgb(Rgb c) {
+    return qRgb(c.r, c.g, c.b);
+}
 
 TEST(FaceImage, TheFaceIsMirrorSymmetricAboutItsCentreLine) {
     // Without hair: where the hair is fitted onto the outline, a one-unit
@@ -88,8 +90,8 @@ TEST(FaceImage, SizeThreeHundredDrawsFaceSpaceOneToOne) {
 }
 
 TEST(FaceImage, AliasedDrawingUsesOnlyTheFacesColours) {
-    const std::set<QRgb> palette = {rgb(kWhite),     rgb(kBlack),      rgb(SkinColour),
-                                    rgb(HairColour), rgb(LipColour),   rgb(PupilColour),
+    const std::set<QRgb> palette = {rgb(kWhite),       rgb(kBlack),    rgb(SkinColour),
+                                    rgb(HairColour),   rgb(LipColour), rgb(PupilColour),
                                     rgb(EyebrowColour)};
     const QImage image = render(test::fixtureFace());
     int foreign = 0;

@@ -14,6 +14,7 @@ struct Placed {
     double y;
 };
 
+// clang-format off
 // Face points of the stored side (x < 0) and of the centre line.
 constexpr Placed kFacePoints[] = {
     // eyes: lid line 5-0, lower lid 6-8, pupil 9, crease 10-13, under-eye 14-17
@@ -98,6 +99,8 @@ constexpr FlagValue kFaceFlags[] = {
 };
 // Hair above the head, side locks over the features, sideburns.
 constexpr FlagValue kHairFlags[] = {{0, 1}, {10, 1}, {25, 1}};
+
+// clang-format on
 
 template <std::size_t N>
 void place(std::array<Point2, N>& points, std::span<const Placed> placed,

@@ -21,10 +21,11 @@ struct ToolRun {
 };
 
 class RenderTool : public ::testing::Test {
-protected:
+  protected:
     ToolRun run(const std::string& arguments) const {
         const std::string command = std::string("cd '") + dir.path().string() + "' && '" +
-                                    MIREL_RENDER_TOOL + "' " + arguments + " > stdout.txt 2> stderr.txt";
+                                    MIREL_RENDER_TOOL + "' " + arguments +
+                                    " > stdout.txt 2> stderr.txt";
         const int raw = std::system(command.c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, dir.read("stdout.txt"),
                 dir.read("stderr.txt")};

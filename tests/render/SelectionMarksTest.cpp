@@ -44,8 +44,8 @@ TEST(DrawCellFrame, FramesCellSevenInsideItsEdges) {
     EXPECT_EQ(calls[0].colour, (Rgb{128, 0, 0}));
     EXPECT_EQ(calls[2].op, CanvasOp::Polyline);
     EXPECT_EQ(calls[2].penColour, MarkColour);
-    EXPECT_EQ(calls[2].points, (std::vector<IntPoint>{
-                                   {202, 102}, {298, 102}, {298, 198}, {202, 198}, {202, 102}}));
+    EXPECT_EQ(calls[2].points,
+              (std::vector<IntPoint>{{202, 102}, {298, 102}, {298, 198}, {202, 198}, {202, 102}}));
     EXPECT_EQ(calls[4].op, CanvasOp::Delete);
     EXPECT_EQ(canvas.currentPen(), kStockPen);
     EXPECT_EQ(canvas.liveObjects(), 0);
@@ -53,7 +53,7 @@ TEST(DrawCellFrame, FramesCellSevenInsideItsEdges) {
 }
 
 class MarkTable : public ::testing::Test {
-protected:
+  protected:
     void toggle(int generation, int cell, int selection = 3) {
         table->ToggleSelectionMark(canvas, generation, 0, cell, selection, kCellSize, kWidth);
     }

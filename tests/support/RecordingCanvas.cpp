@@ -14,9 +14,8 @@ std::string colourText(Rgb c) {
     return out.str();
 }
 
-constexpr const char* kOpNames[] = {"createPen", "createBrush", "select",  "delete",
-                                    "moveTo",    "lineTo",      "polyline", "polygon",
-                                    "ellipse",   "fillRect"};
+constexpr const char* kOpNames[] = {"createPen", "createBrush", "select",  "delete",  "moveTo",
+                                    "lineTo",    "polyline",    "polygon", "ellipse", "fillRect"};
 
 }  // namespace
 
@@ -82,9 +81,13 @@ void RecordingCanvas::deleteObject(ObjectHandle object) {
     record({CanvasOp::Delete, {object}, {}, {}});
 }
 
-void RecordingCanvas::moveTo(int x, int y) { record({CanvasOp::MoveTo, {x, y}, {}, {}}); }
+void RecordingCanvas::moveTo(int x, int y) {
+    record({CanvasOp::MoveTo, {x, y}, {}, {}});
+}
 
-void RecordingCanvas::lineTo(int x, int y) { record({CanvasOp::LineTo, {x, y}, {}, {}}); }
+void RecordingCanvas::lineTo(int x, int y) {
+    record({CanvasOp::LineTo, {x, y}, {}, {}});
+}
 
 void RecordingCanvas::polyline(std::span<const IntPoint> points) {
     record({CanvasOp::Polyline, {}, {}, {points.begin(), points.end()}});

@@ -10,14 +10,24 @@
 
 namespace mirel::test {
 
-enum class CanvasOp { CreatePen, CreateBrush, Select, Delete, MoveTo, LineTo, Polyline, Polygon,
-                      Ellipse, FillRect };
+enum class CanvasOp {
+    CreatePen,
+    CreateBrush,
+    Select,
+    Delete,
+    MoveTo,
+    LineTo,
+    Polyline,
+    Polygon,
+    Ellipse,
+    FillRect
+};
 
 struct CanvasCall {
     CanvasOp op;
-    std::vector<int> args;          // handle, coordinates or width, by operation
-    Rgb colour{};                   // of a created pen / brush, or of fillRect
-    std::vector<IntPoint> points;   // of polyline / polygon
+    std::vector<int> args;         // handle, coordinates or width, by operation
+    Rgb colour{};                  // of a created pen / brush, or of fillRect
+    std::vector<IntPoint> points;  // of polyline / polygon
     // What was selected when the call was made.
     int penWidth = 1;
     Rgb penColour = kBlack;
@@ -25,7 +35,7 @@ struct CanvasCall {
 };
 
 class RecordingCanvas final : public mirel::Canvas {
-public:
+  public:
     RecordingCanvas();
 
     ObjectHandle createPen(int width, Rgb colour) override;
@@ -52,7 +62,7 @@ public:
     ObjectHandle currentPen() const { return pen_; }
     ObjectHandle currentBrush() const { return brush_; }
 
-private:
+  private:
     struct Object {
         ObjectHandle handle;
         bool isPen;
