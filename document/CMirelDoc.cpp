@@ -122,14 +122,18 @@ void CMirelDoc::SaveFace(FaceRecord face) {
     report(MessageKind::Information, kMessageCaption, kFaceSavedText);
 }
 
-void CMirelDoc::DrawGridWindow(Canvas& canvas, int width, int height) {
-    canvas.fillRect(0, 0, width, height, kWhite);
+void CMirelDoc::LayoutGrid(int width, int height) {
     const GridLayout layout = layoutGrid(width, height);
     gridWidth = width;
     gridHeight = height;
     cellSize = layout.cellSize;
     markLineWidth = layout.markLineWidth;
     faceLineWidth = layout.faceLineWidth;
+}
+
+void CMirelDoc::DrawGridWindow(Canvas& canvas, int width, int height) {
+    canvas.fillRect(0, 0, width, height, kWhite);
+    LayoutGrid(width, height);
     DrawPopulationPage(canvas);
     RedrawMarks(canvas);
     UpdateStatusText();

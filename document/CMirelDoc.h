@@ -67,7 +67,9 @@ public:
     // so the caller's record stays as it is.
     void SaveFace(FaceRecord face);
 
-    // Window 1's drawing: white, layout from the client size, faces, marks, status.
+    // Window 1's layout step: geometry fields from its client size.
+    void LayoutGrid(int width, int height);
+    // Window 1's drawing: white, LayoutGrid, faces, marks, status.
     void DrawGridWindow(Canvas& canvas, int width, int height);
     // Window 2's drawing: white, layout, copy of the hovered face, centred face.
     void DrawDetailWindow(Canvas& canvas, int width, int height);

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "document/CMirelDoc.h"
@@ -27,6 +28,31 @@ void CChild1View::drawView(QPainter& painter, QSize clientSize) {
     // Smooth lines on screen; paper and the saved pictures stay aliased.
     QPainterCanvas canvas(painter, painter.device() == this);
     document().DrawGridWindow(canvas, clientSize.width(), clientSize.height());
+}
+
+void CChild1View::paintEvent(QPaintEvent* event) {
+    CMirelDoc& doc = document();
+    const QSize client = size();
+    doc.LayoutGrid(client.width(), client.height());
+    const PageKey shown{doc.viewedGeneration, doc.page, client};
+    const qreal ratio = devicePixelRatioF();
+    if (shown != cachedPage_ || pageCache_.devicePixelRatio() != ratio) {
+        pageCache_ = QImage(client * ratio, QImage::Format_RGB32);
+        pageCache_.setDevicePixelRatio(ratio);
+        QPainter cachePainter(&pageCache_);
+        QPainterCanvas cacheCanvas(cachePainter, true);
+        cacheCanvas.fillRect(0, 0, client.width(), client.height(), kWhite);
+        doc.DrawPopulationPage(cacheCanvas);
+        cachedPage_ = shown;
+    }
+    // The same steps as drawView, with the faces taken from the cache.
+    QPainter painter(this);
+    painter.drawImage(event->rect(), pageCache_,
+                      QRectF(QPointF(event->rect().topLeft()) * ratio,
+                             QSizeF(event->rect().size()) * ratio));
+    QPainterCanvas canvas(painter, true);
+    doc.RedrawMarks(canvas);
+    doc.UpdateStatusText();
 }
 
 void CChild1View::mouseMoveEvent(QMouseEvent* event) {

@@ -4,6 +4,8 @@
 // next generation, Up and Down browse the generations, a right double-click
 // saves the face.
 
+#include <QImage>
+
 #include "views/MirelView.h"
 
 namespace mirel {
@@ -16,9 +18,25 @@ public:
     void drawView(QPainter& painter, QSize clientSize) override;
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Which picture of the faces the cache holds.
+    struct PageKey {
+        int generation = -1;
+        int page = -1;
+        QSize size;
+
+        friend bool operator==(const PageKey&, const PageKey&) = default;
+    };
+
+    // A generation's faces never change once bred, so the screen keeps the
+    // drawn page and a mark toggle repaints only its frame over it.
+    QImage pageCache_;
+    PageKey cachedPage_;
 };
 
 }  // namespace mirel

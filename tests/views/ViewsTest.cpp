@@ -98,6 +98,22 @@ TEST_F(ViewsTest, DoubleClickMarksAndUnmarksAFace) {
     EXPECT_EQ(doc_->currentSelection().mark(0), (GeneRef{0, 4}));
 }
 
+TEST_F(ViewsTest, TheMarkFrameAppearsAndGoesOnScreen) {
+    // A point on the left edge of cell 12's frame, halfway down.
+    const int size = doc_->cellSize;
+    const QPoint onFrame(size * 2 + doc_->markLineWidth, size * 2 + size / 2);
+    auto pixel = [&] {
+        QCoreApplication::processEvents();
+        return window1_->grab().toImage().pixelColor(onFrame);
+    };
+    const QColor markColour(128, 0, 0);
+    EXPECT_NE(pixel(), markColour);
+    doubleClick(window1_, Qt::LeftButton, cellCentre(12));
+    EXPECT_EQ(pixel(), markColour);
+    doubleClick(window1_, Qt::LeftButton, cellCentre(12));
+    EXPECT_NE(pixel(), markColour);
+}
+
 TEST_F(ViewsTest, DoubleClicksOutsideTheGridChangeNothing) {
     const int size = doc_->cellSize;
     const QPoint outside[] = {{5 * size + 1, 10}, {10, 4 * size + 1}};
