@@ -17,6 +17,7 @@
 #include "face/LoadFailure.h"
 #include "face/Normalisation.h"
 #include "face/SampleLoader.h"
+#include "output/MetafileExport.h"
 #include "render/DrawFace.h"
 #include "render/QPainterCanvas.h"
 
@@ -43,7 +44,8 @@ constexpr const char kUsage[] =
     "      DIR (default Data), 5 x 4 cells of side N (default 218, made even)\n"
     "face  the face in folder DIR (face.txt, haegiwa.txt, kamiyouso.txt),\n"
     "      centred on an N x N image (default 600)\n"
-    "OUT   ends in .png or .bmp (24-bit)\n";
+    "OUT   ends in .png or .bmp (24-bit), or for face in .wmf (a Windows\n"
+    "      metafile, always 600 units wide, as the application saves it)\n";
 
 // Image formats by the output file's extension.
 struct ImageFormat {
@@ -88,6 +90,12 @@ std::optional<int> parseCount(std::string_view text, int minimum, int maximum) {
     if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
     if (value < minimum || value > maximum) return std::nullopt;
     return value;
+}
+
+constexpr std::string_view kMetafileExtension = ".wmf";
+
+bool isMetafile(std::string_view path) {
+    return path.size() > kMetafileExtension.size() && path.ends_with(kMetafileExtension);
 }
 
 const ImageFormat* formatOf(std::string_view path) {
@@ -145,7 +153,12 @@ std::variant<Options, UsageError> parseArguments(const std::vector<std::string_v
         (options.command == Command::Grid && faceOnly)) {
         return UsageError{"option not valid for this command"};
     }
-    if (formatOf(options.out) == nullptr) {
+    if (isMetafile(options.out)) {
+        if (options.command == Command::Grid) {
+            return UsageError{"a metafile holds one face: use face DIR OUT.wmf"};
+        }
+        if (faceOnly) return UsageError{"a metafile is always 600 units wide: --size is not for .wmf"};
+    } else if (formatOf(options.out) == nullptr) {
         return UsageError{"unknown output format for " + options.out};
     }
     return options;
@@ -207,10 +220,20 @@ int writeImage(const Options& options, const ImageFormat& format) {
     return kExitOk;
 }
 
+// The same writer as the application's save, so the tool's metafile is the saved one.
+int writeMetafile(const Options& options) {
+    FaceRecord face;
+    if (auto failure = mirel::loadFaceFolder(options.faceDir, face)) {
+        return fileError(failure->caption, failure->text);
+    }
+    if (!mirel::writeFaceMetafile(face, options.out)) {
+        return fileError(mirel::kLoadErrorCaption, "cannot write " + options.out);
+    }
+    return kExitOk;
+}
+
 int run(const Options& options) {
-    // A metafile (".wmf") is drawn from the record itself rather than from a
-    // bitmap: its writer is chosen here, beside writeImage, and its extension
-    // is accepted where formatOf is asked.
+    if (isMetafile(options.out)) return writeMetafile(options);
     return writeImage(options, *formatOf(options.out));
 }
 

@@ -9,6 +9,8 @@
 #include "FixtureFace.h"
 #include "TempDir.h"
 #include "output/FaceTextExport.h"
+#include "face/SampleLoader.h"
+#include "output/MetafileExport.h"
 #include "render/FaceColours.h"
 
 namespace mirel {
@@ -82,6 +84,19 @@ TEST_F(RenderTool, WritesA24BitBitmap) {
     EXPECT_EQ(image("face.bmp").size(), QSize(600, 600));
 }
 
+TEST_F(RenderTool, WritesTheSameMetafileAsTheApplicationsSave) {
+    writeFace("one");
+    const ToolRun r = run("face one face.wmf");
+    ASSERT_EQ(r.status, 0) << r.err;
+    FaceRecord loaded;
+    ASSERT_FALSE(loadFaceFolder((dir.path() / "one").string(), loaded));
+    ASSERT_TRUE(writeFaceMetafile(loaded, dir.path() / "saved.wmf"));
+    const std::string bytes = dir.read("face.wmf");
+    ASSERT_GT(bytes.size(), 18u) << "header of a metafile";
+    EXPECT_EQ(bytes, dir.read("saved.wmf"));
+    EXPECT_NE(bytes.substr(0, 4), std::string("\xD7\xCD\xC6\x9A", 4)) << "no placeable header";
+}
+
 TEST_F(RenderTool, UsageErrorsExitWithTwo) {
     writeFace("one");
     const char* cases[] = {
@@ -101,12 +116,15 @@ TEST_F(RenderTool, UsageErrorsExitWithTwo) {
         "face one out.png --size 12x",
         "face one out.png --data Data",
         "face one out.png --colour red",
+        "grid out.wmf",
+        "face one out.wmf --size 300",
     };
     for (const char* arguments : cases) {
         const ToolRun r = run(arguments);
         EXPECT_EQ(r.status, 2) << "'" << arguments << "'";
         EXPECT_NE(r.err.find("usage: mirel-render"), std::string::npos) << "'" << arguments << "'";
         EXPECT_TRUE(dir.read("out.png").empty()) << "'" << arguments << "'";
+        EXPECT_TRUE(dir.read("out.wmf").empty()) << "'" << arguments << "'";
     }
 }
 
