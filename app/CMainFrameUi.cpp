@@ -11,6 +11,7 @@
 #include <QToolBar>
 
 #include "app/CChildFrame.h"
+#include "app/ToolbarIcons.h"
 #include "app/MainFrameActions.h"
 
 namespace mirel {
@@ -68,7 +69,7 @@ void CMainFrame::createActions() {
     a.filePrint = makeAction(this, QStringLiteral("印刷...(&P)"),
                              QStringLiteral("作業中のウィンドウを印刷します"), QStringLiteral("印刷"));
     a.filePrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    a.filePrint->setIcon(themeIcon("document-print", QStyle::SP_ComputerIcon, s));
+    a.filePrint->setIcon(printIcon());
     connect(a.filePrint, &QAction::triggered, this, &CMainFrame::filePrint);
 
     a.filePrintPreview = makeAction(this, QStringLiteral("印刷プレビュー(&V)"),
@@ -102,19 +103,19 @@ void CMainFrame::createActions() {
                            QStringLiteral("切り取り"));
     a.editCut->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X),
                              QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
-    a.editCut->setIcon(QIcon::fromTheme(QStringLiteral("edit-cut")));
+    a.editCut->setIcon(cutIcon());
     a.editCopy = makeAction(this, QStringLiteral("コピー(&C)"),
                             QStringLiteral("選択範囲をクリップボードにコピーします"),
                             QStringLiteral("コピー"));
     a.editCopy->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C),
                               QKeySequence(Qt::CTRL | Qt::Key_Insert)});
-    a.editCopy->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy")));
+    a.editCopy->setIcon(copyIcon());
     a.editPaste = makeAction(this, QStringLiteral("貼り付け(&P)"),
                              QStringLiteral("クリップボードの内容を貼り付けます"),
                              QStringLiteral("貼り付け"));
     a.editPaste->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_V),
                                QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
-    a.editPaste->setIcon(QIcon::fromTheme(QStringLiteral("edit-paste")));
+    a.editPaste->setIcon(pasteIcon());
     for (QAction* edit : {a.editUndo, a.editCut, a.editCopy, a.editPaste}) edit->setEnabled(false);
 
     a.viewStatusBar = makeAction(this, QStringLiteral("ステータス バー(&S)"),
