@@ -25,8 +25,9 @@ CChild1View::CChild1View(CMirelDoc& document, QWidget* parent) : MirelView(docum
 }
 
 void CChild1View::drawView(QPainter& painter, QSize clientSize) {
-    // Smooth lines on screen; paper and the saved pictures stay aliased.
-    QPainterCanvas canvas(painter, painter.device() == this);
+    // Paper gets the aliased lines the saved pictures get; the screen's
+    // smooth page comes from paintEvent.
+    QPainterCanvas canvas(painter);
     document().DrawGridWindow(canvas, clientSize.width(), clientSize.height());
 }
 
