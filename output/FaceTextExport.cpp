@@ -5,7 +5,6 @@
 #include <span>
 
 #include "face/AnchorGroups.h"
-#include "output/OutputMessages.h"
 #include "output/TextFile.h"
 
 namespace mirel {
@@ -102,13 +101,8 @@ std::optional<std::string> ExportFaceText(const FaceRecord& record,
         {kKamiyousoFileName, [](const FaceRecord& r) { return formatKamiyousoFile(r.hair); }},
     };
     for (const Step& step : kSteps) {
-        switch (writeTextFile(folder / step.name, step.format(record))) {
-            case TextFileResult::kOpenFailed:
-                return kTextFileOpenFailed;
-            case TextFileResult::kCloseFailed:
-                return kTextFileCloseFailed;
-            case TextFileResult::kWritten:
-                break;
+        if (auto failure = writeTextFileReporting(folder / step.name, step.format(record))) {
+            return failure;
         }
     }
     return std::nullopt;

@@ -4,7 +4,6 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "output/OutputMessages.h"
 #include "output/ShiftJis.h"
 #include "output/TextFile.h"
 
@@ -91,15 +90,7 @@ std::optional<std::string> WriteHistoryLog(HistoryRecord& history,
                                            const std::filesystem::path& path) {
     stepGenerationClock(history, now);
     const std::string bytes = encodeHistoryLog(formatHistoryLog(history, selections));
-    switch (writeTextFile(path, bytes)) {
-        case TextFileResult::kOpenFailed:
-            return kTextFileOpenFailed;
-        case TextFileResult::kCloseFailed:
-            return kTextFileCloseFailed;
-        case TextFileResult::kWritten:
-            break;
-    }
-    return std::nullopt;
+    return writeTextFileReporting(path, bytes);
 }
 
 }  // namespace mirel

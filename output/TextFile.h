@@ -3,6 +3,8 @@
 // steps failed, for the writers that show the open and close failure texts.
 
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace mirel {
@@ -14,5 +16,9 @@ enum class TextFileResult { kWritten, kOpenFailed, kCloseFailed };
 // file, which is what a failing close means to the user.
 [[nodiscard]] TextFileResult writeTextFile(const std::filesystem::path& path,
                                            std::string_view bytes);
+
+// writeTextFile with the failure text to show, or nothing when it was written.
+[[nodiscard]] std::optional<std::string> writeTextFileReporting(
+    const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace mirel
