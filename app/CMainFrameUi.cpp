@@ -197,6 +197,24 @@ void CMainFrame::createMenus() {
     view->setObjectName(QStringLiteral("viewMenu"));
 
     QMenu* window = bar->addMenu(QStringLiteral("ウィンドウ(&W)"));
+    window->setObjectName(QStringLiteral("windowMenu"));
+    // The open documents' windows follow the commands, the active one checked.
+    connect(window, &QMenu::aboutToShow, this, [this, window] {
+        const Actions& acts = *actions_;
+        window->clear();
+        window->addActions({acts.windowCascade, acts.windowTile, acts.windowArrange});
+        const QList<CChildFrame*> frames = childFrames();
+        if (!frames.isEmpty()) window->addSeparator();
+        for (int k = 0; k < frames.size(); ++k) {
+            CChildFrame* frame = frames[k];
+            QAction* entry =
+                window->addAction(QStringLiteral("&%1 %2").arg(k + 1).arg(frame->documentTitle()));
+            entry->setCheckable(true);
+            entry->setChecked(frame == activeChildFrame());
+            connect(entry, &QAction::triggered, this,
+                    [this, frame] { mdiArea_->setActiveSubWindow(frame); });
+        }
+    });
     window->addActions({a.windowCascade, a.windowTile, a.windowArrange});
 
     QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));

@@ -167,6 +167,24 @@ TEST(ShellTest, ASecondNewDocumentIsIndependentOfTheFirst) {
     EXPECT_EQ(first.currentSelection().count, 0);
 }
 
+TEST(ShellTest, WindowMenuListsTheDocumentsAndActivatesOne) {
+    test::Shell shell;
+    CChildFrame* second = shell.mainFrame().newDocument();
+    ASSERT_NE(second, nullptr);
+    QMenu* window = visibleMenu(shell.mainFrame(), QStringLiteral("ウィンドウ(&W)"));
+    ASSERT_NE(window, nullptr);
+    emit window->aboutToShow();
+    const QList<QAction*> entries = window->actions();
+    EXPECT_EQ(actionTexts(entries), (QStringList{"重ねて表示(&C)", "並べて表示(&T)",
+                                                 "アイコンの整列(&A)", "|", "&1 Mirel1",
+                                                 "&2 Mirel2"}));
+    ASSERT_EQ(entries.size(), 6);
+    EXPECT_FALSE(entries[4]->isChecked());
+    EXPECT_TRUE(entries[5]->isChecked());
+    entries[4]->trigger();
+    EXPECT_EQ(shell.mainFrame().activeChildFrame(), shell.firstFrame());
+}
+
 TEST(ShellTest, ANewDocumentIsRefusedWhenASampleFileBecameUnreadable) {
     test::Shell shell;
     std::filesystem::remove(shell.folder().path() / "Data/facebank3/haegiwa.txt");
