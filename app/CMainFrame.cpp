@@ -53,7 +53,11 @@ CMainFrame::CMainFrame(WallClock clock, QWidget* parent)
     createToolBar();
     createStatusBar();
 
-    connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] { updateActions(); });
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] {
+        updateActions();
+        // Pane 1 speaks of the document in front, even before its grid repaints.
+        if (CChildFrame* frame = activeChildFrame()) frame->document().UpdateStatusText();
+    });
     updateActions();
     updateRecentFileActions();
 }

@@ -165,6 +165,13 @@ TEST(ShellTest, ASecondNewDocumentIsIndependentOfTheFirst) {
     EXPECT_EQ(second->document().generationCount(), 1);
     EXPECT_EQ(first.generationCount(), 0);
     EXPECT_EQ(first.currentSelection().count, 0);
+
+    // The status pane follows the document in front.
+    const QLabel* pane = shell.mainFrame().generationPane();
+    shell.mainFrame().mdiArea()->setActiveSubWindow(shell.firstFrame());
+    EXPECT_EQ(pane->text().toStdString(), formatStatusText(0, 0));
+    shell.mainFrame().mdiArea()->setActiveSubWindow(second);
+    EXPECT_EQ(pane->text().toStdString(), formatStatusText(1, 1));
 }
 
 TEST(ShellTest, WindowMenuListsTheDocumentsAndActivatesOne) {
