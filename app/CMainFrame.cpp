@@ -69,7 +69,7 @@ CMainFrame::~CMainFrame() {
     for (CChildFrame* frame : findChildren<CChildFrame*>()) frame->disconnect(this);
 }
 
-CChildFrame* CMainFrame::newDocument(LoadFailurePolicy policy) {
+std::unique_ptr<CMirelDoc> CMainFrame::createDocument(LoadFailurePolicy policy) {
     auto created = CMirelDoc::create(clock_);
     if (auto* failure = std::get_if<LoadFailure>(&created)) {
         if (policy == LoadFailurePolicy::EndProcess) fatalError(failure->caption, failure->text);
@@ -77,12 +77,17 @@ CChildFrame* CMainFrame::newDocument(LoadFailurePolicy policy) {
                     QString::fromStdString(failure->text));
         return nullptr;
     }
-    ++untitledCount_;
-    return addChildFrame(std::move(std::get<std::unique_ptr<CMirelDoc>>(created)),
-                         kAppName + QString::number(untitledCount_));
+    return std::move(std::get<std::unique_ptr<CMirelDoc>>(created));
 }
 
-CChildFrame* CMainFrame::openDocument(const QString& path) {
+CChildFrame* CMainFrame::newDocument(LoadFailurePolicy policy) {
+    auto document = createDocument(policy);
+    if (!document) return nullptr;
+    ++untitledCount_;
+    return addChildFrame(std::move(document), kAppName + QString::number(untitledCount_));
+}
+
+CChildFrame* CMainFrame::openDocument(const QString& path, LoadFailurePolicy policy) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         recentFiles_.remove(path);
@@ -91,16 +96,11 @@ CChildFrame* CMainFrame::openDocument(const QString& path) {
                     QStringLiteral("ファイル %1 を開けません。").arg(path));
         return nullptr;
     }
-    auto created = CMirelDoc::create(clock_);
-    if (auto* failure = std::get_if<LoadFailure>(&created)) {
-        showMessage(MessageKind::Error, QString::fromStdString(failure->caption),
-                    QString::fromStdString(failure->text));
-        return nullptr;
-    }
+    auto document = createDocument(policy);
+    if (!document) return nullptr;
     recentFiles_.add(path);
     updateRecentFileActions();
-    CChildFrame* frame = addChildFrame(std::move(std::get<std::unique_ptr<CMirelDoc>>(created)),
-                                       QFileInfo(path).fileName());
+    CChildFrame* frame = addChildFrame(std::move(document), QFileInfo(path).fileName());
     frame->setPathName(QFileInfo(path).absoluteFilePath());
     return frame;
 }

@@ -21,6 +21,7 @@ class QToolBar;
 namespace mirel {
 
 class CChildFrame;
+class CMirelDoc;
 
 // What a failed sample bank does to a new document: at start-up, with no
 // document yet, the process ends; later the new document is refused.
@@ -38,7 +39,8 @@ public:
     // Opens a fresh document in its own child frame; nullptr when refused.
     CChildFrame* newDocument(LoadFailurePolicy policy = LoadFailurePolicy::RefuseDocument);
     // A document file stores nothing: opening one gives a fresh document titled after it.
-    CChildFrame* openDocument(const QString& path);
+    CChildFrame* openDocument(const QString& path,
+                              LoadFailurePolicy policy = LoadFailurePolicy::RefuseDocument);
     CChildFrame* activeChildFrame() const;
     QList<CChildFrame*> childFrames() const;
 
@@ -66,7 +68,9 @@ private:
     void createStatusBar();
     void updateActions();
     void updateRecentFileActions();
-    CChildFrame* addChildFrame(std::unique_ptr<class CMirelDoc> document, const QString& title);
+    // The document, or nullptr after the sample bank's failure was handled.
+    std::unique_ptr<CMirelDoc> createDocument(LoadFailurePolicy policy);
+    CChildFrame* addChildFrame(std::unique_ptr<CMirelDoc> document, const QString& title);
 
     void fileOpen();
     void fileSave();

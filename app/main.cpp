@@ -38,7 +38,8 @@ int main(int argc, char* argv[]) {
     const QStringList arguments = QApplication::arguments().mid(1);
     if (arguments.isEmpty()) {
         mainFrame.newDocument(mirel::LoadFailurePolicy::EndProcess);
-    } else if (mainFrame.openDocument(arguments.front()) == nullptr) {
+    } else if (mainFrame.openDocument(arguments.front(), mirel::LoadFailurePolicy::EndProcess) ==
+               nullptr) {
         return 1;
     }
 
