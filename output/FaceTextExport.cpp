@@ -1,6 +1,7 @@
 #include "output/FaceTextExport.h"
 
 #include <array>
+#include <charconv>
 #include <cstdio>
 #include <span>
 
@@ -29,12 +30,30 @@ void appendf(std::string& out, const char* format, Args... args) {
     if (length > 0) out.append(buffer.data(), static_cast<std::size_t>(length));
 }
 
+constexpr int kRealWidth = 12;
+constexpr int kRealDecimals = 6;
+
+// "%12f" with a decimal point whatever the process locale: the application
+// runs in the user's locale, and a decimal comma would end the token when the
+// file is read back.
+void appendReal(std::string& out, double value) {
+    std::array<char, kNumberBufferSize> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed, kRealDecimals);
+    const auto length = static_cast<int>(result.ptr - buffer.data());
+    if (length < kRealWidth) out.append(static_cast<std::size_t>(kRealWidth - length), ' ');
+    out.append(buffer.data(), static_cast<std::size_t>(length));
+}
+
 // " %3d : " then " %12f, " and "%12f,\n"; `leadingBlank` false drops the
 // blank before x (the kamiyouso parameter lines).
 void appendPoint(std::string& out, int i, double x, double y, bool leadingBlank = true) {
     appendf(out, " %3d : ", i + 1);
-    appendf(out, leadingBlank ? " %12f, " : "%12f, ", x);
-    appendf(out, "%12f,\n", y);
+    if (leadingBlank) out += ' ';
+    appendReal(out, x);
+    out += ", ";
+    appendReal(out, y);
+    out += ",\n";
 }
 
 void appendFlags(std::string& out, std::span<const std::int32_t> flags) {

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <clocale>
-#include <cstdlib>
 #include <limits>
 #include <string>
 #include <vector>
 
-#include "TempDir.h"
+#include "GermanNumericLocale.h"
 #include "face/DataFileGrammar.h"
 
 namespace mirel {
@@ -111,34 +109,8 @@ TEST(DataFileGrammar, ShortInputFailsWithThePhaseMessage) {
     }
 }
 
-// Switches LC_NUMERIC to a German locale (decimal comma) for its lifetime,
-// compiling one into a temporary folder when none is installed.
-class GermanNumericLocale {
-  public:
-    GermanNumericLocale() {
-        const char* current = std::setlocale(LC_NUMERIC, nullptr);
-        previous_ = current != nullptr ? current : "C";
-        if (std::setlocale(LC_NUMERIC, kName) != nullptr) return;
-        const std::string build =
-            "localedef -i de_DE -f UTF-8 '" + (dir_.path() / kName).string() + "' >/dev/null 2>&1";
-        if (std::system(build.c_str()) != 0) return;
-        setenv("LOCPATH", dir_.path().c_str(), 1);
-        std::setlocale(LC_NUMERIC, kName);
-    }
-    ~GermanNumericLocale() {
-        std::setlocale(LC_NUMERIC, previous_.c_str());
-        unsetenv("LOCPATH");
-    }
-    bool active() const { return std::localeconv()->decimal_point[0] == ','; }
-
-  private:
-    static constexpr const char* kName = "de_DE.UTF-8";
-    test::TempDir dir_;
-    std::string previous_;
-};
-
 TEST(DataFileGrammar, DecimalPointDoesNotFollowTheProcessLocale) {
-    const GermanNumericLocale german;
+    const test::GermanNumericLocale german;
     if (!german.active()) GTEST_SKIP() << "no locale with a decimal comma available";
     ParseStatus status;
     EXPECT_EQ(readReals("1.5,-0.25,", 2, status), (std::vector<double>{1.5, -0.25}));

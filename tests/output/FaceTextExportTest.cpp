@@ -4,6 +4,7 @@
 #include <sstream>
 #include <vector>
 
+#include "GermanNumericLocale.h"
 #include "TempDir.h"
 #include "face/AnchorGroups.h"
 #include "face/DataFileReader.h"
@@ -87,6 +88,14 @@ TEST(FaceTextExportTest, FaceFileLayout) {
         {278, "  96 : 123,"},
     };
     for (const Case& c : cases) EXPECT_EQ(got[c.line], c.text) << "line " << c.line;
+}
+
+TEST(FaceTextExportTest, DecimalPointDoesNotFollowTheProcessLocale) {
+    const test::GermanNumericLocale german;
+    if (!german.active()) GTEST_SKIP() << "no locale with a decimal comma available";
+    FaceGene face;
+    face.absPoints[0] = {-12.5, 48.25};
+    EXPECT_EQ(lines(formatFaceFile(face))[2], "   1 :    -12.500000,    48.250000,");
 }
 
 TEST(FaceTextExportTest, HaegiwaFileLayout) {
