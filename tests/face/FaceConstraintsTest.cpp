@@ -70,6 +70,17 @@ TEST(FaceConstraints, MouthMirrorsAreSwitchedOffByF38MinusOne) {
     }
     EXPECT_EQ(symmetric.absPoints[62], symmetric.absPoints[75]);
     EXPECT_EQ(symmetric.absPoints[75], mirror(face.absPoints[79]));
+
+    // With flags 42 to 45 choosing no copy, every mirror of the mouth shows.
+    face.flags[42] = 7;
+    const FaceGene mirroredOnly = constrained(face);
+    constexpr std::pair<int, int> kAllMirrors[] = {{64, 66}, {63, 67}, {62, 68}, {61, 69}, {71, 73},
+                                                   {70, 74}, {76, 78}, {75, 79}, {80, 82}};
+    for (auto [target, source] : kAllMirrors) {
+        EXPECT_EQ(mirroredOnly.absPoints[target], mirror(face.absPoints[source]))
+            << "point " << target;
+        EXPECT_EQ(mirroredOnly.absPoints[source], face.absPoints[source]) << "point " << source;
+    }
 }
 
 TEST(FaceConstraints, F45OverridesFlags42And44) {
@@ -166,13 +177,17 @@ TEST(FaceConstraints, F53MinusOneKeepsTheNoseSidesAndCheeksAsRead) {
     FaceGene face = faceWithFlags(9);
     face.flags[53] = -1;
     const FaceGene asymmetric = constrained(face);
-    for (int n : {101, 109, 117, 119, 131, 140}) {
+    for (int n : {101, 102, 103, 107, 108, 109, 117, 118, 119, 131, 132, 133, 134, 138, 139, 140}) {
         EXPECT_EQ(asymmetric.absPoints[n], face.absPoints[n]) << "point " << n;
     }
     face.flags[53] = 0;
     const FaceGene symmetric = constrained(face);
-    constexpr std::pair<int, int> kMirrors[] = {{101, 98},  {109, 106}, {117, 114},
-                                                {119, 116}, {131, 127}, {140, 137}};
+    constexpr std::pair<int, int> kMirrors[] = {
+        {101, 98},  {102, 99},  {103, 100}, {107, 104}, {108, 105}, {109, 106},  // beside the nose
+        {117, 114}, {118, 115}, {119, 116},                                      // below the nose
+        {131, 127}, {132, 128}, {133, 129}, {134, 130},                          // cheeks
+        {138, 135}, {139, 136}, {140, 137},
+    };
     for (auto [target, source] : kMirrors) {
         EXPECT_EQ(symmetric.absPoints[target], mirror(face.absPoints[source]))
             << "point " << target;

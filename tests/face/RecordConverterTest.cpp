@@ -74,15 +74,43 @@ TEST(RecordConverter, MovingAnAnchorMovesItsGroupOnly) {
     auto elemRel = [](FaceRecord& r) -> KamiyousoPoints& { return r.hair.kamiyousoRel; };
     auto elemAbs = [](FaceRecord& r) -> KamiyousoPoints& { return r.hair.kamiyousoAbs; };
 
-    // Point 24 (pupil radius) and 96 (forehead offset) belong to no group.
-    expectAnchorMovesGroup("face", 9, range(0, 23, {25, 26, 27}), faceRel, faceAbs);
-    expectAnchorMovesGroup("face", 92, {91, 93, 94, 95, 97}, faceRel, faceAbs);
-    expectAnchorMovesGroup("face", 154, range(147, 157), faceRel, faceAbs);
-    expectAnchorMovesGroup("face", 161, range(158, 165), faceRel, faceAbs);
-    expectAnchorMovesGroup("haegiwa", 0, range(1, 23), hairRel, hairAbs);
-    expectAnchorMovesGroup("haegiwa", 40, range(41, 56), hairRel, hairAbs);
-    expectAnchorMovesGroup("kamiyouso", 51, {52, 53, 54, 57, 58, 59}, elemRel, elemAbs);
-    expectAnchorMovesGroup("kamiyouso", 5, {6, 7, 9}, elemRel, elemAbs);
+    struct Group {
+        int anchor;
+        std::set<int> members;
+    };
+    // Point 24 (pupil radius), 96 (forehead offset) and the outline belong to no group.
+    const Group faceGroups[] = {
+        {9, range(0, 8, range(10, 23, {25, 26, 27}))},  // eyes
+        {28, range(29, 41)},                            // eyebrows
+        {58, range(42, 57, {59, 60})},                  // nose
+        {77, range(61, 76, range(78, 90))},             // mouth
+        {92, {91, 93, 94, 95, 97}},                     // forehead
+        {98, range(99, 113)},                           // beside the nose
+        {122, range(114, 121, range(123, 126))},        // below the nose
+        {128, range(129, 146, {127})},                  // cheeks
+        {154, range(147, 153, {155, 156, 157})},        // chin
+        {161, range(162, 165, {158, 159, 160})},        // ears
+    };
+    const Group haegiwaGroups[] = {{0, range(1, 23)}, {24, range(25, 39)}, {40, range(41, 56)}};
+    // The parameter slots (8, 10, 19, 20, 39, 40, 55, 56, 68, 69, 88, 89) belong to none.
+    const Group kamiyousoGroups[] = {
+        {1, {0, 2, 3, 4}},
+        {5, {6, 7, 9}},
+        {11, range(12, 18, range(21, 30))},
+        {31, range(32, 38, range(41, 50))},
+        {51, {52, 53, 54, 57, 58, 59}},
+        {60, range(61, 67, range(70, 79))},
+        {80, range(81, 87, range(90, 99))},
+    };
+    for (const Group& g : faceGroups) {
+        expectAnchorMovesGroup("face", g.anchor, g.members, faceRel, faceAbs);
+    }
+    for (const Group& g : haegiwaGroups) {
+        expectAnchorMovesGroup("haegiwa", g.anchor, g.members, hairRel, hairAbs);
+    }
+    for (const Group& g : kamiyousoGroups) {
+        expectAnchorMovesGroup("kamiyouso", g.anchor, g.members, elemRel, elemAbs);
+    }
 }
 
 TEST(RecordConverter, AnchorsAndUngroupedPointsStayAbsolute) {
