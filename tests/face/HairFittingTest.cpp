@@ -135,7 +135,12 @@ TEST(HairFitting, HairElementsStayBetweenHairlinePoints) {
         double k0y, k0yAfter, k1y, k1yAfter;
     };
     // H0.y = -50, H2.y = -104, H11.y = 50 after fitting.
-    const Case cases[] = {{-60, -48, -110, -102}, {0, 0, -100, -100}, {60, 48, -104, -104}};
+    // Equal values are left as they are.
+    const Case cases[] = {{-60, -48, -110, -102},
+                          {0, 0, -100, -100},
+                          {60, 48, -104, -104},
+                          {-50, -50, -100, -100},
+                          {50, 50, -100, -100}};
     for (const Case& c : cases) {
         HairGene hair = handHair();
         hair.kamiyousoAbs[0] = {-30, c.k0y};
@@ -144,6 +149,55 @@ TEST(HairFitting, HairElementsStayBetweenHairlinePoints) {
         EXPECT_EQ(after.kamiyousoAbs[0], (Point2{-30, c.k0yAfter})) << "K0.y " << c.k0y;
         EXPECT_EQ(after.kamiyousoAbs[2], (Point2{30, c.k0yAfter})) << "K0.y " << c.k0y;
         EXPECT_EQ(after.kamiyousoAbs[1], (Point2{0, c.k1yAfter})) << "K1.y " << c.k1y;
+    }
+}
+
+// Each guarded step with the two values it compares made equal, and with them
+// just apart; the expected values follow from handFace and handHair.
+TEST(HairFitting, EqualValuesFollowTheWordingOfEachGuard) {
+    struct Case {
+        const char* name;
+        void (*change)(HaegiwaPoints& h, FacePoints& f);
+        int point;
+        Point2 expected;
+    };
+    const Case cases[] = {
+        // Step 4: F167.y not greater than H7.y lifts 5-7 to 2 above F167.
+        {"H7.y = F167.y", [](HaegiwaPoints& h, FacePoints&) { h[7].y = -52.5; }, 7, {0, -107}},
+        {"H7.y above F167.y",
+         [](HaegiwaPoints& h, FacePoints&) { h[7].y = -52.75; },
+         7,
+         {0, -105.5}},
+        // Step 5: F167.y not less than H2.y puts H2 just below F167.
+        {"H2.y = F167.y", [](HaegiwaPoints& h, FacePoints&) { h[2].y = -52.5; }, 2, {0, -104}},
+        {"H2.y below F167.y",
+         [](HaegiwaPoints& h, FacePoints&) { h[2].y = -52.25; },
+         2,
+         {0, -104.5}},
+        // Step 7: H10.x not greater than F168.x moves H10 2 right of F168.
+        {"H10.x = F168.x", [](HaegiwaPoints&, FacePoints& f) { f[168].x = -106; }, 10, {-104, 0}},
+        {"H10.x right of F168.x",
+         [](HaegiwaPoints&, FacePoints& f) { f[168].x = -106.5; },
+         10,
+         {-106, 0}},
+        // Step 8: H11.x not greater than H13.x moves H13 2 right of H11.
+        {"H13.x = H11.x", [](HaegiwaPoints& h, FacePoints&) { h[13].x = -48; }, 13, {-98, 50}},
+        {"H13.x left of H11.x",
+         [](HaegiwaPoints& h, FacePoints&) { h[13].x = -48.5; },
+         13,
+         {-101, 50}},
+        // Step 12: H40.x less than H13.x moves H40 1 right of H13.
+        {"H40.x = H13.x", [](HaegiwaPoints& h, FacePoints&) { h[40].x = -49; }, 40, {-98, 50}},
+        {"H40.x left of H13.x",
+         [](HaegiwaPoints& h, FacePoints&) { h[40].x = -49.25; },
+         40,
+         {-97, 50}},
+    };
+    for (const Case& c : cases) {
+        HairGene hair = handHair();
+        FaceGene face = handFace();
+        c.change(hair.haegiwaAbs, face.absPoints);
+        EXPECT_EQ(fitted(hair, face).haegiwaAbs[c.point], c.expected) << c.name;
     }
 }
 
