@@ -25,8 +25,10 @@ constexpr int kRemainderShare = 1;
 CChildFrame::CChildFrame(std::unique_ptr<CMirelDoc> document, CMainFrame& mainFrame)
     : document_(std::move(document)), mainFrame_(mainFrame) {
     setAttribute(Qt::WA_DeleteOnClose);
-    const FrameLayout layout =
-        computeFrameLayout(mainFrame_.desktopWidth(), mainFrame_.desktopHeight());
+    // Sized from the desktop as it is when this frame is made, not when the
+    // main frame was.
+    const QSize desktop = mainFrame_.currentDesktopSize();
+    const FrameLayout layout = computeFrameLayout(desktop.width(), desktop.height());
 
     auto frameActiveView = [this]() -> QWidget* { return activeView(); };
     outer_ = new CViewExSplitWnd(Qt::Horizontal, frameActiveView);

@@ -24,21 +24,22 @@ namespace {
 
 constexpr int kRecentFileCount = 4;
 
-QSize desktopClientSize() {
+}  // namespace
+
+QSize primaryDesktopSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen != nullptr ? screen->availableGeometry().size() : QSize();
 }
 
-}  // namespace
-
-CMainFrame::CMainFrame(WallClock clock, QWidget* parent)
+CMainFrame::CMainFrame(WallClock clock, DesktopSize desktop, QWidget* parent)
     : QMainWindow(parent),
       clock_(std::move(clock)),
+      desktop_(std::move(desktop)),
       recentFiles_(kRecentFileCount),
       actions_(std::make_unique<Actions>()) {
-    const QSize desktop = desktopClientSize();
-    desktopWidth_ = desktop.width();
-    desktopHeight_ = desktop.height();
+    const QSize desktopNow = desktop_();
+    desktopWidth_ = desktopNow.width();
+    desktopHeight_ = desktopNow.height();
     const FrameLayout layout = computeFrameLayout(desktopWidth_, desktopHeight_);
     setGeometry(0, 0, layout.mainWidth, layout.mainHeight);
     setWindowTitle(kAppName);

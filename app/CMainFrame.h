@@ -3,6 +3,7 @@
 // holding one child frame per document.
 
 #include <QMainWindow>
+#include <QSize>
 
 #include <functional>
 #include <memory>
@@ -23,6 +24,11 @@ namespace mirel {
 class CChildFrame;
 class CMirelDoc;
 
+// The desktop's client area in pixels as it is now; injectable for tests.
+using DesktopSize = std::function<QSize()>;
+// The available area of the primary screen.
+QSize primaryDesktopSize();
+
 // What a failed sample bank does to a new document: at start-up, with no
 // document yet, the process ends; later the new document is refused.
 enum class LoadFailurePolicy { EndProcess, RefuseDocument };
@@ -33,7 +39,8 @@ public:
     using MessagePresenter =
         std::function<void(MessageKind kind, const QString& caption, const QString& text)>;
 
-    explicit CMainFrame(WallClock clock = systemWallClock, QWidget* parent = nullptr);
+    explicit CMainFrame(WallClock clock = systemWallClock,
+                        DesktopSize desktop = primaryDesktopSize, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     // Opens a fresh document in its own child frame; nullptr when refused.
@@ -52,8 +59,11 @@ public:
     void setMessagePresenter(MessagePresenter presenter);
     void showMessage(MessageKind kind, const QString& caption, const QString& text);
 
+    // The desktop as it was when this frame was constructed.
     int desktopWidth() const { return desktopWidth_; }
     int desktopHeight() const { return desktopHeight_; }
+    // The desktop as it is now: each child frame is sized from it.
+    QSize currentDesktopSize() const { return desktop_(); }
     QMdiArea* mdiArea() const { return mdiArea_; }
     QToolBar* toolBar() const { return toolBar_; }
     QPrinter& printer();
@@ -84,6 +94,7 @@ private:
     int desktopWidth_ = 0;
     int desktopHeight_ = 0;
     WallClock clock_;
+    DesktopSize desktop_;
     int untitledCount_ = 0;
     RecentFileList recentFiles_;
     MessagePresenter presenter_;

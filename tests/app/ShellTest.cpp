@@ -86,6 +86,31 @@ TEST(ShellTest, ChildFrameAndPanesAreSizedFromTheDesktop) {
     EXPECT_EQ(frame->innerSplitter()->widget(1), frame->view(3));
 }
 
+TEST(ShellTest, EachChildFrameIsSizedFromTheDesktopAsItIsWhenMade) {
+    test::Shell shell(false);  // the fixture bank and a private settings store
+    QSize desktop(1280, 1024);
+    CMainFrame mainFrame([] { return 1000; }, [&desktop] { return desktop; });
+    mainFrame.setMessagePresenter([](MessageKind, const QString&, const QString&) {});
+    mainFrame.show();
+    CChildFrame* first = mainFrame.newDocument();
+    desktop = QSize(1280, 1023);
+    CChildFrame* second = mainFrame.newDocument();
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    ASSERT_TRUE(test::waitUntil([&] { return second->view(kGridView)->width() > 0; }));
+
+    // The main frame keeps what it read when it was made.
+    EXPECT_EQ(mainFrame.desktopHeight(), 1024);
+    EXPECT_EQ(mainFrame.size(), QSize(1280, 996));
+    EXPECT_EQ(first->size(), QSize(1272, 904));
+    EXPECT_EQ(first->view(kGridView)->width(), 1091);
+    EXPECT_EQ(first->view(kDetailView)->height(), 181);
+    // H = 1023: (5115 - 740) / 4 - 4 = 1089, right column 1280 - 1089 - 8 = 183.
+    EXPECT_EQ(second->size(), QSize(1272, 903));
+    EXPECT_EQ(second->view(kGridView)->width(), 1089);
+    EXPECT_EQ(second->view(kDetailView)->height(), 183);
+}
+
 TEST(ShellTest, MenuSetsFollowWhetherADocumentIsOpen) {
     test::Shell shell;
     EXPECT_EQ(visibleMenuTitles(shell.mainFrame()),
