@@ -146,6 +146,47 @@ TEST(ShellTest, MenuSetsFollowWhetherADocumentIsOpen) {
     EXPECT_EQ(shell.mainFrame().windowTitle(), QStringLiteral("Mirel"));
 }
 
+struct AcceleratorCase {
+    QKeySequence keys;
+    const char* command;
+};
+
+TEST(ShellTest, EveryAcceleratorNamesItsOneCommand) {
+    test::Shell shell;
+    const AcceleratorCase cases[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_N), "新規作成(&N)"},
+        {QKeySequence(Qt::CTRL | Qt::Key_O), "開く...(&O)"},
+        {QKeySequence(Qt::CTRL | Qt::Key_P), "印刷...(&P)"},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), "元に戻す(&U)"},
+        {QKeySequence(Qt::ALT | Qt::Key_Backspace), "元に戻す(&U)"},
+        {QKeySequence(Qt::CTRL | Qt::Key_X), "切り取り(&T)"},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Delete), "切り取り(&T)"},
+        {QKeySequence(Qt::CTRL | Qt::Key_C), "コピー(&C)"},
+        {QKeySequence(Qt::CTRL | Qt::Key_Insert), "コピー(&C)"},
+        {QKeySequence(Qt::CTRL | Qt::Key_V), "貼り付け(&P)"},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Insert), "貼り付け(&P)"},
+        {QKeySequence(Qt::Key_F6), "次のペイン"},
+        {QKeySequence(Qt::SHIFT | Qt::Key_F6), "前のペイン"},
+    };
+    // Every action of the frame, its menus and toolbar, whether or not the
+    // frame itself holds it; the document window's own system menu aside.
+    QList<QAction*> actions = shell.mainFrame().findChildren<QAction*>();
+    const QMenu* systemMenu = shell.firstFrame()->systemMenu();
+    actions.removeIf([systemMenu](const QAction* action) { return action->parent() == systemMenu; });
+    for (const AcceleratorCase& c : cases) {
+        QStringList bound;
+        for (const QAction* action : actions) {
+            if (action->shortcuts().contains(c.keys)) bound << action->text();
+        }
+        EXPECT_EQ(bound, QStringList{QString::fromUtf8(c.command)})
+            << c.keys.toString().toStdString();
+    }
+    // No other key is bound: the table above is the whole list.
+    qsizetype bindings = 0;
+    for (const QAction* action : actions) bindings += action->shortcuts().size();
+    EXPECT_EQ(bindings, static_cast<qsizetype>(std::size(cases)));
+}
+
 TEST(ShellTest, ToolbarHoldsItsButtonsInOrderWithPrompts) {
     test::Shell shell;
     const QToolBar* bar = shell.mainFrame().toolBar();
