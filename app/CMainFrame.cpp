@@ -41,7 +41,11 @@ CMainFrame::CMainFrame(WallClock clock, DesktopSize desktop, QWidget* parent)
     desktopWidth_ = desktopNow.width();
     desktopHeight_ = desktopNow.height();
     const FrameLayout layout = computeFrameLayout(desktopWidth_, desktopHeight_);
-    setGeometry(0, 0, layout.mainWidth, layout.mainHeight);
+    // move() places the outer frame, title bar included, at the desktop's
+    // corner; setGeometry would place the inside there and push the title bar
+    // off the screen under a window manager.
+    move(0, 0);
+    resize(layout.mainWidth, layout.mainHeight);
     setWindowTitle(kAppName);
 
     mdiArea_ = new QMdiArea(this);

@@ -67,6 +67,7 @@ TEST(ShellTest, MainFrameSitsAtTheOriginSizedFromTheDesktop) {
         << geometry.height() << " on a desktop of "
         << QGuiApplication::primaryScreen()->availableGeometry().width() << " x "
         << QGuiApplication::primaryScreen()->availableGeometry().height();
+    EXPECT_EQ(shell.mainFrame().pos(), QPoint(0, 0)) << "the outer frame at the corner";
     EXPECT_EQ(shell.mainFrame().windowTitle(), QStringLiteral("Mirel - Mirel1"));
 }
 
