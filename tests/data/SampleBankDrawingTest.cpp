@@ -16,18 +16,10 @@
 #include "face/SampleLoader.h"
 #include "render/Canvas.h"
 #include "render/DrawFace.h"
-#include "tests/support/TempDir.h"
+#include "ShippedBank.h"
 
 namespace mirel {
 namespace {
-
-// The source tree whose Data/ is tested: MIREL_SOURCE_DIR when set, else the
-// folder this test was built from.
-std::filesystem::path bankSourceDir() {
-    return std::getenv("MIREL_SOURCE_DIR") != nullptr
-               ? test::sourceDir()
-               : std::filesystem::path(MIREL_BANK_SOURCE_DIR);
-}
 
 // Cell sizes to check: small and usual grid cells, one to one, the detail view.
 constexpr int kCellSizes[] = {150, 218, 300, 600};
@@ -105,31 +97,18 @@ std::string selfCrossing(const std::vector<IntPoint>& poly) {
 
 class SampleBankDrawingTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        const test::ScopedWorkingDir inSource(bankSourceDir());
-        records_ = new std::array<FaceRecord, kLoadedRecordCount>{};
-        const auto failure = SampleLoader().tryLoadSamplePopulation(*records_);
-        loadError_ = failure ? failure->text : "";
+    void SetUp() override {
+        ASSERT_EQ(test::shippedBank().loadError, "") << "loading the shipped bank";
     }
-    static void TearDownTestSuite() {
-        delete records_;
-        records_ = nullptr;
-    }
-    void SetUp() override { ASSERT_EQ(loadError_, "") << "loading the shipped bank"; }
 
     static ShapeCanvas draw(int record, int size) {
-        FaceRecord face = (*records_)[record];
+        FaceRecord face = test::shippedBank().records[record];
         ShapeCanvas canvas;
         DrawFace(face, canvas, size / 2, size / 2, size, facePenWidth(size));
         return canvas;
     }
-
-    static std::array<FaceRecord, kLoadedRecordCount>* records_;
-    static std::string loadError_;
 };
 
-std::array<FaceRecord, kLoadedRecordCount>* SampleBankDrawingTest::records_ = nullptr;
-std::string SampleBankDrawingTest::loadError_;
 
 TEST_F(SampleBankDrawingTest, EverySampleStaysInsideItsCell) {
     for (const int size : kCellSizes) {

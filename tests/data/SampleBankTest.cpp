@@ -17,18 +17,10 @@
 #include "ga/FaceOperators.h"
 #include "ga/HairElementOperators.h"
 #include "ga/HairlineOperators.h"
-#include "tests/support/TempDir.h"
+#include "ShippedBank.h"
 
 namespace mirel {
 namespace {
-
-// The source tree whose Data/ is tested: MIREL_SOURCE_DIR when set, else the
-// folder this test was built from.
-std::filesystem::path bankSourceDir() {
-    return std::getenv("MIREL_SOURCE_DIR") != nullptr
-               ? test::sourceDir()
-               : std::filesystem::path(MIREL_BANK_SOURCE_DIR);
-}
 
 // A flag that mutation re-draws, and how many categories its weights give.
 struct MutableFlag {
@@ -63,26 +55,13 @@ std::string sampleName(int record) {
 
 class SampleBankTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        const test::ScopedWorkingDir inSource(bankSourceDir());
-        records_ = new std::array<FaceRecord, kLoadedRecordCount>{};
-        const auto failure = SampleLoader().tryLoadSamplePopulation(*records_);
-        loadError_ = failure ? failure->text : "";
+    void SetUp() override {
+        ASSERT_EQ(test::shippedBank().loadError, "") << "loading the shipped bank";
     }
-    static void TearDownTestSuite() {
-        delete records_;
-        records_ = nullptr;
-    }
-    void SetUp() override { ASSERT_EQ(loadError_, "") << "loading the shipped bank"; }
 
-    static const FaceRecord& sample(int record) { return (*records_)[record]; }
-
-    static std::array<FaceRecord, kLoadedRecordCount>* records_;
-    static std::string loadError_;
+    static const FaceRecord& sample(int record) { return test::shippedBank().records[record]; }
 };
 
-std::array<FaceRecord, kLoadedRecordCount>* SampleBankTest::records_ = nullptr;
-std::string SampleBankTest::loadError_;
 
 TEST_F(SampleBankTest, LoadsAtTheScaleItWasDrawnAt) {
     for (int r = 0; r < kSampleCount; ++r) {
