@@ -50,6 +50,10 @@ CChildFrame::CChildFrame(std::unique_ptr<CMirelDoc> document, CMainFrame& mainFr
     outer_->setSizes({layout.leftPaneWidth, layout.childWidth - layout.leftPaneWidth});
     inner_->setSizes({layout.rightPaneHeight, kRemainderShare});
 
+    for (MirelView* view : views_) {
+        connect(view, &MirelView::hint, this, [this](const QString& text) { mainFrame_.showHint(text); });
+    }
+
     setWidget(outer_);
     resize(layout.childWidth, layout.childHeight);
     document_->attachHost(this);
@@ -124,6 +128,10 @@ void CChildFrame::invalidateView(int n) {
 void CChildFrame::setStatusPane(const std::string& text, int width) {
     mainFrame_.setGenerationPane(QString::fromStdString(text), width);
 }
+
+void CChildFrame::setPagePane(int page, int pageCount) { mainFrame_.setPagePane(page, pageCount); }
+
+void CChildFrame::setLockPane(const PartLocks& locks) { mainFrame_.setLockPane(locks); }
 
 void CChildFrame::showMessage(MessageKind kind, const std::string& caption,
                               const std::string& text) {

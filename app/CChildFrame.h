@@ -52,6 +52,8 @@ public:
     void activateView(int n) override;
     void invalidateView(int n) override;
     void setStatusPane(const std::string& text, int width) override;
+    void setPagePane(int page, int pageCount) override;
+    void setLockPane(const PartLocks& locks) override;
     void showMessage(MessageKind kind, const std::string& caption,
                      const std::string& text) override;
 

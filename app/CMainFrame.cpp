@@ -57,6 +57,7 @@ CMainFrame::CMainFrame(WallClock clock, DesktopSize desktop, QWidget* parent)
     createMenus();
     createToolBar();
     createStatusBar();
+    createSteeringCommands();
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] {
         updateActions();

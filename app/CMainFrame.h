@@ -11,6 +11,7 @@
 #include "app/RecentFileList.h"
 #include "document/DocumentHost.h"
 #include "document/WallClock.h"
+#include "ga/PartLocks.h"
 
 class QAction;
 class QLabel;
@@ -55,6 +56,15 @@ public:
     void setGenerationPane(const QString& text, int width);
     QLabel* generationPane() const { return generationPane_; }
 
+    // The panes beside pane 1: the page of window 1 and the part locks.
+    void setPagePane(int page, int pageCount);
+    void setLockPane(const PartLocks& locks);
+    QLabel* pagePane() const { return pagePane_; }
+    QLabel* lockPane() const { return lockPane_; }
+    // The message pane: a one-line hint after the user's last gesture.
+    void showHint(const QString& text);
+    QLabel* messagePane() const { return messagePane_; }
+
     // Replaces the message boxes (tests record the messages instead).
     void setMessagePresenter(MessagePresenter presenter);
     void showMessage(MessageKind kind, const QString& caption, const QString& text);
@@ -71,11 +81,16 @@ public:
 
 private:
     struct Actions;
+    struct SteeringActions;
 
     void createActions();
     void createMenus();
     void createToolBar();
     void createStatusBar();
+    void createSteeringCommands();
+    void updateSteeringCommands();
+    // Shows the next (1) or previous (-1) page of the active document's window 1.
+    void turnPage(int step);
     void updateActions();
     void updateRecentFileActions();
     // The document, or nullptr after the sample bank's failure was handled.
@@ -99,10 +114,14 @@ private:
     RecentFileList recentFiles_;
     MessagePresenter presenter_;
     std::unique_ptr<Actions> actions_;
+    std::unique_ptr<SteeringActions> steering_;
     std::unique_ptr<QPrinter> printer_;
     QMdiArea* mdiArea_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QLabel* generationPane_ = nullptr;
+    QLabel* messagePane_ = nullptr;
+    QLabel* pagePane_ = nullptr;
+    QLabel* lockPane_ = nullptr;
     QList<QMenu*> noDocumentMenus_;
     QList<QMenu*> documentMenus_;
 };

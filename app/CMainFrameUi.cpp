@@ -247,7 +247,9 @@ void CMainFrame::createToolBar() {
 
 void CMainFrame::createStatusBar() {
     QStatusBar* bar = statusBar();
-    bar->addWidget(new QLabel(kIdleMessage, bar), 1);
+    messagePane_ = new QLabel(kIdleMessage, bar);
+    messagePane_->setObjectName(QStringLiteral("messagePane"));
+    bar->addWidget(messagePane_, 1);
 
     generationPane_ = new QLabel(kGenerationPaneInitial, bar);
     generationPane_->setObjectName(QStringLiteral("generationPane"));
@@ -278,6 +280,8 @@ void CMainFrame::updateActions() {
     for (QAction* action : {a.windowCascade, a.windowTile, a.windowArrange}) {
         action->setEnabled(hasDocument);
     }
+
+    if (steering_) updateSteeringCommands();
 
     const CChildFrame* frame = activeChildFrame();
     setWindowTitle(frame != nullptr ? kAppName + QStringLiteral(" - ") + frame->documentTitle()

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <array>
+
 #include "app/CMainFrame.h"
 
 namespace mirel {
@@ -36,6 +38,14 @@ struct CMainFrame::Actions {
     QAction* nextPane = nullptr;
     QAction* previousPane = nullptr;
     QAction* appAbout = nullptr;
+};
+
+// Pages of window 1 and the part locks.
+struct CMainFrame::SteeringActions {
+    QAction* nextPage = nullptr;
+    QAction* previousPage = nullptr;
+    std::array<QAction*, kFacePartCount> lockPart{};
+    QAction* clearLocks = nullptr;
 };
 
 }  // namespace mirel

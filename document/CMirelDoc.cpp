@@ -55,6 +55,8 @@ void CMirelDoc::UpdateStatusText() {
     if (host_ != nullptr) {
         host_->setStatusPane(formatStatusText(store_.generationCount(), viewedGeneration),
                              kStatusPaneWidth);
+        host_->setPagePane(page, kPageCount);
+        host_->setLockPane(locks_);
     }
 }
 
@@ -94,12 +96,13 @@ void CMirelDoc::AdvanceGeneration() {
     if (marks_.selections[g].count < 1) return;
     // A refused breeding (the last generation) must leave the marks usable,
     // so the reset flag is only raised once the new generation exists.
-    const BreedResult result = store_.breedNextGeneration(marks_.selections[g]);
+    const BreedResult result = store_.breedNextGeneration(marks_.selections[g], locks_);
     if (result == BreedResult::GenerationLimit) {
         report(MessageKind::Error, std::string(kGenerationLimitCaption),
                std::string(kGenerationLimitText));
     }
     if (result != BreedResult::Bred) return;
+    bredLocks_[g] = locks_;
     marks_.resetPending = 1;
     marks_.selections[g + 1].count = 0;
     viewedGeneration = g + 1;
@@ -109,6 +112,40 @@ void CMirelDoc::AdvanceGeneration() {
     if (host_ != nullptr) host_->invalidateView(kGridView);
 }
 
+bool CMirelDoc::ShowPage(int newPage) {
+    if (newPage < 0 || newPage >= kPageCount || newPage == page) return false;
+    page = newPage;
+    if (host_ != nullptr) host_->invalidateView(kGridView);
+    return true;
+}
+
+void CMirelDoc::LockPart(FacePart part) {
+    locks_[part] = GeneRef{marks_.hoverGeneration, marks_.hoverIndex};
+    locksChanged();
+}
+
+void CMirelDoc::UnlockPart(FacePart part) {
+    locks_[part].reset();
+    locksChanged();
+}
+
+void CMirelDoc::ClearPartLocks() {
+    locks_ = PartLocks{};
+    locksChanged();
+}
+
+std::array<PartLocks, kGenerationCount> CMirelDoc::locksPerGeneration() const {
+    std::array<PartLocks, kGenerationCount> locks = bredLocks_;
+    locks[store_.generationCount()] = locks_;
+    return locks;
+}
+
+void CMirelDoc::locksChanged() {
+    if (host_ == nullptr) return;
+    host_->setLockPane(locks_);
+    host_->invalidateView(kDetailView);
+}
+
 void CMirelDoc::SaveFace(FaceRecord face) {
     // Every step runs whatever the earlier ones did; each reports its own failure.
     if (auto failure = ExportMetafile(face)) report(MessageKind::Error, kMessageCaption, *failure);
@@ -116,7 +153,9 @@ void CMirelDoc::SaveFace(FaceRecord face) {
         report(MessageKind::Error, kMessageCaption, *failure);
     }
     if (auto failure = ExportFaceText(face)) report(MessageKind::Error, kMessageCaption, *failure);
-    if (auto failure = WriteHistoryLog(history_, marks_.selections, clock_())) {
+    const auto locks = locksPerGeneration();
+    if (auto failure =
+            WriteHistoryLog(history_, marks_.selections, clock_(), kHistoryLogPath, locks)) {
         report(MessageKind::Error, kMessageCaption, *failure);
     }
     report(MessageKind::Information, kMessageCaption, kFaceSavedText);

@@ -13,6 +13,7 @@
 #include "document/WallClock.h"
 #include "face/FaceRecord.h"
 #include "face/LoadFailure.h"
+#include "ga/PartLocks.h"
 #include "ga/PopulationStore.h"
 #include "output/HistoryRecord.h"
 #include "render/Canvas.h"
@@ -23,6 +24,8 @@ namespace mirel {
 inline constexpr int kStatusPaneWidth = 450;
 inline constexpr const char* kFaceSavedText = "顔情報を出力しました";
 inline constexpr const char* kMessageCaption = "Mirel";
+// Window 1 shows a generation's 60 faces as three pages of 20.
+inline constexpr int kPageCount = kPopulationSize / kCellsPerPage;
 
 // " 現在までにかかった世代数：%3d世代，　現在閲覧している世代：%3d世代目".
 std::string formatStatusText(int generationCount, int viewedGeneration);
@@ -63,6 +66,20 @@ public:
     void HoverFace(int cell);
     // Breeds the next generation from the current marks, if there is one.
     void AdvanceGeneration();
+    // Shows page `newPage` (0 to 2) of the viewed generation in window 1;
+    // false, changing nothing, when it is out of range or already shown.
+    bool ShowPage(int newPage);
+
+    // Part locks: every child bred while a part is locked takes that part
+    // from the face it is locked to.
+    const PartLocks& partLocks() const { return locks_; }
+    // Locks `part` to the face shown in window 2 (the hover slot).
+    void LockPart(FacePart part);
+    void UnlockPart(FacePart part);
+    void ClearPartLocks();
+    // The locks generation g was bred from, at index g; the newest
+    // generation's entry is the locks in force now.
+    std::array<PartLocks, kGenerationCount> locksPerGeneration() const;
     // Writes the portrait, the face data and the history; `face` is a copy,
     // so the caller's record stays as it is.
     void SaveFace(FaceRecord face);
@@ -76,6 +93,7 @@ public:
 
 private:
     void report(MessageKind kind, const std::string& caption, const std::string& text);
+    void locksChanged();
 
     // Declared in construction order: detailFace copies from the store.
     WallClock clock_;
@@ -83,6 +101,8 @@ private:
     PopulationStore store_;
     SelectionMarkTable marks_;
     HistoryRecord history_;
+    PartLocks locks_;
+    std::array<PartLocks, kGenerationCount> bredLocks_{};
 
 public:
     // The face window 2 shows and the save command writes.

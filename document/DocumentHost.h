@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "ga/PartLocks.h"
+
 namespace mirel {
 
 enum class MessageKind { Information, Error };
@@ -24,6 +26,10 @@ public:
     virtual void invalidateView(int view) = 0;
     // Replaces the text of status-bar pane 1 and sets that pane's width.
     virtual void setStatusPane(const std::string& text, int width) = 0;
+    // The status panes beside pane 1: the page of window 1 (0-based) and the
+    // part locks. Hosts without those panes ignore them.
+    virtual void setPagePane(int /*page*/, int /*pageCount*/) {}
+    virtual void setLockPane(const PartLocks& /*locks*/) {}
     // A modal message box with an OK button.
     virtual void showMessage(MessageKind kind, const std::string& caption,
                              const std::string& text) = 0;

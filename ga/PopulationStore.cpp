@@ -4,6 +4,7 @@
 
 #include "face/SampleLoader.h"
 #include "ga/Breeder.h"
+#include "ga/PartLocks.h"
 
 namespace mirel {
 
@@ -40,9 +41,16 @@ std::variant<PopulationStore, LoadFailure> PopulationStore::load(const std::stri
 }
 
 BreedResult PopulationStore::breedNextGeneration(Selection selection) {
+    return breedNextGeneration(selection, PartLocks{});
+}
+
+BreedResult PopulationStore::breedNextGeneration(Selection selection, const PartLocks& locks) {
     const int g = generationCount_;
     if (g >= kLastGeneration) return BreedResult::GenerationLimit;
     if (!isBreedable(selection, g)) return BreedResult::InvalidSelection;
+    for (const std::optional<GeneRef>& lock : locks.lockedTo) {
+        if (lock && !isStored(*lock, g)) return BreedResult::InvalidSelection;
+    }
 
     const std::span<FaceRecord, kPopulationSize> next(&records_[slot({g + 1, 0})], kPopulationSize);
     Breeder breeder(selection);
@@ -50,16 +58,21 @@ BreedResult PopulationStore::breedNextGeneration(Selection selection) {
     breeder.breedFaceGenes(earlier, next);
     breeder.breedHairlineGenes(earlier, next);
     breeder.breedHairElementGenes(earlier, next);
+    applyPartLocks(locks, earlier, selection, next);
     generationCount_ = g + 1;
     return BreedResult::Bred;
+}
+
+bool isStored(GeneRef ref, int newest) {
+    return ref.generation >= 0 && ref.generation <= newest && ref.index >= 0 &&
+           ref.index < kPopulationSize;
 }
 
 bool isBreedable(const Selection& selection, int newest) {
     if (selection.count < 1 || selection.count > kMaxMarks) return false;
     for (int k = 0; k < selection.count; ++k) {
         const GeneRef ref = selection.mark(k);
-        if (ref.generation < 0 || ref.generation > newest) return false;
-        if (ref.index < 0 || ref.index >= kPopulationSize) return false;
+        if (!isStored(ref, newest)) return false;
         // Repeated marks would leave the distinct-parent draws without an end.
         for (int j = 0; j < k; ++j) {
             if (selection.mark(j) == ref) return false;

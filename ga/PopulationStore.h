@@ -14,6 +14,10 @@
 #include "ga/Selection.h"
 
 namespace mirel {
+struct PartLocks;
+}
+
+namespace mirel {
 
 inline constexpr int kLastGeneration = kGenerationCount - 1;
 
@@ -58,8 +62,11 @@ class PopulationStore {
 
     // Breeds generation generationCount() + 1 from the marks and makes it the
     // newest. Refuses, changing nothing and drawing no random number, at the
-    // last generation or with an unusable selection.
+    // last generation or with an unusable selection or lock. The locked parts of the
+    // children are then taken from their faces; the random draws stay those
+    // of breeding without locks.
     [[nodiscard]] BreedResult breedNextGeneration(Selection selection);
+    [[nodiscard]] BreedResult breedNextGeneration(Selection selection, const PartLocks& locks);
 
   private:
     PopulationStore(std::vector<FaceRecord> records);
@@ -72,6 +79,8 @@ class PopulationStore {
     int generationCount_ = 0;
 };
 
+// True when `ref` names an individual of generations 0..newest.
+bool isStored(GeneRef ref, int newest);
 // True when `selection` can be bred from while `newest` is the newest
 // generation: 1 to 60 distinct marks, each of generation 0..newest and index 0..59.
 bool isBreedable(const Selection& selection, int newest);

@@ -35,7 +35,22 @@ int lastLoggedGeneration(const HistoryRecord& history) {
     return std::clamp(history.logGeneration, -1, kGenerationCount - 1);
 }
 
-void appendGeneration(std::string& out, int g, int seconds, const Selection* selection) {
+void appendLocks(std::string& out, const PartLocks& locks) {
+    if (!locks.any()) return;
+    appendf(out, "\u3000\u3000固定した部品：");
+    const char* separator = "";
+    for (int part = 0; part < kFacePartCount; ++part) {
+        const std::optional<GeneRef>& lock = locks.lockedTo[static_cast<std::size_t>(part)];
+        if (!lock) continue;
+        appendf(out, "%s%s No.%2d(gene %2d)", separator, kPartGenes[part].name, lock->index,
+                lock->generation);
+        separator = "，";
+    }
+    appendf(out, "\n");
+}
+
+void appendGeneration(std::string& out, int g, int seconds, const Selection* selection,
+                      const PartLocks* locks) {
     appendf(out, "----------------");
     appendf(out, "Generation %d---------------------------------\n\n\n", g);
     appendf(out, "・対話型GAによるモード\n");
@@ -51,12 +66,14 @@ void appendGeneration(std::string& out, int g, int seconds, const Selection* sel
                     selection->generation[i]);
         }
     }
+    if (locks != nullptr) appendLocks(out, *locks);
     appendf(out, "\n\n");
 }
 
 }  // namespace
 
-std::string formatHistoryLog(const HistoryRecord& history, std::span<const Selection> selections) {
+std::string formatHistoryLog(const HistoryRecord& history, std::span<const Selection> selections,
+                             std::span<const PartLocks> locks) {
     const int last = lastLoggedGeneration(history);
     int total = 0;
     for (int g = 0; g <= last; ++g) total += static_cast<int>(history.generationSeconds[g]);
@@ -68,7 +85,10 @@ std::string formatHistoryLog(const HistoryRecord& history, std::span<const Selec
     for (int g = 0; g <= last; ++g) {
         const Selection* selection =
             static_cast<std::size_t>(g) < selections.size() ? &selections[g] : nullptr;
-        appendGeneration(out, g, static_cast<int>(history.generationSeconds[g]), selection);
+        const PartLocks* generationLocks =
+            static_cast<std::size_t>(g) < locks.size() ? &locks[g] : nullptr;
+        appendGeneration(out, g, static_cast<int>(history.generationSeconds[g]), selection,
+                         generationLocks);
     }
     appendf(out, "最終的なモード：%sモード，", "対話型GAによる似顔絵進化");
     appendf(out, "%sの進化モード\n\n", "全体（顔と髪）");
@@ -87,9 +107,10 @@ std::string encodeHistoryLog(const std::string& text) {
 
 std::optional<std::string> WriteHistoryLog(HistoryRecord& history,
                                            std::span<const Selection> selections, std::int32_t now,
-                                           const std::filesystem::path& path) {
+                                           const std::filesystem::path& path,
+                                           std::span<const PartLocks> locks) {
     stepGenerationClock(history, now);
-    const std::string bytes = encodeHistoryLog(formatHistoryLog(history, selections));
+    const std::string bytes = encodeHistoryLog(formatHistoryLog(history, selections, locks));
     return writeTextFileReporting(path, bytes);
 }
 

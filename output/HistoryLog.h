@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 
+#include "ga/PartLocks.h"
 #include "ga/Selection.h"
 #include "output/HistoryRecord.h"
 
@@ -18,8 +19,11 @@ inline constexpr const char* kHistoryLogPath = "Output/Rireki.txt";
 
 // The log's text in UTF-8 with "\n" line ends, for generations
 // 0..logGeneration. `selections` holds Selection g at index g; generations
-// without an entry, and counts outside 0..60, are read as no marks.
-std::string formatHistoryLog(const HistoryRecord& history, std::span<const Selection> selections);
+// without an entry, and counts outside 0..60, are read as no marks. `locks`
+// holds the part locks bred with from generation g at index g; a generation
+// with a lock gets one more line after its marks, one without none.
+std::string formatHistoryLog(const HistoryRecord& history, std::span<const Selection> selections,
+                             std::span<const PartLocks> locks = {});
 
 // `text` with every "\n" turned into CR LF and encoded in Shift_JIS.
 std::string encodeHistoryLog(const std::string& text);
@@ -29,6 +33,6 @@ std::string encodeHistoryLog(const std::string& text);
 // failure text to show, or nothing when the log was written.
 [[nodiscard]] std::optional<std::string> WriteHistoryLog(
     HistoryRecord& history, std::span<const Selection> selections, std::int32_t now,
-    const std::filesystem::path& path = kHistoryLogPath);
+    const std::filesystem::path& path = kHistoryLogPath, std::span<const PartLocks> locks = {});
 
 }  // namespace mirel

@@ -76,29 +76,43 @@ void CChild1View::mouseDoubleClickEvent(QMouseEvent* event) {
                 DamageCanvas damage;
                 doc.ToggleMark(damage, *cell);
                 update(damage.bounds());
+                emitHint(UserAction::Marked);
             } else if (event->button() == Qt::RightButton) {
                 doc.SaveFace(doc.faceInCell(*cell));
+                emitHint(UserAction::Saved);
             }
         }
     }
     MirelView::mouseDoubleClickEvent(event);
 }
 
+void CChild1View::turnPage(int step) {
+    if (document().ShowPage(document().page + step)) emitHint(UserAction::Paged);
+}
+
 void CChild1View::keyPressEvent(QKeyEvent* event) {
     CMirelDoc& doc = document();
     const int key = event->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) doc.AdvanceGeneration();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        const int before = doc.generationCount();
+        doc.AdvanceGeneration();
+        if (doc.generationCount() != before) emitHint(UserAction::Bred);
+    }
     if (!event->modifiers().testFlag(Qt::ShiftModifier)) {
         if (key == Qt::Key_Up && doc.viewedGeneration > 0) {
             --doc.viewedGeneration;
             doc.page = 0;
             update();
+            emitHint(UserAction::Browsed);
         } else if (key == Qt::Key_Down && doc.viewedGeneration < doc.generationCount()) {
             ++doc.viewedGeneration;
             doc.page = 0;
             update();
+            emitHint(UserAction::Browsed);
         }
     }
+    if (key == Qt::Key_PageDown) turnPage(1);
+    if (key == Qt::Key_PageUp) turnPage(-1);
     MirelView::keyPressEvent(event);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // Window 1: one page of the viewed generation as a 5 x 4 grid. Hovering
 // shows a face in window 2, a left double-click marks it, Enter breeds the
-// next generation, Up and Down browse the generations, a right double-click
-// saves the face.
+// next generation, Up and Down browse the generations, PageDown and PageUp
+// the three pages of one, a right double-click saves the face.
 
 #include <QImage>
 
@@ -16,6 +16,8 @@ public:
     CChild1View(CMirelDoc& document, QWidget* parent);
 
     void drawView(QPainter& painter, QSize clientSize) override;
+    // Shows the next (step 1) or previous (step -1) page, if there is one.
+    void turnPage(int step);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

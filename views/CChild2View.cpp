@@ -5,6 +5,8 @@
 
 #include "document/CMirelDoc.h"
 #include "render/QPainterCanvas.h"
+#include "render/SelectionMarks.h"
+#include "views/PartNames.h"
 
 namespace mirel {
 
@@ -16,6 +18,21 @@ void CChild2View::drawView(QPainter& painter, QSize clientSize) {
     // Smooth lines on screen; paper and the saved pictures stay aliased.
     QPainterCanvas canvas(painter, painter.device() == this);
     document().DrawDetailWindow(canvas, clientSize.width(), clientSize.height());
+    if (painter.device() == this) drawLockMarker(painter);
+}
+
+void CChild2View::drawLockMarker(QPainter& painter) const {
+    const QString summary = lockSummary(document().partLocks());
+    if (summary.isEmpty()) return;
+    // A small label in the corner, in the mark colour, clear of the face.
+    constexpr int kMargin = 4;
+    painter.save();
+    painter.setPen(QColor(MarkColour.r, MarkColour.g, MarkColour.b));
+    const QFontMetrics metrics = painter.fontMetrics();
+    const QRect box(kMargin, kMargin, metrics.horizontalAdvance(summary) + kMargin,
+                    metrics.height());
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, summary);
+    painter.restore();
 }
 
 void CChild2View::mouseMoveEvent(QMouseEvent* event) {
@@ -28,6 +45,7 @@ void CChild2View::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
         CMirelDoc& doc = document();
         doc.SaveFace(doc.hoveredFace());
+        emitHint(UserAction::Saved);
     }
     MirelView::mouseDoubleClickEvent(event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Window 2: the face last under the mouse in window 1, as large as the pane
-// allows. A right double-click saves that stored individual.
+// allows, with the part locks named in its corner. A right double-click
+// saves that stored individual.
 
 #include "views/MirelView.h"
 
@@ -16,6 +17,9 @@ public:
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void drawLockMarker(QPainter& painter) const;
 };
 
 }  // namespace mirel

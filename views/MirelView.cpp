@@ -13,7 +13,10 @@ MirelView::MirelView(CMirelDoc& document, QWidget* parent) : QWidget(parent), do
     setFocusPolicy(Qt::ClickFocus);
 }
 
-void MirelView::saveDetailFace() { document_.SaveFace(document_.detailFace); }
+void MirelView::saveDetailFace() {
+    document_.SaveFace(document_.detailFace);
+    emitHint(UserAction::Saved);
+}
 
 void MirelView::paintEvent(QPaintEvent*) {
     QPainter painter(this);

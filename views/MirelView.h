@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include "views/ActionHints.h"
+
 class QPainter;
 
 namespace mirel {
@@ -24,7 +26,13 @@ public:
 
     void saveDetailFace();
 
+signals:
+    // A one-line hint for the status bar after a gesture.
+    void hint(const QString& text);
+
 protected:
+    void emitHint(UserAction action) { emit hint(actionHint(action, document_)); }
+
     void paintEvent(QPaintEvent* event) override;
 
 private:

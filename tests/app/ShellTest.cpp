@@ -115,7 +115,8 @@ TEST(ShellTest, EachChildFrameIsSizedFromTheDesktopAsItIsWhenMade) {
 TEST(ShellTest, MenuSetsFollowWhetherADocumentIsOpen) {
     test::Shell shell;
     EXPECT_EQ(visibleMenuTitles(shell.mainFrame()),
-              (QStringList{"ファイル(&F)", "編集(&E)", "表示(&V)", "ウィンドウ(&W)", "ヘルプ(&H)"}));
+              (QStringList{"ファイル(&F)", "編集(&E)", "表示(&V)", "部品(&P)", "ウィンドウ(&W)",
+                           "ヘルプ(&H)"}));
     const QMenu* file = visibleMenu(shell.mainFrame(), QStringLiteral("ファイル(&F)"));
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(actionTexts(file->actions()),
@@ -168,6 +169,14 @@ TEST(ShellTest, EveryAcceleratorNamesItsOneCommand) {
         {QKeySequence(Qt::SHIFT | Qt::Key_Insert), "貼り付け(&P)"},
         {QKeySequence(Qt::Key_F6), "次のペイン"},
         {QKeySequence(Qt::SHIFT | Qt::Key_F6), "前のペイン"},
+        {QKeySequence(Qt::CTRL | Qt::Key_1), "目を固定"},
+        {QKeySequence(Qt::CTRL | Qt::Key_2), "眉を固定"},
+        {QKeySequence(Qt::CTRL | Qt::Key_3), "鼻を固定"},
+        {QKeySequence(Qt::CTRL | Qt::Key_4), "口を固定"},
+        {QKeySequence(Qt::CTRL | Qt::Key_5), "輪郭を固定"},
+        {QKeySequence(Qt::CTRL | Qt::Key_6), "耳を固定"},
+        {QKeySequence(Qt::CTRL | Qt::Key_7), "髪を固定"},
+        {QKeySequence(Qt::CTRL | Qt::Key_0), "固定をすべて解除(&C)"},
     };
     // Every action of the frame, its menus and toolbar, whether or not the
     // frame itself holds it; the document window's own system menu aside.
@@ -199,7 +208,8 @@ TEST(ShellTest, ToolbarHoldsItsButtonsInOrderWithPrompts) {
         }
     }
     EXPECT_EQ(tips, (QStringList{"新規作成", "開く", "上書き保存", "|", "切り取り", "コピー",
-                                 "貼り付け", "|", "印刷", "バージョン情報"}));
+                                 "貼り付け", "|", "印刷", "バージョン情報", "|", "前のページ",
+                                 "次のページ"}));
     EXPECT_EQ(shell.mainFrame().toolBarArea(const_cast<QToolBar*>(bar)), Qt::TopToolBarArea);
     EXPECT_EQ(bar->allowedAreas(), Qt::AllToolBarAreas);
 }

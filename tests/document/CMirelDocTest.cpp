@@ -8,6 +8,7 @@
 #include "FixtureBank.h"
 #include "RecordingCanvas.h"
 #include "TempDir.h"
+#include "output/ShiftJis.h"
 
 namespace mirel {
 namespace {
@@ -264,6 +265,67 @@ TEST_F(CMirelDocTest, AnUnreadableSampleGivesTheReadersFailureAndNoDocument) {
     ASSERT_TRUE(std::holds_alternative<LoadFailure>(created));
     EXPECT_EQ(std::get<LoadFailure>(created).caption, "error");
     EXPECT_EQ(std::get<LoadFailure>(created).text, "can't open face data file");
+}
+
+}  // namespace
+}  // namespace mirel
+
+namespace mirel {
+namespace {
+
+TEST_F(CMirelDocTest, PagesAddressTheirTwentyFacesAndANewGenerationStartsOnPageOne) {
+    auto doc = makeDocument();
+    ASSERT_TRUE(doc);
+    drawGrid(*doc);
+    EXPECT_FALSE(doc->ShowPage(-1));
+    EXPECT_FALSE(doc->ShowPage(kPageCount));
+    EXPECT_FALSE(doc->ShowPage(0)) << "already shown";
+    host_.invalidated.clear();
+    ASSERT_TRUE(doc->ShowPage(2));
+    EXPECT_EQ(host_.invalidated, std::vector<int>{kGridView});
+
+    doc->HoverFace(3);
+    EXPECT_EQ(doc->marks().hoverIndex, 43);
+    RecordingCanvas canvas;
+    doc->ToggleMark(canvas, 3);
+    ASSERT_EQ(doc->currentSelection().count, 1);
+    EXPECT_EQ(doc->currentSelection().mark(0), (GeneRef{0, 43}));
+    EXPECT_EQ(&doc->faceInCell(3), &doc->populationStore().at({0, 43}));
+
+    doc->AdvanceGeneration();
+    EXPECT_EQ(doc->page, 0);
+    EXPECT_EQ(doc->populationStore().at({1, 0}), doc->populationStore().at({0, 43}));
+}
+
+TEST_F(CMirelDocTest, APartLockedToTheShownFaceIsBredIntoEveryChildAndLogged) {
+    std::filesystem::create_directories(folder_.path() / "Output");
+    auto doc = makeDocument();
+    ASSERT_TRUE(doc);
+    drawGrid(*doc);
+    doc->HoverFace(9);
+    doc->LockPart(FacePart::Nose);
+    ASSERT_EQ(doc->partLocks()[FacePart::Nose], (GeneRef{0, 9}));
+    RecordingCanvas canvas;
+    doc->ToggleMark(canvas, 1);
+    doc->ToggleMark(canvas, 2);
+    doc->AdvanceGeneration();
+    ASSERT_EQ(doc->generationCount(), 1);
+    const FaceRecord& x = doc->populationStore().at({0, 9});
+    for (int i = 2; i < kPopulationSize; ++i) {
+        const FaceRecord& child = doc->populationStore().at({1, i});
+        EXPECT_EQ(child.face.relPoints[58], x.face.relPoints[58]) << "nose anchor of child " << i;
+        EXPECT_EQ(child.face.flags[33], x.face.flags[33]) << "nose flag of child " << i;
+    }
+    doc->ClearPartLocks();
+    EXPECT_FALSE(doc->partLocks().any());
+
+    doc->SaveFace(doc->detailFace);
+    const std::string log = folder_.read("Output/Rireki.txt");
+    const std::string lockLine = toShiftJis("\u3000\u3000固定した部品：鼻 No. 9(gene  0)");
+    const std::size_t at = log.find(lockLine);
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_LT(at, log.find("Generation 1")) << "the lock belongs to generation 0's breeding";
+    EXPECT_EQ(log.find(lockLine, at + 1), std::string::npos) << "generation 1 bred no lock";
 }
 
 }  // namespace

@@ -235,3 +235,30 @@ TEST(ShiftJisTest, EncodesTheLogsCharactersAndRejectsOthers) {
 
 }  // namespace
 }  // namespace mirel
+
+namespace mirel {
+namespace {
+
+TEST(HistoryLogTest, PartLocksAddOneLineAfterTheirGenerationsMarksAndNothingElse) {
+    HistoryRecord history = startedAt(kStart);
+    history.logGeneration = 1;
+    Selections selections{};
+    selections[0] = marks({{0, 3}, {0, 7}});
+    const std::string plain = formatHistoryLog(history, selections);
+
+    std::array<PartLocks, kGenerationCount> locks{};
+    EXPECT_EQ(formatHistoryLog(history, selections, locks), plain) << "no lock, no change";
+    locks[0][FacePart::Mouth] = GeneRef{0, 12};
+    locks[0][FacePart::Eyes] = GeneRef{0, 3};
+    const std::string line = "\u3000\u3000固定した部品：目 No. 3(gene  0)，口 No.12(gene  0)\n";
+    const std::string anchor = "\u3000\u3000\u3000No. 7(gene  0)\n";
+    std::string expected = plain;
+    expected.insert(expected.find(anchor) + anchor.size(), line);
+    EXPECT_EQ(formatHistoryLog(history, selections, locks), expected);
+    // The lock line is text of the log like any other: it survives the encoding.
+    EXPECT_NE(encodeHistoryLog(expected).find(toShiftJis(line.substr(0, line.size() - 1))),
+              std::string::npos);
+}
+
+}  // namespace
+}  // namespace mirel
