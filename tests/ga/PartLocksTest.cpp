@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -44,6 +45,7 @@ void expectEachGene(const char* array, const Array& child, const Array& unlocked
 }
 
 struct LockCase {
+    const char* name;
     int marks;
     std::vector<FacePart> parts;
 };
@@ -98,13 +100,15 @@ TEST_P(PartLocksTest, ChildrenTakeTheLockedPartsAndBreedEverythingElseAsWithout)
 
 INSTANTIATE_TEST_SUITE_P(
     LockedParts, PartLocksTest,
-    testing::Values(LockCase{3, {}}, LockCase{1, {FacePart::Eyes}},
-                    LockCase{3, {FacePart::Eyebrows, FacePart::Ears}},
-                    LockCase{2, {FacePart::Nose, FacePart::Mouth}},
-                    LockCase{25, {FacePart::Outline}}, LockCase{3, {FacePart::Hair}},
-                    LockCase{20, {FacePart::Eyes, FacePart::Eyebrows, FacePart::Nose,
-                                  FacePart::Mouth, FacePart::Outline, FacePart::Ears,
-                                  FacePart::Hair}}));
+    testing::Values(LockCase{"NoLock", 3, {}}, LockCase{"EyesOneMark", 1, {FacePart::Eyes}},
+                    LockCase{"BrowsAndEars", 3, {FacePart::Eyebrows, FacePart::Ears}},
+                    LockCase{"NoseAndMouthTwoMarks", 2, {FacePart::Nose, FacePart::Mouth}},
+                    LockCase{"OutlineManyMarks", 25, {FacePart::Outline}},
+                    LockCase{"Hair", 3, {FacePart::Hair}},
+                    LockCase{"EveryPartTwentyMarks", 20,
+                             {FacePart::Eyes, FacePart::Eyebrows, FacePart::Nose, FacePart::Mouth,
+                              FacePart::Outline, FacePart::Ears, FacePart::Hair}}),
+    [](const testing::TestParamInfo<LockCase>& info) { return std::string(info.param.name); });
 
 TEST(PartLockTable, PartsShareNoGeneAndStayInsideTheirArrays) {
     struct Array {
