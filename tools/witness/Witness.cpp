@@ -15,6 +15,9 @@ namespace {
 constexpr int kPageSize = 20;
 // A part whose every flag differs counts as this many face units further off.
 constexpr double kFlagWeight = 20.0;
+// The witness locks a part only to a face whose part is clearly right: nearer
+// the target's than this share of the median distance among the samples.
+constexpr double kLockShare = 0.5;
 
 // Face points the breeding writes; the others are zero in every child.
 constexpr IndexRange kBredFacePoints[] = {
@@ -84,8 +87,7 @@ std::vector<GenerationFigures> playWitness(std::span<const FaceRecord, kPopulati
     const int generations = std::min(options.generations, kGenerationCount - 1);
 
     PartLocks locks;
-    std::array<double, kFacePartCount> lockedDistance;
-    lockedDistance.fill(std::numeric_limits<double>::infinity());
+    std::array<double, kFacePartCount> lockedDistance{};
     std::vector<GenerationFigures> figures;
 
     for (int g = 0;; ++g) {
@@ -101,7 +103,10 @@ std::vector<GenerationFigures> playWitness(std::span<const FaceRecord, kPopulati
         std::stable_sort(order.begin(), order.end(),
                          [&distance](int a, int b) { return distance[a] < distance[b]; });
         const int best = order.front();
-        figures.push_back({distance[best], variety(pictures),
+        const double shownVariety = variety(pictures);
+        const double firstPageVariety =
+            g == 0 ? variety({pictures.begin(), pictures.begin() + kPageSize}) : 0.0;
+        figures.push_back({distance[best], shownVariety, firstPageVariety,
                            partPointDistance(FacePart::Eyes, drawn[best], targetDrawn)});
         if (g == generations) break;
 
@@ -110,12 +115,19 @@ std::vector<GenerationFigures> playWitness(std::span<const FaceRecord, kPopulati
         for (int k = 0; k < marks.count; ++k) marks.setMark(k, {g, order[k]});
         if (options.locks) {
             for (int part = 0; part < kFacePartCount; ++part) {
+                std::vector<double> parts;
                 for (int i = 0; i < shown; ++i) {
-                    const double d = partDistance(static_cast<FacePart>(part), drawn[i], targetDrawn);
-                    if (d < lockedDistance[part]) {
-                        lockedDistance[part] = d;
-                        locks.lockedTo[part] = GeneRef{g, i};
-                    }
+                    parts.push_back(partDistance(static_cast<FacePart>(part), drawn[i], targetDrawn));
+                }
+                if (g == 0) {
+                    std::vector<double> samples(parts.begin(), parts.begin() + kPageSize);
+                    std::nth_element(samples.begin(), samples.begin() + kPageSize / 2, samples.end());
+                    lockedDistance[part] = kLockShare * samples[kPageSize / 2];
+                }
+                const auto nearest = std::min_element(parts.begin(), parts.end());
+                if (*nearest < lockedDistance[part]) {
+                    lockedDistance[part] = *nearest;
+                    locks.lockedTo[part] = GeneRef{g, static_cast<int>(nearest - parts.begin())};
                 }
             }
         }

@@ -16,13 +16,14 @@ struct WitnessOptions {
     int marks = 3;          // faces marked per generation
     int generations = 20;   // generations bred
     bool allPages = false;  // sees all 60 faces, not only page 1's 20
-    bool locks = false;     // locks every part to its best face so far
+    bool locks = false;     // locks each part to its best face, once that is clearly right
 };
 
 // What the witness sees in one generation.
 struct GenerationFigures {
     double nearest = 0;   // picture distance of the nearest shown face to the target
     double variety = 0;   // mean pairwise picture distance of the shown faces
+    double firstPageVariety = 0;  // generation 0 only: that of faces 0-19, the samples
     double eyes = 0;      // face units between that nearest face's eyes and the target's
 };
 
