@@ -51,7 +51,8 @@ CChildFrame::CChildFrame(std::unique_ptr<CMirelDoc> document, CMainFrame& mainFr
     inner_->setSizes({layout.rightPaneHeight, kRemainderShare});
 
     for (MirelView* view : views_) {
-        connect(view, &MirelView::hint, this, [this](const QString& text) { mainFrame_.showHint(text); });
+        connect(view, &MirelView::hint, this,
+                [this](const QString& text) { mainFrame_.showHint(text); });
     }
 
     setWidget(outer_);

@@ -10,7 +10,6 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
-
 #include <array>
 
 #include "app/CChildFrame.h"
@@ -26,8 +25,8 @@ namespace mirel {
 namespace {
 
 // Ctrl+1 to Ctrl+7 lock the parts in menu order; Ctrl+0 clears them all.
-constexpr std::array<Qt::Key, kFacePartCount> kLockKeys{
-    Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6, Qt::Key_7};
+constexpr std::array<Qt::Key, kFacePartCount> kLockKeys{Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4,
+                                                        Qt::Key_5, Qt::Key_6, Qt::Key_7};
 
 }  // namespace
 
@@ -40,12 +39,14 @@ void CMainFrame::createSteeringCommands() {
     a.nextPage = new QAction(tr("次のページ(&N)") + QStringLiteral("\tPgDown"), this);
     a.nextPage->setStatusTip(tr("表示している世代の次の20個の顔を表示します"));
     a.nextPage->setToolTip(tr("次のページ"));
-    a.nextPage->setIcon(QIcon::fromTheme(QStringLiteral("go-down"), s->standardIcon(QStyle::SP_ArrowDown)));
+    a.nextPage->setIcon(
+        QIcon::fromTheme(QStringLiteral("go-down"), s->standardIcon(QStyle::SP_ArrowDown)));
     connect(a.nextPage, &QAction::triggered, this, [this] { turnPage(1); });
     a.previousPage = new QAction(tr("前のページ(&R)") + QStringLiteral("\tPgUp"), this);
     a.previousPage->setStatusTip(tr("表示している世代の前の20個の顔を表示します"));
     a.previousPage->setToolTip(tr("前のページ"));
-    a.previousPage->setIcon(QIcon::fromTheme(QStringLiteral("go-up"), s->standardIcon(QStyle::SP_ArrowUp)));
+    a.previousPage->setIcon(
+        QIcon::fromTheme(QStringLiteral("go-up"), s->standardIcon(QStyle::SP_ArrowUp)));
     connect(a.previousPage, &QAction::triggered, this, [this] { turnPage(-1); });
 
     QMenu* view = findChild<QMenu*>(QStringLiteral("viewMenu"));
@@ -92,9 +93,10 @@ void CMainFrame::createSteeringCommands() {
     pagePane_->setObjectName(QStringLiteral("pagePane"));
     lockPane_ = new QLabel(bar);
     lockPane_->setObjectName(QStringLiteral("lockPane"));
-    // Right of the message pane, left of pane 1.
-    bar->insertPermanentWidget(0, lockPane_);
-    bar->insertPermanentWidget(0, pagePane_);
+    // Right of pane 1, left of the key indicators; pane 1 stays as it is.
+    constexpr int afterGenerationPane = 2;  // the message pane is item 0, pane 1 item 1
+    bar->insertPermanentWidget(afterGenerationPane, lockPane_);
+    bar->insertPermanentWidget(afterGenerationPane, pagePane_);
 }
 
 void CMainFrame::updateSteeringCommands() {
@@ -130,6 +132,8 @@ void CMainFrame::setLockPane(const PartLocks& locks) {
     updateSteeringCommands();
 }
 
-void CMainFrame::showHint(const QString& text) { messagePane_->setText(text); }
+void CMainFrame::showHint(const QString& text) {
+    messagePane_->setText(text);
+}
 
 }  // namespace mirel

@@ -58,8 +58,13 @@ inline constexpr std::array<PartGenes, kFacePartCount> kPartGenes{{
     {"口", part_detail::kMouthPoints, part_detail::kMouthFlags, {}, {}, {}, {}},
     {"輪郭", part_detail::kOutlinePoints, part_detail::kOutlineFlags, {}, {}, {}, {}},
     {"耳", part_detail::kEarPoints, part_detail::kEarFlags, {}, {}, {}, {}},
-    {"髪", {}, {}, part_detail::kHaegiwaPoints, part_detail::kHaegiwaFlags,
-     part_detail::kKamiyousoPoints, part_detail::kKamiyousoFlags},
+    {"髪",
+     {},
+     {},
+     part_detail::kHaegiwaPoints,
+     part_detail::kHaegiwaFlags,
+     part_detail::kKamiyousoPoints,
+     part_detail::kKamiyousoFlags},
 }};
 
 constexpr const PartGenes& partGenes(FacePart part) {

@@ -127,6 +127,7 @@ std::optional<FaceRecord> loadTarget(const std::string& dir) {
 
 void runMode(const Mode& mode, const Options& options, const mirel::PopulationStore& bank,
              const std::vector<FaceRecord>& targets) {
+    std::printf("mode %s: K = %d, %zu targets\n", mode.name, options.marks, targets.size());
     WitnessOptions witness;
     witness.marks = options.marks;
     witness.generations = options.generations;
@@ -135,8 +136,17 @@ void runMode(const Mode& mode, const Options& options, const mirel::PopulationSt
     const auto rows = static_cast<std::size_t>(options.generations + 1);
     std::vector<double> ratio(rows), variety(rows), eyes(rows);
     double sampleVariety = 0;
-    for (const FaceRecord& target : targets) {
-        const std::vector<GenerationFigures> run = playWitness(bank.generation(0), target, witness);
+    for (std::size_t t = 0; t < targets.size(); ++t) {
+        const std::vector<GenerationFigures> run =
+            playWitness(bank.generation(0), targets[t], witness);
+        std::printf("  %-28s", options.paths[t].c_str());
+        for (const int g : kReportedGenerations) {
+            if (g < static_cast<int>(run.size())) {
+                std::printf("  g%d %.2f", g,
+                            run[static_cast<std::size_t>(g)].nearest / run[0].nearest);
+            }
+        }
+        std::printf("\n");
         for (std::size_t g = 0; g < run.size() && g < rows; ++g) {
             ratio[g] += run[g].nearest / run[0].nearest / targets.size();
             variety[g] += run[g].variety / targets.size();
@@ -144,7 +154,6 @@ void runMode(const Mode& mode, const Options& options, const mirel::PopulationSt
         }
         sampleVariety += run[0].firstPageVariety / targets.size();
     }
-    std::printf("mode %s: K = %d, %zu targets\n", mode.name, options.marks, targets.size());
     // Variety is measured against that of the twenty samples in every mode:
     // generation 0's pages 2 and 3 repeat one sample.
     std::printf("  gen  nearest/gen0  variety  variety/samples  eyes(units)\n");
@@ -171,7 +180,8 @@ int run(const Options& options, const mirel::PopulationStore& bank) {
         targets.push_back(*target);
     }
     for (const Mode& mode : kModes) {
-        if (options.mode == "all" || options.mode == mode.name) runMode(mode, options, bank, targets);
+        if (options.mode == "all" || options.mode == mode.name)
+            runMode(mode, options, bank, targets);
     }
     return kExitOk;
 }
@@ -221,8 +231,8 @@ int makeTargets(const Options& options, const mirel::PopulationStore& bank) {
         int donor;
     };
     constexpr Swap kSwaps[] = {
-        {"hair", mirel::FacePart::Hair, 2, 5},   {"hair", mirel::FacePart::Hair, 9, 0},
-        {"hair", mirel::FacePart::Hair, 16, 3},  {"mouth", mirel::FacePart::Mouth, 1, 5},
+        {"hair", mirel::FacePart::Hair, 2, 5},    {"hair", mirel::FacePart::Hair, 9, 0},
+        {"hair", mirel::FacePart::Hair, 16, 3},   {"mouth", mirel::FacePart::Mouth, 1, 5},
         {"mouth", mirel::FacePart::Mouth, 7, 12}, {"mouth", mirel::FacePart::Mouth, 18, 10},
     };
     mirel::resetRandomSource();

@@ -8,42 +8,61 @@
 namespace mirel {
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("ActionHints", text); }
-
 // With this many marks the elites fill page 1, so the children are on pages 2 and 3.
-bool elitesFillFirstPage(const Selection& marks) { return marks.count >= kMaxElites; }
+bool elitesFillFirstPage(const Selection& marks) {
+    return marks.count >= kMaxElites;
+}
 
 }  // namespace
 
 QString actionHint(UserAction action, const CMirelDoc& document) {
     const int newest = document.generationCount();
     if (elitesFillFirstPage(document.currentSelection()) && action != UserAction::Bred) {
-        return tr("印が20個以上あります：次の世代の1ページ目は印を付けた顔で、"
-                  "新しい子は2・3ページ目（PageDown）に出ます");
+        return QCoreApplication::translate(
+            "ActionHints",
+            "印が20個以上あります：次の世代の1ページ目は印を付けた顔で、"
+            "新しい子は2・3ページ目（PageDown）に出ます");
     }
     switch (action) {
         case UserAction::Marked:
-            return tr("ダブルクリックで印を付け外しします。Enter で印を付けた顔から次の世代を作ります");
+            return QCoreApplication::translate(
+                "ActionHints",
+                "ダブルクリックで印を付け外しします。Enter で印を付けた顔から次の世代を作ります");
         case UserAction::Bred:
             if (newest > 0 &&
-                elitesFillFirstPage(document.marks().selections[static_cast<std::size_t>(newest - 1)])) {
-                return tr("1ページ目は印を付けた顔です。新しい子は2・3ページ目にあります"
-                          "（PageDown）");
+                elitesFillFirstPage(
+                    document.marks().selections[static_cast<std::size_t>(newest - 1)])) {
+                return QCoreApplication::translate(
+                    "ActionHints",
+                    "1ページ目は印を付けた顔です。新しい子は2・3ページ目にあります"
+                    "（PageDown）");
             }
-            return tr("新しい世代です。似ている顔をダブルクリックで選び、Enter で次へ進みます。"
-                      "↑で前の世代に戻れます");
+            return QCoreApplication::translate(
+                "ActionHints",
+                "新しい世代です。似ている顔をダブルクリックで選び、Enter で次へ進みます。"
+                "↑で前の世代に戻れます");
         case UserAction::Browsed:
             if (document.viewedGeneration < newest) {
-                return tr("前の世代の顔にも印を付けられます。その特徴が次の世代に戻ってきます。"
-                          "↓で新しい世代へ");
+                return QCoreApplication::translate(
+                    "ActionHints",
+                    "前の世代の顔にも印を付けられます。その特徴が次の世代に戻ってきます。"
+                    "↓で新しい世代へ");
             }
-            return tr("最新の世代です。↑で前の世代を見て、その顔に印を付けることもできます");
+            return QCoreApplication::translate(
+                "ActionHints",
+                "最新の世代です。↑で前の世代を見て、その顔に印を付けることもできます");
         case UserAction::Paged:
-            return tr("PageDown・PageUp でページを移ります。どのページの顔にも印を付けられます");
+            return QCoreApplication::translate(
+                "ActionHints",
+                "PageDown・PageUp でページを移ります。どのページの顔にも印を付けられます");
         case UserAction::Saved:
-            return tr("顔を Output フォルダに保存しました。右ダブルクリックでどの顔もすぐ保存できます");
+            return QCoreApplication::translate("ActionHints",
+                                               "保存した顔は Output フォルダにあります。"
+                                               "右ダブルクリックでどの顔もすぐ保存できます");
         case UserAction::Locked:
-            return tr("固定した部品は、これから作る子がすべてウィンドウ2の顔から受け継ぎます");
+            return QCoreApplication::translate(
+                "ActionHints",
+                "固定した部品は、これから作る子がすべてウィンドウ2の顔から受け継ぎます");
     }
     return {};
 }

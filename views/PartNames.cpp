@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QStringList>
-
 #include <array>
 
 namespace mirel {
@@ -29,7 +28,7 @@ QString lockSummary(const PartLocks& locks) {
     for (int part = 0; part < kFacePartCount; ++part) {
         if (locks[static_cast<FacePart>(part)]) names << partName(static_cast<FacePart>(part));
     }
-    return QCoreApplication::translate(kContext, "固定：%1").arg(names.join(QLatin1Char(' ')));
+    return QCoreApplication::translate("PartNames", "固定：%1").arg(names.join(QLatin1Char(' ')));
 }
 
 }  // namespace mirel

@@ -79,22 +79,24 @@ TEST_P(PartLocksTest, ChildrenTakeTheLockedPartsAndBreedEverythingElseAsWithout)
         }
         EXPECT_EQ(child.face.absPoints, plain.face.absPoints);
         EXPECT_EQ(child.hair.haegiwaAbs, plain.hair.haegiwaAbs);
-        expectEachGene("face point", child.face.relPoints, plain.face.relPoints, x.face.relPoints,
-                       [](const PartGenes& g) { return g.facePoints; }, c.parts, i);
-        expectEachGene("face flag", child.face.flags, plain.face.flags, x.face.flags,
-                       [](const PartGenes& g) { return g.faceFlags; }, c.parts, i);
-        expectEachGene("hairline point", child.hair.haegiwaRel, plain.hair.haegiwaRel,
-                       x.hair.haegiwaRel, [](const PartGenes& g) { return g.haegiwaPoints; },
-                       c.parts, i);
-        expectEachGene("hairline flag", child.hair.haegiwaFlags, plain.hair.haegiwaFlags,
-                       x.hair.haegiwaFlags, [](const PartGenes& g) { return g.haegiwaFlags; },
-                       c.parts, i);
-        expectEachGene("hair-element point", child.hair.kamiyousoRel, plain.hair.kamiyousoRel,
-                       x.hair.kamiyousoRel, [](const PartGenes& g) { return g.kamiyousoPoints; },
-                       c.parts, i);
-        expectEachGene("hair-element flag", child.hair.kamiyousoFlags, plain.hair.kamiyousoFlags,
-                       x.hair.kamiyousoFlags, [](const PartGenes& g) { return g.kamiyousoFlags; },
-                       c.parts, i);
+        expectEachGene(
+            "face point", child.face.relPoints, plain.face.relPoints, x.face.relPoints,
+            [](const PartGenes& g) { return g.facePoints; }, c.parts, i);
+        expectEachGene(
+            "face flag", child.face.flags, plain.face.flags, x.face.flags,
+            [](const PartGenes& g) { return g.faceFlags; }, c.parts, i);
+        expectEachGene(
+            "hairline point", child.hair.haegiwaRel, plain.hair.haegiwaRel, x.hair.haegiwaRel,
+            [](const PartGenes& g) { return g.haegiwaPoints; }, c.parts, i);
+        expectEachGene(
+            "hairline flag", child.hair.haegiwaFlags, plain.hair.haegiwaFlags, x.hair.haegiwaFlags,
+            [](const PartGenes& g) { return g.haegiwaFlags; }, c.parts, i);
+        expectEachGene(
+            "hair-element point", child.hair.kamiyousoRel, plain.hair.kamiyousoRel,
+            x.hair.kamiyousoRel, [](const PartGenes& g) { return g.kamiyousoPoints; }, c.parts, i);
+        expectEachGene(
+            "hair-element flag", child.hair.kamiyousoFlags, plain.hair.kamiyousoFlags,
+            x.hair.kamiyousoFlags, [](const PartGenes& g) { return g.kamiyousoFlags; }, c.parts, i);
     }
 }
 
@@ -105,7 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
                     LockCase{"NoseAndMouthTwoMarks", 2, {FacePart::Nose, FacePart::Mouth}},
                     LockCase{"OutlineManyMarks", 25, {FacePart::Outline}},
                     LockCase{"Hair", 3, {FacePart::Hair}},
-                    LockCase{"EveryPartTwentyMarks", 20,
+                    LockCase{"EveryPartTwentyMarks",
+                             20,
                              {FacePart::Eyes, FacePart::Eyebrows, FacePart::Nose, FacePart::Mouth,
                               FacePart::Outline, FacePart::Ears, FacePart::Hair}}),
     [](const testing::TestParamInfo<LockCase>& info) { return std::string(info.param.name); });

@@ -13,7 +13,7 @@ namespace mirel {
 namespace {
 
 class SteeringTest : public ViewsTest {
-protected:
+  protected:
     // Breeds generation 1, whose children differ from one another.
     void breedFirstGeneration() {
         doubleClick(window1_, Qt::LeftButton, cellCentre(0));
@@ -137,13 +137,15 @@ TEST_F(SteeringTest, ALockFromTheMenuShowsInTheStatusBarAndWindowTwo) {
 
 TEST_F(SteeringTest, TheMessagePaneHintsAfterEachGesture) {
     doubleClick(window1_, Qt::LeftButton, cellCentre(2));
-    EXPECT_TRUE(pane("messagePane").contains(QStringLiteral("Enter"))) << pane("messagePane").toStdString();
+    EXPECT_TRUE(pane("messagePane").contains(QStringLiteral("Enter")))
+        << pane("messagePane").toStdString();
     press(Qt::Key_Return);
     press(Qt::Key_Up);
     EXPECT_TRUE(pane("messagePane").contains(QStringLiteral("前の世代の顔にも印を付けられます")));
     // With 20 marks the next generation's first page holds only the marked faces.
     for (int cell = 0; cell < 20; ++cell) doubleClick(window1_, Qt::LeftButton, cellCentre(cell));
-    EXPECT_TRUE(pane("messagePane").contains(QStringLiteral("2・3ページ目"))) << pane("messagePane").toStdString();
+    EXPECT_TRUE(pane("messagePane").contains(QStringLiteral("2・3ページ目")))
+        << pane("messagePane").toStdString();
 }
 
 }  // namespace

@@ -15,9 +15,10 @@ namespace {
 constexpr int kPageSize = 20;
 // A part whose every flag differs counts as this many face units further off.
 constexpr double kFlagWeight = 20.0;
-// The witness locks a part only to a face whose part is clearly right: nearer
-// the target's than this share of the median distance among the samples.
-constexpr double kLockShare = 0.5;
+// The witness locks a part only to a face whose part looks right: its part
+// distance at most this many face units (about a pixel and a half in a grid
+// cell of 218), which a single differing flag of a small part already exceeds.
+constexpr double kRightPart = 2.0;
 
 // Face points the breeding writes; the others are zero in every child.
 constexpr IndexRange kBredFacePoints[] = {
@@ -78,7 +79,8 @@ double partDistance(FacePart part, const FaceRecord& a, const FaceRecord& b) {
 }
 
 std::vector<GenerationFigures> playWitness(std::span<const FaceRecord, kPopulationSize> generation0,
-                                           const FaceRecord& target, const WitnessOptions& options) {
+                                           const FaceRecord& target,
+                                           const WitnessOptions& options) {
     resetRandomSource();
     PopulationStore store(generation0);
     FaceRecord targetDrawn;
@@ -115,19 +117,13 @@ std::vector<GenerationFigures> playWitness(std::span<const FaceRecord, kPopulati
         for (int k = 0; k < marks.count; ++k) marks.setMark(k, {g, order[k]});
         if (options.locks) {
             for (int part = 0; part < kFacePartCount; ++part) {
-                std::vector<double> parts;
                 for (int i = 0; i < shown; ++i) {
-                    parts.push_back(partDistance(static_cast<FacePart>(part), drawn[i], targetDrawn));
-                }
-                if (g == 0) {
-                    std::vector<double> samples(parts.begin(), parts.begin() + kPageSize);
-                    std::nth_element(samples.begin(), samples.begin() + kPageSize / 2, samples.end());
-                    lockedDistance[part] = kLockShare * samples[kPageSize / 2];
-                }
-                const auto nearest = std::min_element(parts.begin(), parts.end());
-                if (*nearest < lockedDistance[part]) {
-                    lockedDistance[part] = *nearest;
-                    locks.lockedTo[part] = GeneRef{g, static_cast<int>(nearest - parts.begin())};
+                    const double d =
+                        partDistance(static_cast<FacePart>(part), drawn[i], targetDrawn);
+                    if (d <= kRightPart && (!locks.lockedTo[part] || d < lockedDistance[part])) {
+                        lockedDistance[part] = d;
+                        locks.lockedTo[part] = GeneRef{g, i};
+                    }
                 }
             }
         }

@@ -21,10 +21,10 @@ struct WitnessOptions {
 
 // What the witness sees in one generation.
 struct GenerationFigures {
-    double nearest = 0;   // picture distance of the nearest shown face to the target
-    double variety = 0;   // mean pairwise picture distance of the shown faces
+    double nearest = 0;           // picture distance of the nearest shown face to the target
+    double variety = 0;           // mean pairwise picture distance of the shown faces
     double firstPageVariety = 0;  // generation 0 only: that of faces 0-19, the samples
-    double eyes = 0;      // face units between that nearest face's eyes and the target's
+    double eyes = 0;              // face units between that nearest face's eyes and the target's
 };
 
 // Mean distance in face units of the bred points of `part` in two drawn faces.
