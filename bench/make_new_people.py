@@ -20,7 +20,7 @@ from facebank_bank import BANK, hair  # noqa: E402
 from facebank_checks import curve_faults  # noqa: E402
 from facebank_faces import BROWS, EYES, MOUTHS, NOSES, SHAPES, build  # noqa: E402
 from facebank_hair import HAIR_ELEMENT_FLAGS, hair_elements  # noqa: E402
-from make_facebank import CHECK_SIZES, group_text, kamiyouso_text  # noqa: E402
+from make_facebank import CHECK_SIZES, kamiyouso_text, write_face_files  # noqa: E402
 
 # Ranges of the measures as the bank's people use them.
 MEASURES = {"side_y169": (10.0, 50.0), "eye_y": (-22.0, -10.0), "tip_y": (33.0, 43.0),
@@ -59,11 +59,7 @@ def main():
             continue
         written += 1
         folder = os.path.join(args.out, f"new-{written}")
-        os.makedirs(folder, exist_ok=True)
-        with open(os.path.join(folder, "face.txt"), "w", newline="\n") as out:
-            out.write(group_text("feature points", "feature flag", pts, flags))
-        with open(os.path.join(folder, "haegiwa.txt"), "w", newline="\n") as out:
-            out.write(group_text("haegiwa points", "haegiwa flag", hair_pts, hflags))
+        write_face_files(folder, pts, flags, hair_pts, hflags)
         with open(os.path.join(folder, "kamiyouso.txt"), "w", newline="\n") as out:
             out.write(kamiyouso_text(hair_elements(), HAIR_ELEMENT_FLAGS))
         print(os.path.relpath(folder), face["shape"], face["eyes"], face["brows"], face["nose"], face["mouth"])

@@ -64,6 +64,15 @@ def kamiyouso_text(points, flags):
             "\n## kamiyouso flag ##\n\n" + flag_lines(flags))
 
 
+def write_face_files(folder, pts, flags, hair, hflags):
+    """Writes face.txt and haegiwa.txt of one face into folder, made if missing."""
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, "face.txt"), "w", newline="\n") as out:
+        out.write(group_text("feature points", "feature flag", pts, flags))
+    with open(os.path.join(folder, "haegiwa.txt"), "w", newline="\n") as out:
+        out.write(group_text("haegiwa points", "haegiwa flag", hair, hflags))
+
+
 def coverage(built):
     seen = {}
     for pts, flags, hair, hflags in built:
@@ -98,12 +107,7 @@ def main():
     if args.check_only:
         return 0
     for n, (pts, flags, hair, hflags) in enumerate(built, start=1):
-        folder = os.path.join(args.data, f"facebank{n}")
-        os.makedirs(folder, exist_ok=True)
-        with open(os.path.join(folder, "face.txt"), "w", newline="\n") as out:
-            out.write(group_text("feature points", "feature flag", pts, flags))
-        with open(os.path.join(folder, "haegiwa.txt"), "w", newline="\n") as out:
-            out.write(group_text("haegiwa points", "haegiwa flag", hair, hflags))
+        write_face_files(os.path.join(args.data, f"facebank{n}"), pts, flags, hair, hflags)
     with open(os.path.join(args.data, "facebank1", "kamiyouso.txt"), "w", newline="\n") as out:
         out.write(kamiyouso_text(hair_elements(), HAIR_ELEMENT_FLAGS))
     print(f"wrote {len(built)} faces to {args.data}")
