@@ -25,6 +25,12 @@ namespace {
 // positive share to hand the rest to it.
 constexpr int kRemainderShare = 1;
 
+// The room a splitter shares out between its two panes, its bar left out.
+int paneRoom(const QSplitter& splitter) {
+    const QList<int> sizes = splitter.sizes();
+    return sizes.value(0) + sizes.value(1);
+}
+
 }  // namespace
 
 CChildFrame::CChildFrame(std::shared_ptr<DocumentFrames> frames, CMainFrame& mainFrame)
@@ -57,9 +63,8 @@ CChildFrame::CChildFrame(std::shared_ptr<DocumentFrames> frames, CMainFrame& mai
     outer_->setResizeHandler([this] { fitOuterPanes(); });
     inner_->setResizeHandler([this] { fitInnerPanes(); });
     connect(outer_, &QSplitter::splitterMoved, this, [this] {
-        const QList<int> sizes = outer_->sizes();
-        const int span = sizes.value(0) + sizes.value(1);
-        if (span > 0) leftShare_ = static_cast<double>(sizes.value(0)) / span;
+        const int span = paneRoom(*outer_);
+        if (span > 0) leftShare_ = static_cast<double>(outer_->sizes().value(0)) / span;
     });
 
     setWidget(outer_);
@@ -78,22 +83,20 @@ CChildFrame::~CChildFrame() {
 CMirelDoc& CChildFrame::document() const { return frames_->document(); }
 
 void CChildFrame::fitOuterPanes() {
-    const QList<int> sizes = outer_->sizes();
-    const int span = sizes.value(0) + sizes.value(1);
+    const int span = paneRoom(*outer_);
     if (span <= 0) return;
     if (!leftShare_) {
         leftShare_ = static_cast<double>(std::min(initialLeftWidth_, span - 1)) / span;
     }
     const int left = leftPaneWidthFor(span, *leftShare_);
-    if (left != sizes.value(0)) outer_->setSizes({left, span - left});
+    if (left != outer_->sizes().value(0)) outer_->setSizes({left, span - left});
 }
 
 void CChildFrame::fitInnerPanes() {
-    const QList<int> sizes = inner_->sizes();
-    const int span = sizes.value(0) + sizes.value(1);
+    const int span = paneRoom(*inner_);
     if (span <= 0) return;
     const int top = squarePaneHeightFor(inner_->contentsRect().width(), span);
-    if (top != sizes.value(0)) inner_->setSizes({top, span - top});
+    if (top != inner_->sizes().value(0)) inner_->setSizes({top, span - top});
 }
 
 bool CChildFrame::eventFilter(QObject* watched, QEvent* event) {
@@ -105,8 +108,7 @@ bool CChildFrame::eventFilter(QObject* watched, QEvent* event) {
         frames_->pointerEntered(this, n);
     }
     if (type == QEvent::KeyPress || type == QEvent::MouseButtonDblClick) {
-        const QString reason =
-            refusalReason(document(), n, view(n)->size(), *event);
+        const QString reason = refusalReason(document(), n, view(n)->size(), *event);
         if (!reason.isEmpty()) mainFrame_.showRefusal(reason);
     }
     return QMdiSubWindow::eventFilter(watched, event);

@@ -8,7 +8,8 @@ MarkCountPane::MarkCountPane(QWidget* parent) : QLabel(parent) {
     setObjectName(QStringLiteral("markCountPane"));
     setToolTip(tr("この世代で選んだ顔の数"));
     // As wide as its widest text, so the panes beside it never shift.
-    setMinimumWidth(fontMetrics().horizontalAdvance(tr("選択 %1／%2").arg(kMaxMarks).arg(kMaxMarks)));
+    const QString widest = tr("選択 %1／%2").arg(kMaxMarks).arg(kMaxMarks);
+    setMinimumWidth(fontMetrics().horizontalAdvance(widest));
     showCount(std::nullopt);
 }
 

@@ -21,7 +21,9 @@ constexpr std::array kGridKeys = {Qt::Key_Return, Qt::Key_Enter,  Qt::Key_Up,
 QString keyRefusal(const CMirelDoc& document, int view, const QKeyEvent& key) {
     if (std::find(kGridKeys.begin(), kGridKeys.end(), key.key()) == kGridKeys.end()) return {};
     if (view != kGridView) {
-        return QCoreApplication::translate("RefusalNotices", "キー操作はウィンドウ1で行います。マウスを左の顔の一覧の上に移してください。");
+        return QCoreApplication::translate(
+            "RefusalNotices",
+            "キー操作はウィンドウ1で行います。マウスを左の顔の一覧の上に移してください。");
     }
     const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
     if (enter && document.currentSelection().count < 1) {
@@ -40,7 +42,9 @@ QString doubleClickRefusal(const CMirelDoc& document, QSize viewSize, const QMou
     const QPoint at = click.position().toPoint();
     if (!cellAt(cellSize, at.x(), at.y())) return {};
     if (click.button() == Qt::LeftButton) {
-        return QCoreApplication::translate("RefusalNotices", "選べる顔は60個までです。選び直しはできないので、Enter で次の世代を作ってください。");
+        return QCoreApplication::translate(
+            "RefusalNotices",
+            "選べる顔は60個までです。選び直しはできないので、Enter で次の世代を作ってください。");
     }
     if (click.button() == Qt::RightButton) {
         return QCoreApplication::translate(

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 
 namespace mirel {
 namespace {
@@ -10,7 +11,9 @@ const QString kSourceLanguage = QStringLiteral("en");
 
 }  // namespace
 
-Translations::Translations(const QString& language) {
+Translations::Translations(const QString& language) : previousLocale_(QLocale()) {
+    // Dates and sizes in Qt's dialogs follow the language too.
+    QLocale::setDefault(QLocale(language));
     if (language == kSourceLanguage) {
         qtTranslated_ = true;
         return;
@@ -25,6 +28,7 @@ Translations::Translations(const QString& language) {
 
 Translations::~Translations() {
     if (qtInstalled_) QCoreApplication::removeTranslator(&qt_);
+    QLocale::setDefault(previousLocale_);
 }
 
 }  // namespace mirel

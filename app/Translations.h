@@ -1,8 +1,9 @@
 #pragma once
 // The translations installed for the program's run: Qt's own texts (file,
-// print and page set-up dialogs, message-box buttons) in the user's language.
-// Removed again when the object goes.
+// print and page set-up dialogs, message-box buttons) and the default locale
+// in the user's language. Removed again when the object goes.
 
+#include <QLocale>
 #include <QString>
 #include <QTranslator>
 
@@ -24,6 +25,7 @@ public:
     bool qtTextsTranslated() const { return qtTranslated_; }
 
 private:
+    QLocale previousLocale_;
     QTranslator qt_;
     bool qtInstalled_ = false;
     bool qtTranslated_ = false;
