@@ -7,10 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <string>
-
 #include "ShellTestSupport.h"
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
@@ -20,23 +16,6 @@
 
 namespace mirel {
 namespace {
-
-constexpr const char* kFramedScreen = R"({
-  "synchronousWindowSystemEvents": false,
-  "windowFrameMargins": true,
-  "screens": [{"name": "framed", "x": 0, "y": 0, "width": 1920, "height": 1080,
-               "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]
-})";
-
-// Must run before the test program's QApplication exists.
-void useFramedScreen() {
-    if (QCoreApplication::instance() != nullptr) return;
-    const auto config =
-        std::filesystem::temp_directory_path() /
-        ("mirel-framed-" + std::to_string(QCoreApplication::applicationPid()) + ".json");
-    std::ofstream(config) << kFramedScreen;
-    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config.string().c_str());
-}
 
 // A shell whose main frame is sized from `desktop`, with one document.
 struct SizedShell {
@@ -60,7 +39,7 @@ struct SizedShell {
 const QSize kDesktops[] = {{1280, 1024}, {1920, 1080}, {1024, 768}, {800, 600}};
 
 TEST(FrameGeometryTest, TheOuterFrameCoversTheGivenRectangleAndWindowTwoIsSquare) {
-    useFramedScreen();
+    test::ensureApplication(test::WindowFrames::Bordered);
     for (const QSize desktop : kDesktops) {
         SizedShell shell(desktop);
         const FrameLayout layout = computeFrameLayout(desktop.width(), desktop.height());
@@ -84,7 +63,7 @@ TEST(FrameGeometryTest, TheOuterFrameCoversTheGivenRectangleAndWindowTwoIsSquare
 }
 
 TEST(FrameGeometryTest, TilingKeepsEveryPaneOfEveryFrameVisible) {
-    useFramedScreen();
+    test::ensureApplication(test::WindowFrames::Bordered);
     SizedShell shell({1280, 1024});
     CChildFrame* second = shell.mainFrame.newDocument();
     CChildFrame* third = shell.mainFrame.newWindow();
