@@ -215,6 +215,16 @@ void CMainFrame::fileOpen() {
     if (!path.isEmpty()) openDocument(path);
 }
 
+void CMainFrame::fileClose() {
+    CChildFrame* active = activeChildFrame();
+    if (active == nullptr) return;
+    const QList<CChildFrame*> frames = active->documentFrames()->frames();
+    for (CChildFrame* frame : frames) {
+        if (frame != active) frame->close();
+    }
+    active->close();
+}
+
 void CMainFrame::fileSave() {
     CChildFrame* frame = activeChildFrame();
     if (frame == nullptr) return;

@@ -96,6 +96,8 @@ private:
     CChildFrame* showChildFrame(CChildFrame* frame);
 
     void fileOpen();
+    // Closes the active document: every frame on it, the active one last.
+    void fileClose();
     void fileSave();
     void filePrint();
     void filePrintPreview();

@@ -55,7 +55,7 @@ void CMainFrame::createActions() {
 
     a.fileClose = makeAction(this, QStringLiteral("閉じる(&C)"),
                              QStringLiteral("作業中のドキュメントを閉じます"));
-    connect(a.fileClose, &QAction::triggered, mdiArea_, &QMdiArea::closeActiveSubWindow);
+    connect(a.fileClose, &QAction::triggered, this, &CMainFrame::fileClose);
 
     a.fileSave = makeAction(this, QStringLiteral("上書き保存(&S)"),
                             QStringLiteral("作業中のドキュメントを保存します"),

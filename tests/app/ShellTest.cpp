@@ -434,6 +434,17 @@ TEST(ShellTest, ANewWindowShowsTheSameDocumentAndFollowsIt) {
     EXPECT_EQ(first->windowTitle(), QStringLiteral("Mirel1"));
     EXPECT_EQ(first->document().generationCount(), 1);
     EXPECT_TRUE(first->documentFrames()->isLastFrame(first));
+
+    // File ▸ 閉じる closes the document, every frame of it, and no other.
+    ASSERT_NE(shell.mainFrame().newWindow(), nullptr);
+    CChildFrame* other = shell.mainFrame().newDocument();
+    ASSERT_NE(other, nullptr);
+    shell.mainFrame().mdiArea()->setActiveSubWindow(first);
+    QMenu* file = visibleMenu(shell.mainFrame(), QStringLiteral("ファイル(&F)"));
+    ASSERT_NE(file, nullptr);
+    file->actions()[2]->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(shell.mainFrame().childFrames(), QList<CChildFrame*>{other});
 }
 
 TEST(ShellTest, QtsOwnButtonsSpeakJapanese) {
