@@ -68,7 +68,8 @@ CChildFrame::CChildFrame(std::shared_ptr<DocumentFrames> frames, CMainFrame& mai
     });
 
     setWidget(outer_);
-    resize(layout.childWidth, layout.childHeight);
+    madeSize_ = QSize(layout.childWidth, layout.childHeight);
+    resize(madeSize_);
     frames_->addFrame(this);
 }
 

@@ -5,6 +5,7 @@
 // through its DocumentFrames, and the last one to close takes it along.
 
 #include <QMdiSubWindow>
+#include <QSize>
 
 #include <array>
 #include <memory>
@@ -63,6 +64,9 @@ public:
     void showMessage(MessageKind kind, const std::string& caption, const std::string& text);
     void marksChanged();
 
+    // The size the frame was made with: Window ▸ cascade gives it back.
+    QSize sizeHint() const override { return madeSize_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -81,6 +85,7 @@ private:
     // Window 1's width when the frame first lays out; afterwards its share
     // of the row, kept through resizes and changed by dragging the bar.
     int initialLeftWidth_ = 0;
+    QSize madeSize_;
     std::optional<double> leftShare_;
 };
 

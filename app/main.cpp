@@ -46,5 +46,7 @@ int main(int argc, char* argv[]) {
     }
 
     mainFrame.show();
+    // Without a window manager nobody else gives the new window the keyboard.
+    mainFrame.activateWindow();
     return QApplication::exec();
 }

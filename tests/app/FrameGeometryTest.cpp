@@ -62,7 +62,7 @@ TEST(FrameGeometryTest, TheOuterFrameCoversTheGivenRectangleAndWindowTwoIsSquare
     }
 }
 
-TEST(FrameGeometryTest, TilingKeepsEveryPaneOfEveryFrameVisible) {
+TEST(FrameGeometryTest, TilingKeepsEveryPaneVisibleAndCascadingRestoresTheFrames) {
     test::ensureApplication(test::WindowFrames::Bordered);
     SizedShell shell({1280, 1024});
     CChildFrame* second = shell.mainFrame.newDocument();
@@ -84,6 +84,12 @@ TEST(FrameGeometryTest, TilingKeepsEveryPaneOfEveryFrameVisible) {
                              frame->outerSplitter()->width();
         EXPECT_NEAR(share, 1091.0 / 1272.0, 0.05) << where;
         EXPECT_EQ(frame->view(kDetailView)->height(), frame->view(kDetailView)->width()) << where;
+    }
+
+    // Cascading gives each frame back the size it was made with.
+    shell.mainFrame.mdiArea()->cascadeSubWindows();
+    for (const CChildFrame* frame : {shell.frame, second, third}) {
+        EXPECT_EQ(frame->size(), QSize(1272, 904)) << frame->windowTitle().toStdString();
     }
 }
 
