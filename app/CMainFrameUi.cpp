@@ -258,6 +258,9 @@ void CMainFrame::createToolBar() {
 void CMainFrame::createStatusBar() {
     QStatusBar* bar = statusBar();
     bar->addWidget(new QLabel(kIdleMessage, bar), 1);
+    // On a narrow desktop pane 1 leaves the message pane little room: the
+    // whole message is there when the mouse rests on the bar.
+    connect(bar, &QStatusBar::messageChanged, bar, &QWidget::setToolTip);
 
     generationPane_ = new QLabel(kGenerationPaneInitial, bar);
     generationPane_->setObjectName(QStringLiteral("generationPane"));

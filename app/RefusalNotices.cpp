@@ -23,13 +23,13 @@ QString keyRefusal(const CMirelDoc& document, int view, const QKeyEvent& key) {
     if (view != kGridView) {
         return QCoreApplication::translate(
             "RefusalNotices",
-            "キー操作はウィンドウ1で行います。マウスを左の顔の一覧の上に移してください。");
+            "キー操作はウィンドウ1の上で行ってください（マウスを左の一覧へ）");
     }
     const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
     if (enter && document.currentSelection().count < 1) {
         return QCoreApplication::translate(
             "RefusalNotices",
-            "顔が選ばれていません。似ている顔をダブルクリックで選んでから Enter を押してください。");
+            "顔が選ばれていません。似ている顔をダブルクリックで選んでから Enter を押してください");
     }
     return {};
 }
@@ -44,12 +44,12 @@ QString doubleClickRefusal(const CMirelDoc& document, QSize viewSize, const QMou
     if (click.button() == Qt::LeftButton) {
         return QCoreApplication::translate(
             "RefusalNotices",
-            "選べる顔は60個までです。選び直しはできないので、Enter で次の世代を作ってください。");
+            "60個まで選択できます。選び直しはできないので Enter で次の世代へ進んでください");
     }
     if (click.button() == Qt::RightButton) {
         return QCoreApplication::translate(
             "RefusalNotices",
-            "60個選んでいる間は一覧から保存できません。ウィンドウ2の右ダブルクリックかファイル メニューで保存してください。");
+            "60個選択中はここから保存できません。ウィンドウ2の右ダブルクリックかファイル メニューで保存してください");
     }
     return {};
 }
