@@ -187,7 +187,7 @@ BANK = [
                 crease=3.5, brow_len=29.12, arch=3.25, brow_thick=5.0, droop=2.5, bridge=64.0,
                 wing=10.0, tip_drop=0.0, mouth_w=27.25, lift=-0.19, upper_lip=3.38, lower_lip=5.88,
                 opening=0.88),
-         hair=hair(crown_top=-143.25, crown_out=9.5, lock_out=9.0, burn_len=27.5, burn_width=9.25,
+         hair=hair(crown_top=-131.0, crown_out=4.0, lock_out=9.0, burn_len=27.5, burn_width=9.25,
                    receding=True),
          h={13: 1},
          f={50: 2, 51: 1, 7: 1, 61: 1, 5: 1, 9: 1, 81: 1, 18: 1, 62: 3, 83: 1, 87: 3, 22: 1, 23: 1}),
