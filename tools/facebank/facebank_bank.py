@@ -1,7 +1,10 @@
 """The twenty people of the sample bank. Each entry names its face shape,
-eyes, brows, nose, mouth and hair, the flag choices that differ from the
-common ones ("f": face flags, "h": hairline flags), and any measure that
-differs from the average face."""
+eyes, brows, nose and mouth (the starting values of their measures), its own
+measures ("m", names as in facebank_faces.py, ranges in facebank_coverage.py),
+its hair shape, and the flag choices that differ from the common ones ("f":
+face flags, "h": hairline flags). The measures were spread over their ranges
+so that every part of the people in facebank_coverage.py has a sample near
+it; each face keeps its person's kind of hair, eyes and lines."""
 
 
 def hair(crown_top=-138.0, crown_out=8.0, crown_drop=-6.0, fringe_side=-88.0,
@@ -14,7 +17,7 @@ def hair(crown_top=-138.0, crown_out=8.0, crown_drop=-6.0, fringe_side=-88.0,
 
 
 BANK = [
-    # 1: young woman, oval face, long hair with a light fringe.
+    # 1: young woman, broad face, high-set eyes, long hair standing off the temples.
     dict(name="young woman, long hair", shape="oval", eyes="almond", brows="arched",
          nose="small", mouth="full",
          m=dict(side_y169=1.0, ear_top=-35.0, ear_len=51.0, ear_out=14.88, eye_y=-27.0,
@@ -24,9 +27,11 @@ BANK = [
                 bridge=52.0, wing=12.0, tip_drop=1.0, mouth_w=17.88, lift=1.69, upper_lip=4.25,
                 lower_lip=7.75, opening=1.44),
          hair=hair(crown_top=-139.12, crown_out=13.56, crown_drop=-5.75, fringe_side=-83.5,
-                   fringe_mid=-97.5, lock_out=21.0, lock_inset=10.0, burn_len=30.62, burn_width=4.0),
+                   fringe_mid=-97.5, lock_out=21.0, lock_inset=10.0, burn_len=30.62,
+                   burn_width=4.0),
          f={6: 1, 16: 0, 43: 2, 40: 1, 28: 1}),
-    # 2: young man, the average face (it fills the rest of generation 0).
+    # 2: young man, the average face: every measure in the middle of its range
+    # (it fills the rest of generation 0).
     dict(name="young man, short hair", shape="oval", eyes="almond", brows="straight",
          nose="straight", mouth="thin",
          m=dict(side_y169=22.0, ear_len=51.0, ear_out=11.5, eye_gap=20.5, brow_gap=14.0,
@@ -39,7 +44,7 @@ BANK = [
                    crown_peak=4.0),
          h={25: 1},
          f={24: 1, 43: 0, 79: 0, 54: 1, 55: 1}),
-    # 3: older man, bald with side hair, round face, forehead lines.
+    # 3: older man, narrow face, bald with side hair, wide eyes, long nose, lines.
     dict(name="older man, bald", shape="round", eyes="narrow", brows="thick",
          nose="broad", mouth="stern",
          m=dict(side_y169=43.0, ear_len=48.25, ear_out=11.5, eye_y=-24.0, eye_gap=23.75,
@@ -53,7 +58,7 @@ BANK = [
          h={0: 0, 25: 1},
          f={50: 2, 7: 1, 5: 1, 61: 1, 18: 2, 81: 1, 4: 2, 2: 1, 62: 2, 27: 1, 32: 1, 24: 2, 87: 1,
             88: 1, 53: 0, 70: 1, 56: 1, 63: 1}),
-    # 4: girl, round face, big eyes, bob with a full fringe.
+    # 4: girl, big eyes, bob with a low full fringe, small open mouth.
     dict(name="girl, bob with fringe", shape="round", eyes="big", brows="thin",
          nose="button", mouth="small",
          m=dict(side_y169=15.0, ear_top=-37.5, ear_len=53.75, ear_out=12.62, eye_y=-9.75,
@@ -66,7 +71,7 @@ BANK = [
                    burn_width=6.62),
          h={11: 1},
          f={16: 0, 0: 1, 1: 1, 92: 3, 91: 1, 40: 1, 41: 1, 45: 1, 43: 0}),
-    # 5: man, square jaw, heavy brows, crew cut.
+    # 5: man, small narrow head, crew cut, frown lines, broad nose.
     dict(name="man, square jaw, crew cut", shape="square", eyes="narrow", brows="thick",
          nose="broad", mouth="stern",
          m=dict(side_y169=1.0, ear_top=-20.0, ear_len=56.5, ear_out=12.62, eye_y=-6.0,
@@ -79,7 +84,7 @@ BANK = [
          h={3: 1, 10: 0, 31: 0},
          f={83: 1, 92: 2, 10: 1, 15: 1, 26: 1, 25: 1, 27: 1, 32: 0, 18: 3, 19: 1, 45: 1, 43: 1,
             90: 1}),
-    # 6: woman, long face, centre parting and long hair.
+    # 6: woman, long hair to the jaw, straight fringe, big eyes, full lips.
     dict(name="woman, centre parting", shape="long", eyes="almond", brows="arched",
          nose="long", mouth="full",
          m=dict(side_y169=43.0, ear_top=-35.0, ear_len=45.5, ear_out=13.75, eye_y=-24.0,
@@ -88,7 +93,8 @@ BANK = [
                 lower_lid=5.19, brow_len=30.5, arch=3.94, brow_thick=4.25, wing=13.0, tip_drop=0.5,
                 mouth_w=21.62, lift=2.62, upper_lip=6.0, lower_lip=7.12, bow=0.33, opening=1.06),
          hair=hair(crown_top=-133.62, crown_out=7.88, crown_drop=-8.25, fringe_side=-78.0,
-                   fringe_mid=-84.5, lock_out=14.0, lock_inset=4.94, burn_len=21.25, burn_width=4.0),
+                   fringe_mid=-84.5, lock_out=14.0, lock_inset=4.94, burn_len=21.25,
+                   burn_width=4.0),
          h={2: 1, 12: 1},
          f={1: 1, 6: 1, 39: 1, 40: 1, 42: 1, 9: 1, 5: 1}),
     # 7: old woman, round face, short curly hair, lines around eyes and mouth.
@@ -100,10 +106,12 @@ BANK = [
                 crease=3.5, under=3.5, brow_len=31.88, droop=1.0, bridge=56.0, wing=14.0,
                 tip_drop=-0.5, mouth_w=25.38, lift=2.62, upper_lip=4.69, lower_lip=6.5, bow=1.2),
          hair=hair(crown_top=-141.88, crown_out=11.12, crown_drop=-7.0, fringe_side=-89.0,
-                   fringe_mid=-97.5, lock_out=14.0, lock_inset=6.62, burn_len=27.5, crown_peak=6.0),
+                   fringe_mid=-97.5, lock_out=14.0, lock_inset=6.62, burn_len=27.5,
+                   crown_peak=6.0),
          h={1: 2, 2: 2, 11: 1},
-         f={7: 1, 5: 1, 61: 1, 50: 1, 81: 1, 23: 1, 62: 1, 8: 1, 79: 1, 87: 2, 53: 0, 68: 1, 69: 1}),
-    # 8: young man, pointed face, spiky fringe, narrow eyes.
+         f={7: 1, 5: 1, 61: 1, 50: 1, 81: 1, 23: 1, 62: 1, 8: 1, 79: 1, 87: 2, 53: 0, 68: 1,
+            69: 1}),
+    # 8: young man, broad face, high straight fringe, angry brows.
     dict(name="young man, spiky fringe", shape="pointed", eyes="narrow", brows="angry",
          nose="straight", mouth="thin",
          m=dict(side_y169=43.0, ear_len=45.5, ear_out=12.62, eye_y=-27.0, eye_gap=22.12,
@@ -116,7 +124,7 @@ BANK = [
                    burn_width=5.75, crown_peak=6.0),
          h={2: 2, 1: 1, 25: 1},
          f={10: 1, 15: 1, 92: 1, 33: 1, 44: 1, 57: 1}),
-    # 9: middle-aged man, long face, receding hairline, smile folds.
+    # 9: middle-aged man, receding hairline, long nose, smile folds.
     dict(name="man, receding hairline", shape="long", eyes="droopy", brows="straight",
          nose="long", mouth="wide",
          m=dict(side_y169=15.0, ear_top=-22.5, ear_len=45.5, ear_out=11.5, eye_y=-9.0,
@@ -141,7 +149,7 @@ BANK = [
                    fringe_mid=-104.0, lock_out=20.0, lock_inset=6.62, burn_width=5.75),
          h={14: 1},
          f={1: 1, 16: 0, 6: 1, 39: 1, 42: 2, 92: 1, 3: 4}),
-    # 11: boy, round face, big eyes, short fringe.
+    # 11: boy, big round face, low-set eyes, short fringe.
     dict(name="boy, short fringe", shape="round", eyes="big", brows="straight",
          nose="button", mouth="small",
          m=dict(side_y169=1.0, ear_top=-25.0, ear_len=42.75, ear_out=13.75, eye_y=-9.75,
@@ -153,7 +161,7 @@ BANK = [
                    fringe_mid=-68.0, lock_out=12.0, lock_inset=7.75, burn_len=33.75),
          h={2: 1},
          f={3: 4, 41: 1, 44: 1, 4: 0, 87: 4, 88: 2}),
-    # 12: man with sideburns, long face, droopy eyes, thick brows.
+    # 12: man with sideburns, long face, dipping fringe, long nose.
     dict(name="man with sideburns", shape="long", eyes="droopy", brows="thick",
          nose="long", mouth="stern",
          m=dict(side_y169=22.0, ear_top=-25.0, ear_len=53.75, ear_out=9.25, eye_y=-12.0,
@@ -165,7 +173,7 @@ BANK = [
                    lock_out=10.0, lock_inset=10.0, burn_len=27.5, burn_width=10.0),
          h={25: 1, 11: 1, 12: 1},
          f={15: 1, 24: 2, 31: 1, 29: 1, 30: 1, 91: 1, 73: 1, 78: 1, 4: 3}),
-    # 13: woman, oval face, short pixie cut.
+    # 13: woman, narrow face, short hair with a peaked fringe.
     dict(name="woman, pixie cut", shape="oval", eyes="round", brows="thin",
          nose="small", mouth="full",
          m=dict(side_y169=8.0, ear_top=-25.0, ear_len=48.25, ear_out=11.5, eye_y=-21.0,
@@ -190,7 +198,8 @@ BANK = [
          hair=hair(crown_top=-131.0, crown_out=4.0, lock_out=9.0, burn_len=27.5, burn_width=9.25,
                    receding=True),
          h={13: 1},
-         f={50: 2, 51: 1, 7: 1, 61: 1, 5: 1, 9: 1, 81: 1, 18: 1, 62: 3, 83: 1, 87: 3, 22: 1, 23: 1}),
+         f={50: 2, 51: 1, 7: 1, 61: 1, 5: 1, 9: 1, 81: 1, 18: 1, 62: 3, 83: 1, 87: 3, 22: 1,
+            23: 1}),
     # 15: young woman, round face, smiling closed eyes, open smile.
     dict(name="young woman, laughing", shape="round", eyes="almond", brows="arched",
          nose="button", mouth="smile",
@@ -200,10 +209,11 @@ BANK = [
                 brow_len=31.88, arch=3.25, brow_thick=5.0, tip_drop=1.5, mouth_w=27.25, lift=-0.19,
                 upper_lip=3.81, lower_lip=7.12, bow=1.2),
          hair=hair(crown_top=-135.0, crown_out=10.31, crown_drop=-6.38, fringe_side=-66.0,
-                   fringe_mid=-64.0, lock_out=18.75, lock_inset=7.0, burn_width=7.5, crown_peak=1.0),
+                   fringe_mid=-64.0, lock_out=18.75, lock_inset=7.0, burn_width=7.5,
+                   crown_peak=1.0),
          f={3: 3, 4: 1, 41: 1, 44: 0, 16: 0, 43: 0}),
-    # 16: man, oval face, widow's peak, thin brows.
-    dict(name="man, widow's peak", shape="oval", eyes="upturned", brows="thin",
+    # 16: man, round face, high rounded fringe, round nose, smile.
+    dict(name="man, rounded fringe", shape="oval", eyes="upturned", brows="thin",
          nose="straight", mouth="wide",
          m=dict(side_y169=8.0, ear_top=-37.5, ear_len=42.75, ear_out=10.38, eye_y=-12.0,
                 eye_gap=23.75, brow_gap=8.0, tip_y=41.0, mouth_y=58.0, width=88.25, widest_y=-3.0,
@@ -214,7 +224,7 @@ BANK = [
                    lock_out=9.5, lock_inset=4.38, burn_len=27.5),
          h={2: 1, 25: 1, 20: 1},
          f={17: 2, 26: 1, 27: 1, 32: 1, 2: 2, 92: 2, 53: 0}),
-    # 17: woman, long face, high fringe drawn behind the features.
+    # 17: woman, long hair standing off the face, high fringe behind the features.
     dict(name="woman, high fringe", shape="long", eyes="round", brows="arched",
          nose="small", mouth="small",
          m=dict(side_y169=38.0, ear_top=-27.5, ear_len=56.5, ear_out=14.88, eye_y=-12.0,
@@ -250,7 +260,7 @@ BANK = [
                    fringe_mid=-71.5, lock_out=14.0, lock_inset=1.0, burn_len=27.5, burn_width=7.5),
          h={14: 1, 11: 1},
          f={16: 0, 0: 1, 1: 1, 6: 1, 42: 2, 45: 0}),
-    # 20: old man, square face, crew cut, heavy lines.
+    # 20: old man, square face, thinning crew cut, heavy lines.
     dict(name="old man, crew cut", shape="square", eyes="droopy", brows="thick",
          nose="broad", mouth="stern",
          m=dict(side_y169=-6.0, ear_len=45.5, eye_y=-21.0, eye_gap=17.25, brow_gap=9.5, tip_y=35.0,
@@ -261,5 +271,6 @@ BANK = [
          hair=hair(crown_top=-135.0, crown_out=15.19, crown_drop=-6.38, fringe_side=-82.0,
                    fringe_mid=-97.5, lock_out=9.0, lock_inset=1.0, burn_len=30.62, crown_peak=4.0),
          h={3: 1, 25: 1, 32: 1},
-         f={7: 1, 61: 1, 50: 2, 18: 1, 19: 1, 5: 2, 81: 1, 83: 1, 92: 3, 40: 0, 62: 2, 87: 1, 88: 2}),
+         f={7: 1, 61: 1, 50: 2, 18: 1, 19: 1, 5: 2, 81: 1, 83: 1, 92: 3, 40: 0, 62: 2, 87: 1,
+            88: 2}),
 ]
