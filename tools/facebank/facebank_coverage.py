@@ -40,9 +40,9 @@ HAIR_VOLUME = ("crown_out", "lock_out", "lock_inset")
 HAIR_SIDEBURN = ("burn_len", "burn_width")
 HAIR_SPREAD = 0.15
 
-# Room a face needs between its parts: the nose top below the eyes' top, the
-# upper lip below the nose, the lower lip above the chin crease, the pupil
-# inside the eye.
+# Room a face needs between its parts: the nose's top at most 8 units above
+# the eyes' top, the upper lip 9 below the nose tip, the lower lip above the
+# chin crease, the pupil at most a little taller than the eye.
 MIN_NOSE_TOP_BELOW_EYE = -8.0
 MIN_PHILTRUM = 9.0
 MAX_LOWER_LIP_Y = 82.0
@@ -74,6 +74,7 @@ PARTS = (
 
 
 def fits(m):
+    """Whether the measures m leave every part its room."""
     return (m["tip_y"] - m["bridge"] >= m["eye_y"] - m["eye_h"] + MIN_NOSE_TOP_BELOW_EYE
             and m["mouth_y"] - m["upper_lip"] - m["tip_y"] >= MIN_PHILTRUM
             and m["mouth_y"] + m["lower_lip"] <= MAX_LOWER_LIP_Y
@@ -124,7 +125,8 @@ def distance_table(bank_shapes, people_shapes):
             for name, _, _ in PARTS}
 
 
-def people_shapes():
+def people_parts():
+    """The parts of the fixed people."""
     return [part_shapes(*build_points(m, h)) for m, h in people()]
 
 
@@ -144,7 +146,7 @@ def most_average(table):
 def coverage_faults(built):
     """Prints the coverage of the built bank; faults where it misses a floor."""
     table = distance_table([part_shapes(pts, hair) for pts, _, hair, _ in built],
-                           people_shapes())
+                           people_parts())
     faults = []
     print(f"coverage of {PEOPLE} people: median distance to the nearest sample's part")
     for name, median in coverage(table).items():

@@ -23,9 +23,9 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from facebank_bank import BANK  # noqa: E402
 from facebank_checks import curve_faults, kamiyouso_faults, reader_faults  # noqa: E402
-from facebank_coverage import coverage_faults  # noqa: E402
+from facebank_coverage import coverage_faults, fits  # noqa: E402
 from facebank_distinct import distinctness_faults  # noqa: E402
-from facebank_faces import build  # noqa: E402
+from facebank_faces import build, measures  # noqa: E402
 from facebank_hair import HAIR_ELEMENT_FLAGS, hair_elements  # noqa: E402
 
 # Drawing sizes at which every curve must keep its order: the smallest usual
@@ -116,7 +116,8 @@ def main():
     for n, (face, (pts, flags, hair, hflags)) in enumerate(zip(BANK, built), start=1):
         faults += [f"facebank{n} ({face['name']}): {fault}"
                    for fault in curve_faults(pts, flags, hair, hflags, CHECK_SIZES)
-                   + reader_faults(pts, flags, hair)]
+                   + reader_faults(pts, flags, hair)
+                   + ([] if fits(measures(face)) else ["parts without their room"])]
     faults += [f"facebank1: {fault}" for fault in kamiyouso_faults(hair_elements())]
     print("flag: values seen")
     for (group, k), values in sorted(flag_values(built).items()):
