@@ -76,6 +76,7 @@ CChildFrame::CChildFrame(std::shared_ptr<DocumentFrames> frames, CMainFrame& mai
 CChildFrame::~CChildFrame() {
     // The views refer to the document: they go first, inner splitter first;
     // the document goes with its last frame.
+    for (MirelView* view : views_) view->removeEventFilter(this);
     delete inner_;
     delete outer_;
     frames_->removeFrame(this);
