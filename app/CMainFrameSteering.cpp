@@ -83,9 +83,8 @@ void CMainFrame::createSteeringCommands() {
         if (CChildFrame* frame = activeChildFrame()) frame->document().ClearPartLocks();
     });
     connect(parts, &QMenu::aboutToShow, this, [this] { updateSteeringCommands(); });
-    // Beside the view menu, shown only with a document.
-    menuBar()->insertMenu(findChild<QMenu*>(QStringLiteral("windowMenu"))->menuAction(), parts);
-    documentMenus_.append(parts);
+    // After the view menu, shown only with a document.
+    documentMenus_.insert(documentMenus_.indexOf(view) + 1, parts);
     addActions(parts->actions());
 
     QStatusBar* bar = statusBar();

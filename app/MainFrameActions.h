@@ -32,12 +32,14 @@ struct CMainFrame::Actions {
     QAction* editPaste = nullptr;
     QAction* viewToolBar = nullptr;
     QAction* viewStatusBar = nullptr;
+    QAction* windowNew = nullptr;
     QAction* windowCascade = nullptr;
     QAction* windowTile = nullptr;
     QAction* windowArrange = nullptr;
     QAction* nextPane = nullptr;
     QAction* previousPane = nullptr;
     QAction* appAbout = nullptr;
+    QAction* helpHowToUse = nullptr;
 };
 
 // Pages of window 1 and the part locks.

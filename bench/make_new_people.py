@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Writes target faces of people who are not in the sample bank, made with the
-bank's own generator (tools/facebank): each draws its face shape, eyes, brows,
-nose, mouth, measures, hair and flag choices at random from what the bank uses.
-A face whose curves would not draw cleanly is drawn again.
+bank's own generator (tools/facebank): measures and hair drawn from the
+generator's ranges for people, flag choices taken from bank people. A face
+whose curves would not draw cleanly, or that the reader would refuse, is
+drawn again.
 
     python3 bench/make_new_people.py [--out bench/data/targets] [--count 5] [--seed 11]
 """
@@ -16,32 +17,22 @@ sys.dont_write_bytecode = True
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(ROOT, "tools", "facebank"))
 
-from facebank_bank import BANK, hair  # noqa: E402
-from facebank_checks import curve_faults  # noqa: E402
-from facebank_faces import BROWS, EYES, MOUTHS, NOSES, SHAPES, build  # noqa: E402
+from facebank_bank import BANK  # noqa: E402
+from facebank_checks import curve_faults, reader_faults  # noqa: E402
+from facebank_coverage import person  # noqa: E402
+from facebank_faces import build  # noqa: E402
 from facebank_hair import HAIR_ELEMENT_FLAGS, hair_elements  # noqa: E402
-from make_facebank import CHECK_SIZES, kamiyouso_text, write_face_files  # noqa: E402
-
-# Ranges of the measures as the bank's people use them.
-MEASURES = {"side_y169": (10.0, 50.0), "eye_y": (-22.0, -10.0), "tip_y": (33.0, 43.0),
-            "mouth_y": (57.0, 69.0), "eye_gap": (17.0, 21.0)}
-HAIR = {"crown_top": (-142.0, -136.0), "crown_out": (8.0, 14.0), "crown_drop": (-10.0, -3.0),
-        "fringe_side": (-92.0, -60.0), "lock_out": (4.0, 28.0), "lock_inset": (2.0, 8.0)}
+from make_facebank import CHECK_SIZES, group_text, kamiyouso_text  # noqa: E402
 
 
 def new_person(rng):
-    face = dict(name="new person", shape=rng.choice(sorted(SHAPES)),
-                eyes=rng.choice(sorted(EYES)), brows=rng.choice(sorted(BROWS)),
-                nose=rng.choice(sorted(NOSES)), mouth=rng.choice(sorted(MOUTHS)))
-    for key, (low, high) in MEASURES.items():
-        face[key] = round(rng.uniform(low, high), 1)
-    params = {key: round(rng.uniform(low, high), 1) for key, (low, high) in HAIR.items()}
-    params["fringe_mid"] = params["fringe_side"] - round(rng.uniform(-6.0, 8.0), 1)
-    face["hair"] = hair(**params)
-    # Flag choices of one bank person for the face and of another for the hair.
-    face["f"] = dict(rng.choice(BANK).get("f", {}))
-    face["h"] = dict(rng.choice(BANK).get("h", {}))
-    return face
+    """Measures and hair drawn as the generator draws its people, with the
+    flag choices of one bank person for the face and another's for the hair."""
+    m, hair = person(rng)
+    look = rng.choice(BANK)
+    return dict(name="new person", shape=look["shape"], eyes=look["eyes"],
+                brows=look["brows"], nose=look["nose"], mouth=look["mouth"], m=m, hair=hair,
+                f=dict(look.get("f", {})), h=dict(rng.choice(BANK).get("h", {})))
 
 
 def main():
@@ -55,14 +46,19 @@ def main():
     while written < args.count:
         face = new_person(rng)
         pts, flags, hair_pts, hflags = build(face)
-        if curve_faults(pts, flags, hair_pts, hflags, CHECK_SIZES):
+        if (curve_faults(pts, flags, hair_pts, hflags, CHECK_SIZES)
+                or reader_faults(pts, flags, hair_pts)):
             continue
         written += 1
         folder = os.path.join(args.out, f"new-{written}")
-        write_face_files(folder, pts, flags, hair_pts, hflags)
+        os.makedirs(folder, exist_ok=True)
+        with open(os.path.join(folder, "face.txt"), "w", newline="\n") as out:
+            out.write(group_text("feature points", "feature flag", pts, flags))
+        with open(os.path.join(folder, "haegiwa.txt"), "w", newline="\n") as out:
+            out.write(group_text("haegiwa points", "haegiwa flag", hair_pts, hflags))
         with open(os.path.join(folder, "kamiyouso.txt"), "w", newline="\n") as out:
             out.write(kamiyouso_text(hair_elements(), HAIR_ELEMENT_FLAGS))
-        print(os.path.relpath(folder), face["shape"], face["eyes"], face["brows"], face["nose"], face["mouth"])
+        print(os.path.relpath(folder))
     return 0
 
 

@@ -3,6 +3,7 @@
 // gestures the view tests make on it.
 
 #include <QApplication>
+#include <QStatusBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 
 #include "ShellTestSupport.h"
 #include "app/CChildFrame.h"
+#include "app/CMainFrame.h"
 #include "document/CMirelDoc.h"
 #include "views/MirelView.h"
 
@@ -46,6 +48,8 @@ protected:
     }
 
     std::string savedFaceFile() const { return shell_.folder().read("Output/face.txt"); }
+    // What the status bar's message pane says.
+    QString statusMessage() { return shell_.mainFrame().statusBar()->currentMessage(); }
 
     test::Shell shell_;
     CChildFrame* frame_ = nullptr;
