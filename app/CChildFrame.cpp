@@ -194,7 +194,9 @@ void CChildFrame::setStatusPane(const std::string& text, int width) {
     mainFrame_.setGenerationPane(QString::fromStdString(text), width);
 }
 
-void CChildFrame::setPagePane(int page, int pageCount) { mainFrame_.setPagePane(page, pageCount); }
+void CChildFrame::setPagePane(int page, int pageCount) {
+    mainFrame_.setPagePane(page, pageCount);
+}
 
 void CChildFrame::setLockPane(const PartLocks& locks) { mainFrame_.setLockPane(locks); }
 
