@@ -7,6 +7,7 @@
 #include "app/CMainFrame.h"
 #include "app/CViewExSplitWnd.h"
 #include "app/FrameLayout.h"
+#include "app/Language.h"
 #include "document/CMirelDoc.h"
 #include "views/CChild1View.h"
 #include "views/CChild2View.h"
@@ -123,6 +124,10 @@ void CChildFrame::invalidateView(int n) {
 
 void CChildFrame::setStatusPane(const std::string& text, int width) {
     mainFrame_.setGenerationPane(QString::fromStdString(text), width);
+}
+
+std::string CChildFrame::translate(const std::string& text) const {
+    return translateCoreText(text.c_str()).toStdString();
 }
 
 void CChildFrame::showMessage(MessageKind kind, const std::string& caption,

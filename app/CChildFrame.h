@@ -52,6 +52,7 @@ public:
     void activateView(int n) override;
     void invalidateView(int n) override;
     void setStatusPane(const std::string& text, int width) override;
+    std::string translate(const std::string& text) const override;
     void showMessage(MessageKind kind, const std::string& caption,
                      const std::string& text) override;
 
