@@ -71,8 +71,8 @@ TEST(PictureExportTest, SvgAndPdfReadByIndependentReadersMatchThePng) {
         // One point per pixel: the page is exactly the PNG's size.
         ASSERT_EQ(read.size(), reference.size());
         // The readers smooth edges the aliased PNG keeps hard: measured 0.97
-        // for both kinds of pixel; a shift of two pixels or a missing fill
-        // falls well below these bounds.
+        // for both kinds of pixel, while the page moved by one pixel brings
+        // the lines' overlap down to 0.80.
         EXPECT_GT(overlap(reference, read, inked), 0.95);
         EXPECT_GT(overlap(reference, read, dark), 0.93);
     }
