@@ -93,11 +93,15 @@ TEST(EnglishInterfaceTest, EnglishLeavesNoJapaneseText) {
         frame->saveDetailFace();
         EXPECT_FALSE(shell.mainFrame().exportDetailFace(
             QString::fromStdString((shell.folder().path() / "missing/face.svg").string()), 100));
+        ASSERT_TRUE(shell.mainFrame().exportDetailFace(
+            QString::fromStdString((shell.folder().path() / "face.svg").string()), 100));
+        const QString exported = shell.mainFrame().statusBar()->currentMessage();
         ASSERT_GE(shell.messages().size(), 2u);
         EXPECT_TRUE(shell.mainFrame().generationPane()->text().startsWith(
             QStringLiteral(" Generations so far:   0")));
 
-        const QStringList texts = shownTexts(shell);
+        QStringList texts = shownTexts(shell);
+        texts << exported;
         EXPECT_GT(texts.size(), 100);
         for (const QString& text : texts) {
             EXPECT_FALSE(text.contains(kJapanese)) << text.toStdString();
@@ -113,6 +117,23 @@ TEST(EnglishInterfaceTest, EnglishLeavesNoJapaneseText) {
     // Back to Japanese: the source texts again.
     ASSERT_TRUE(installTranslations(*QCoreApplication::instance(), UiLanguage::Japanese));
     EXPECT_EQ(translateCoreText(kFaceSavedText), QString::fromUtf8(kFaceSavedText));
+}
+
+TEST(EnglishInterfaceTest, TheLanguageMenuKeepsTheChoiceForTheNextStart) {
+    test::Shell shell;
+    EXPECT_EQ(savedLanguage(), UiLanguage::Japanese);
+    QAction* english = nullptr;
+    for (QAction* action : shell.mainFrame().findChildren<QAction*>()) {
+        if (action->text() == QLatin1String("English")) english = action;
+    }
+    ASSERT_NE(english, nullptr);
+    EXPECT_FALSE(english->isChecked());
+    english->trigger();
+    EXPECT_EQ(savedLanguage(), UiLanguage::English);
+    // This run stays Japanese, and says so.
+    EXPECT_EQ(currentLanguage(), UiLanguage::Japanese);
+    ASSERT_EQ(shell.messages().size(), 1u);
+    EXPECT_EQ(shell.messages()[0].kind, MessageKind::Information);
 }
 
 }  // namespace
