@@ -145,12 +145,11 @@ void CMirelDoc::SaveFace(FaceRecord face) {
                                        inOutputFolder(kHistoryLogPath))) {
         report(MessageKind::Error, kMessageCaption, *failure);
     }
-    std::string saved = translate(kFaceSavedText);
     // Outside the project folder the user has to be told where the files went.
-    if (outputFolder_ != kOutputFolder) {
-        saved += "\n" + translate(kSavedToText) + outputFolder_.string();
-    }
-    report(MessageKind::Information, kMessageCaption, saved);
+    const std::string where = outputFolder_ != kOutputFolder
+                                  ? translate(kSavedToText) + outputFolder_.string()
+                                  : std::string();
+    report(MessageKind::Information, kMessageCaption, kFaceSavedText, where);
 }
 
 void CMirelDoc::LayoutGrid(int width, int height) {
@@ -181,8 +180,11 @@ void CMirelDoc::DrawDetailWindow(Canvas& canvas, int width, int height) {
     DrawFace(detailFace, canvas, layout.originX, layout.originY, detailSize, detailLineWidth);
 }
 
-void CMirelDoc::report(MessageKind kind, const std::string& caption, const std::string& text) {
-    if (host_ != nullptr) host_->showMessage(kind, caption, translate(text));
+void CMirelDoc::report(MessageKind kind, const std::string& caption, const std::string& text,
+                       const std::string& detail) {
+    if (host_ == nullptr) return;
+    const std::string shown = translate(text);
+    host_->showMessage(kind, caption, detail.empty() ? shown : shown + "\n" + detail);
 }
 
 std::string CMirelDoc::translate(const std::string& text) const {

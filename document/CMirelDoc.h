@@ -86,7 +86,9 @@ public:
     void DrawDetailWindow(Canvas& canvas, int width, int height);
 
 private:
-    void report(MessageKind kind, const std::string& caption, const std::string& text);
+    // `text` in the user's language, and `detail` (already in it) on a line of its own.
+    void report(MessageKind kind, const std::string& caption, const std::string& text,
+                const std::string& detail = {});
     std::string translate(const std::string& text) const;
     std::filesystem::path inOutputFolder(const char* fixedPath) const;
 
