@@ -236,7 +236,7 @@
     </message>
     <message>
         <source>プログラムの情報とバージョンを表示します</source>
-        <translation>Show the program's information and version</translation>
+        <translation>Show the program&apos;s information and version</translation>
     </message>
     <message>
         <source>バージョン情報</source>
