@@ -12,7 +12,9 @@ const QString kOutputFolder = QStringLiteral("Output");
 const QString kUserFolderName = QStringLiteral("Mirel");
 const QString kSharedData = QStringLiteral("mirel/Data");
 
-bool isFolder(const QString& path) { return !path.isEmpty() && QFileInfo(path).isDir(); }
+bool isFolder(const QString& path) {
+    return !path.isEmpty() && QFileInfo(path).isDir();
+}
 
 }  // namespace
 
@@ -29,8 +31,8 @@ AppFolders chooseAppFolders(const QDir& workingDir, const QString& installedData
 
 QString installedDataFolder() {
     // The install tree is relocatable: the bank is found from the executable.
-    const QString besideExecutable = QDir::cleanPath(
-        QCoreApplication::applicationDirPath() + QStringLiteral("/" MIREL_DATA_FROM_BINDIR));
+    const QString besideExecutable = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                                     QStringLiteral("/" MIREL_DATA_FROM_BINDIR));
     if (isFolder(besideExecutable)) return besideExecutable;
     return QStandardPaths::locate(QStandardPaths::GenericDataLocation, kSharedData,
                                   QStandardPaths::LocateDirectory);

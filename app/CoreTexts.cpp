@@ -17,13 +17,16 @@ constexpr const char* kCoreTexts[] = {
     QT_TRANSLATE_NOOP("mirel::CoreTexts", "テキストファイルopenに失敗しました"),
     QT_TRANSLATE_NOOP("mirel::CoreTexts", "テキストファイルcloseに失敗しました"),
     QT_TRANSLATE_NOOP("mirel::CoreTexts", "Meta Filesファイル保存に失敗しました"),
-    QT_TRANSLATE_NOOP("mirel::CoreTexts",
-                      "ウィンドウ2に顔が表示されていないため、Bitmapファイルを保存できませんでした"),
+    QT_TRANSLATE_NOOP(
+        "mirel::CoreTexts",
+        "ウィンドウ2に顔が表示されていないため、Bitmapファイルを保存できませんでした"),
     QT_TRANSLATE_NOOP("mirel::CoreTexts", "画像ファイルの書き出しに失敗しました"),
 };
 
 }  // namespace
 
-std::span<const char* const> coreTexts() { return kCoreTexts; }
+std::span<const char* const> coreTexts() {
+    return kCoreTexts;
+}
 
 }  // namespace mirel

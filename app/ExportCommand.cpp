@@ -54,8 +54,8 @@ void CMainFrame::fileExport() {
     if (activeChildFrame() == nullptr) return;
     bool accepted = false;
     const int size = QInputDialog::getInt(this, tr("書き出し"), tr("画像の大きさ（ピクセル）:"),
-                                          kDefaultPictureSize, kSmallestAskedSize,
-                                          kMaxPictureSize, kSizeStep, &accepted);
+                                          kDefaultPictureSize, kSmallestAskedSize, kMaxPictureSize,
+                                          kSizeStep, &accepted);
     if (!accepted) return;
 
     const QStringList filters = {tr("PNG 画像 (*.png)"), tr("SVG 画像 (*.svg)"),

@@ -48,7 +48,9 @@ UiLanguage savedLanguage() {
         .value_or(UiLanguage::Japanese);
 }
 
-void saveLanguage(UiLanguage language) { QSettings().setValue(kLanguageKey, languageCode(language)); }
+void saveLanguage(UiLanguage language) {
+    QSettings().setValue(kLanguageKey, languageCode(language));
+}
 
 UiLanguage currentLanguage() {
     const QCoreApplication* app = QCoreApplication::instance();

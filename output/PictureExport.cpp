@@ -9,7 +9,6 @@
 #include <QSaveFile>
 #include <QString>
 #include <QSvgGenerator>
-
 #include <algorithm>
 #include <cctype>
 
@@ -106,9 +105,15 @@ std::optional<std::string> ExportPicture(FaceRecord record, int size, PictureFor
     const QString name = QString::fromStdString(path.string());
     bool written = false;
     switch (format) {
-        case PictureFormat::Png: written = writePng(record, size, name); break;
-        case PictureFormat::Svg: written = writeSvg(record, size, name); break;
-        case PictureFormat::Pdf: written = writePdf(record, size, name); break;
+        case PictureFormat::Png:
+            written = writePng(record, size, name);
+            break;
+        case PictureFormat::Svg:
+            written = writeSvg(record, size, name);
+            break;
+        case PictureFormat::Pdf:
+            written = writePdf(record, size, name);
+            break;
     }
     if (!written) return kPictureSaveFailed;
     return std::nullopt;

@@ -13,9 +13,9 @@ namespace {
 TEST(AppFoldersTest, ProjectFolderFirstThenInstalledBankAndUserFolder) {
     struct Case {
         const char* name;
-        bool data;      // the working directory holds Data/
-        bool output;    // ... and Output/
-        bool installed; // the installed bank exists
+        bool data;       // the working directory holds Data/
+        bool output;     // ... and Output/
+        bool installed;  // the installed bank exists
         const char* expectedData;
         const char* expectedOutput;
     };
@@ -33,7 +33,8 @@ TEST(AppFoldersTest, ProjectFolderFirstThenInstalledBankAndUserFolder) {
         std::filesystem::create_directories(work);
         if (c.data) std::filesystem::create_directories(work / "Data");
         if (c.output) std::filesystem::create_directories(work / "Output");
-        const QString installed = QString::fromStdString((dir.path() / "share/mirel/Data").string());
+        const QString installed =
+            QString::fromStdString((dir.path() / "share/mirel/Data").string());
         if (c.installed) std::filesystem::create_directories(installed.toStdString());
         const QString user = QString::fromStdString((dir.path() / "Pictures/Mirel").string());
 
@@ -41,7 +42,9 @@ TEST(AppFoldersTest, ProjectFolderFirstThenInstalledBankAndUserFolder) {
             chooseAppFolders(QDir(QString::fromStdString(work.string())), installed, user);
         const auto named = [&](const char* expected) {
             const QString e = QString::fromLatin1(expected);
-            return e == QLatin1String("installed") ? installed : e == QLatin1String("user") ? user : e;
+            return e == QLatin1String("installed") ? installed
+                   : e == QLatin1String("user")    ? user
+                                                   : e;
         };
         EXPECT_EQ(folders.data, named(c.expectedData));
         EXPECT_EQ(folders.output, named(c.expectedOutput));

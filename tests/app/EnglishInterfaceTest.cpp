@@ -1,5 +1,7 @@
 // The English interface: chosen by --lang or the settings, and with it no
 // Japanese text left anywhere the user looks.
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -10,8 +12,6 @@
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QToolBar>
-
-#include <gtest/gtest.h>
 
 #include "ShellTestSupport.h"
 #include "app/AboutBox.h"
@@ -27,7 +27,8 @@
 namespace mirel {
 namespace {
 
-const QRegularExpression kJapanese(QStringLiteral("[\\x{3000}-\\x{30ff}\\x{4e00}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
+const QRegularExpression kJapanese(
+    QStringLiteral("[\\x{3000}-\\x{30ff}\\x{4e00}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
 
 TEST(EnglishInterfaceTest, LanguageOptionIsTakenOutOfTheArguments) {
     struct Case {
@@ -74,7 +75,8 @@ QStringList shownTexts(test::Shell& shell) {
     for (const QPushButton* button : about.findChildren<QPushButton*>()) texts << button->text();
 
     for (const char* text : coreTexts()) texts << translateCoreText(text);
-    for (const test::ShownMessage& message : shell.messages()) texts << message.caption << message.text;
+    for (const test::ShownMessage& message : shell.messages())
+        texts << message.caption << message.text;
     return texts;
 }
 
@@ -108,9 +110,9 @@ TEST(EnglishInterfaceTest, EnglishLeavesNoJapaneseText) {
         }
     }
     // The texts the core hands over are in the catalogue the tools read.
-    for (const char* text : {kFaceSavedText, kSavedToText, kStatusFormat, kTextFileOpenFailed,
-                             kTextFileCloseFailed, kMetafileSaveFailed, kBitmapNoSizeFailed,
-                             kPictureSaveFailed}) {
+    for (const char* text :
+         {kFaceSavedText, kSavedToText, kStatusFormat, kTextFileOpenFailed, kTextFileCloseFailed,
+          kMetafileSaveFailed, kBitmapNoSizeFailed, kPictureSaveFailed}) {
         EXPECT_FALSE(translateCoreText(text).contains(kJapanese)) << text;
     }
 

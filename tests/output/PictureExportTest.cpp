@@ -4,7 +4,6 @@
 #include <sys/wait.h>
 
 #include <QImage>
-
 #include <cstdlib>
 #include <string>
 
@@ -24,9 +23,13 @@ bool runs(const std::string& command) {
 }
 
 // Pixels that are not paper: every line and fill of the face.
-bool inked(QRgb pixel) { return qRed(pixel) < 230 || qGreen(pixel) < 230 || qBlue(pixel) < 230; }
+bool inked(QRgb pixel) {
+    return qRed(pixel) < 230 || qGreen(pixel) < 230 || qBlue(pixel) < 230;
+}
 // Pixels of the black lines only.
-bool dark(QRgb pixel) { return qGray(pixel) < 80; }
+bool dark(QRgb pixel) {
+    return qGray(pixel) < 80;
+}
 
 // Intersection over union of the pixels `kind` picks in two equal-sized images.
 double overlap(const QImage& a, const QImage& b, bool (*kind)(QRgb)) {
@@ -86,7 +89,8 @@ TEST(PictureExportTest, FormatFollowsTheExtensionAndFailuresAreReported) {
     EXPECT_EQ(pictureFormatOf("pdf"), std::nullopt);
 
     test::TempDir dir;
-    for (const PictureFormat format : {PictureFormat::Png, PictureFormat::Svg, PictureFormat::Pdf}) {
+    for (const PictureFormat format :
+         {PictureFormat::Png, PictureFormat::Svg, PictureFormat::Pdf}) {
         // A folder that does not exist: reported, and nothing is left behind.
         EXPECT_EQ(ExportPicture(test::pictureFace(), kSide, format, dir.path() / "no/face"),
                   std::optional<std::string>(kPictureSaveFailed));
