@@ -33,12 +33,14 @@ struct CMainFrame::Actions {
     QAction* viewStatusBar = nullptr;
     QAction* languageJapanese = nullptr;
     QAction* languageEnglish = nullptr;
+    QAction* windowNew = nullptr;
     QAction* windowCascade = nullptr;
     QAction* windowTile = nullptr;
     QAction* windowArrange = nullptr;
     QAction* nextPane = nullptr;
     QAction* previousPane = nullptr;
     QAction* appAbout = nullptr;
+    QAction* helpHowToUse = nullptr;
 };
 
 }  // namespace mirel

@@ -11,6 +11,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/Language.h"
+#include "app/Translations.h"
 #include "face/FatalError.h"
 
 namespace {
@@ -57,10 +58,14 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "mirel: %s\n", qPrintable(language.error));
         return kExitUsage;
     }
-    if (!mirel::installTranslations(app, language.language.value_or(mirel::savedLanguage()))) {
+    mirel::UiLanguage shown = language.language.value_or(mirel::savedLanguage());
+    if (!mirel::installTranslations(app, shown)) {
         std::fprintf(stderr, "mirel: no English translation in %s; the interface stays Japanese\n",
                      qPrintable(mirel::translationsFolder()));
+        shown = mirel::UiLanguage::Japanese;
     }
+    // Qt's own texts (dialogs, buttons) in the same language as Mirel's.
+    const mirel::Translations qtTexts(mirel::languageCode(shown));
 
     mirel::CMainFrame mainFrame;
 
@@ -74,5 +79,7 @@ int main(int argc, char* argv[]) {
     }
 
     mainFrame.show();
+    // Without a window manager nobody else gives the new window the keyboard.
+    mainFrame.activateWindow();
     return QApplication::exec();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // What a document asks of the windows that show it: activate or repaint one
 // of its three views, put text into the status bar, show a message box. The
-// child frame implements it; tests use a recording fake.
+// frames showing the document implement it; tests use a recording fake.
 
 #include <string>
 
@@ -30,6 +30,8 @@ public:
     // A text of the document in the user's language; the Japanese source
     // text itself when there is no translation.
     virtual std::string translate(const std::string& text) const { return text; }
+    // The newest generation's marks changed (a toggle or a new generation).
+    virtual void marksChanged() {}
 };
 
 }  // namespace mirel

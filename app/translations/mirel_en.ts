@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>RefusalNotices</name>
+    <message>
+        <source>キー操作はウィンドウ1の上で行ってください（マウスを左の一覧へ）</source>
+        <translation>The keys work over window 1: move the mouse to the faces on the left</translation>
+    </message>
+    <message>
+        <source>顔が選ばれていません。似ている顔をダブルクリックで選んでから Enter を押してください</source>
+        <translation>No face is marked. Double-click the faces that look alike, then press Enter</translation>
+    </message>
+    <message>
+        <source>60個まで選択できます。選び直しはできないので Enter で次の世代へ進んでください</source>
+        <translation>60 faces are marked, the most there can be. Marks cannot be changed now: press Enter for the next generation</translation>
+    </message>
+    <message>
+        <source>60個選択中はここから保存できません。ウィンドウ2の右ダブルクリックかファイル メニューで保存してください</source>
+        <translation>With 60 faces marked, faces cannot be saved from here. Right double-click window 2 or use the File menu</translation>
+    </message>
+</context>
+<context>
     <name>mirel::AboutBox</name>
     <message>
         <source>バージョン情報 Mirel</source>
@@ -236,7 +255,7 @@
     </message>
     <message>
         <source>プログラムの情報とバージョンを表示します</source>
-        <translation>Show the program&apos;s information and version</translation>
+        <translation>Show the program's information and version</translation>
     </message>
     <message>
         <source>バージョン情報</source>
@@ -322,6 +341,22 @@
         <source>PDF 文書 (*.pdf)</source>
         <translation>PDF document (*.pdf)</translation>
     </message>
+    <message>
+        <source>新しいウィンドウを開く(&amp;N)</source>
+        <translation>&amp;New Window</translation>
+    </message>
+    <message>
+        <source>作業中のドキュメントをもう一つのウィンドウに表示します</source>
+        <translation>Show the active document in another window</translation>
+    </message>
+    <message>
+        <source>使い方(&amp;U)...</source>
+        <translation>How to &amp;Use...</translation>
+    </message>
+    <message>
+        <source>マウスとキーの操作、保存されるファイルを説明します</source>
+        <translation>Explain the mouse and keys, and the files that are saved</translation>
+    </message>
 </context>
 <context>
     <name>mirel::CoreTexts</name>
@@ -356,6 +391,28 @@
     <message>
         <source>画像ファイルの書き出しに失敗しました</source>
         <translation>Could not export the picture.</translation>
+    </message>
+</context>
+<context>
+    <name>mirel::HowToUse</name>
+    <message>
+        <source>使い方</source>
+        <translation>How to Use</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;目標の人物に似ている顔を選び、次の世代を作ることを繰り返して似顔絵に近づけます。&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;マウスを動かす&lt;/b&gt;：左の一覧（ウィンドウ1）の顔が右上（ウィンドウ2）に大きく表示されます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;ダブルクリック&lt;/b&gt;：似ている顔を選びます（枠が付きます）。もう一度ダブルクリックすると外れます。1世代で60個まで選べ、60個選ぶと選び直しはできません。&lt;/li&gt;&lt;li&gt;&lt;b&gt;Enter&lt;/b&gt;：選んだ顔から次の世代を作ります。1つも選んでいなければ何も起きません。&lt;/li&gt;&lt;li&gt;&lt;b&gt;↑ ／ ↓&lt;/b&gt;：前の世代・次の世代を表示します。前の世代の顔も選べます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;右ダブルクリック&lt;/b&gt;：その顔を保存します（ウィンドウ1では顔の上で、ウィンドウ2ではどこでも）。&lt;/li&gt;&lt;li&gt;&lt;b&gt;ファイル ▸ ウィンドウ2に表示された顔を保存&lt;/b&gt;：ウィンドウ2の顔を保存します。&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;キーはマウスがウィンドウ1の上にあるときに働きます。ウィンドウ ▸ 新しいウィンドウを開く で、同じ似顔絵をもう一つのウィンドウに表示できます。&lt;/p&gt;&lt;p&gt;保存すると、作業フォルダーの &lt;b&gt;Output&lt;/b&gt; フォルダー（あらかじめ作っておきます）に次の6つのファイルが書かれ、前の内容は上書きされます。作業フォルダーに Data も Output もないとき（インストールした Mirel をメニューなどから起動したとき）は、ピクチャ フォルダーの &lt;b&gt;Mirel&lt;/b&gt; フォルダーに書かれます。&lt;/p&gt;&lt;ul&gt;&lt;li&gt;mirelesakuhin.wmf：似顔絵（Windows メタファイル）&lt;/li&gt;&lt;li&gt;mirelesakuhin.bmp：似顔絵（24ビット ビットマップ、ウィンドウ2の顔の大きさ）&lt;/li&gt;&lt;li&gt;face.txt、haegiwa.txt、kamiyouso.txt：顔・生え際・髪の要素のデータ（サンプルの顔と同じ形式）&lt;/li&gt;&lt;li&gt;Rireki.txt：世代数、かかった時間、各世代で選んだ顔の履歴&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;ファイル ▸ 書き出し&lt;/b&gt;：ウィンドウ2の顔を、選んだ大きさの PNG・SVG・PDF に書き出します。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Mark the faces that look like the person you have in mind and breed the next generation from them; generation by generation the faces come closer to a likeness.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Move the mouse&lt;/b&gt;: the face under it in the list on the left (window 1) is shown large at the top right (window 2).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt;: marks a face as like the person (it gets a frame). Double-click again to unmark it. Up to 60 faces can be marked in a generation; once 60 are marked, the marks cannot be changed.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Enter&lt;/b&gt;: breeds the next generation from the marked faces. Nothing happens while no face is marked.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Up / Down&lt;/b&gt;: shows the previous or next generation. Faces of earlier generations can be marked too.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right double-click&lt;/b&gt;: saves that face (in window 1 on a face, in window 2 anywhere).&lt;/li&gt;&lt;li&gt;&lt;b&gt;File ▸ Save the Face Shown in Window 2&lt;/b&gt;: saves the face of window 2.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The keys work while the mouse is over window 1. Window ▸ New Window shows the same portrait in another window.&lt;/p&gt;&lt;p&gt;Saving writes these six files into the &lt;b&gt;Output&lt;/b&gt; folder of the working folder (make it first), replacing what was there. When the working folder has neither Data nor Output (an installed Mirel started from a menu, for example), they go into the &lt;b&gt;Mirel&lt;/b&gt; folder of your Pictures folder.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;mirelesakuhin.wmf: the portrait (Windows metafile)&lt;/li&gt;&lt;li&gt;mirelesakuhin.bmp: the portrait (24-bit bitmap, the size of the face in window 2)&lt;/li&gt;&lt;li&gt;face.txt, haegiwa.txt, kamiyouso.txt: the data of the face, hairline and hair elements (in the sample faces' format)&lt;/li&gt;&lt;li&gt;Rireki.txt: the history: generations, time taken, the faces marked in each generation&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;File ▸ Export&lt;/b&gt;: writes the face of window 2 as PNG, SVG or PDF at the size you choose.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>mirel::MarkCountPane</name>
+    <message>
+        <source>この世代で選んだ顔の数</source>
+        <translation>Faces marked in this generation</translation>
+    </message>
+    <message>
+        <source>選択 %1／%2</source>
+        <translation>Marked %1/%2</translation>
     </message>
 </context>
 </TS>

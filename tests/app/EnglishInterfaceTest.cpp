@@ -18,6 +18,7 @@
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/CoreTexts.h"
+#include "app/HowToUse.h"
 #include "app/Language.h"
 #include "document/CMirelDoc.h"
 #include "output/BitmapExport.h"
@@ -70,9 +71,14 @@ QStringList shownTexts(test::Shell& shell) {
     for (const QLabel* label : frame.statusBar()->findChildren<QLabel*>()) texts << label->text();
 
     AboutBox about(&frame);
-    texts << about.windowTitle();
-    for (const QLabel* label : about.findChildren<QLabel*>()) texts << label->text();
-    for (const QPushButton* button : about.findChildren<QPushButton*>()) texts << button->text();
+    HowToUse help(&frame);
+    for (const QDialog* dialog : {static_cast<QDialog*>(&about), static_cast<QDialog*>(&help)}) {
+        texts << dialog->windowTitle();
+        for (const QLabel* label : dialog->findChildren<QLabel*>()) texts << label->text();
+        for (const QPushButton* button : dialog->findChildren<QPushButton*>()) {
+            texts << button->text();
+        }
+    }
 
     for (const char* text : coreTexts()) texts << translateCoreText(text);
     for (const test::ShownMessage& message : shell.messages())
