@@ -56,9 +56,9 @@ QString actionHint(UserAction action, const CMirelDoc& document) {
                 "ActionHints",
                 "PageDown・PageUp でページを移ります。どのページの顔にも印を付けられます");
         case UserAction::Saved:
-            return QCoreApplication::translate("ActionHints",
-                                               "保存した顔は Output フォルダにあります。"
-                                               "右ダブルクリックでどの顔もすぐ保存できます");
+            return QCoreApplication::translate(
+                "ActionHints",
+                "右ダブルクリックでどの顔もすぐ保存できます（ウィンドウ2の顔はファイル メニューからも）");
         case UserAction::Locked:
             return QCoreApplication::translate(
                 "ActionHints",
