@@ -1,11 +1,13 @@
 #include "app/CChildFrame.h"
 
-#include <QFile>
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QMdiArea>
 
 #include "app/CMainFrame.h"
 #include "app/CViewExSplitWnd.h"
+#include "app/FileNames.h"
+#include "app/SessionTexts.h"
 #include "app/FrameLayout.h"
 #include "document/CMirelDoc.h"
 #include "views/CChild1View.h"
@@ -56,6 +58,8 @@ CChildFrame::CChildFrame(std::unique_ptr<CMirelDoc> document, CMainFrame& mainFr
 }
 
 CChildFrame::~CChildFrame() {
+    // Closed on purpose: there is nothing to recover.
+    document_->discardRecovery();
     document_->attachHost(nullptr);
     // The views refer to the document: they go first, inner splitter first.
     delete inner_;
@@ -87,13 +91,26 @@ void CChildFrame::setDocumentTitle(const QString& title) {
     setWindowTitle(title);
 }
 
-bool CChildFrame::saveDocumentFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    file.close();
-    pathName_ = QFileInfo(path).absoluteFilePath();
-    setDocumentTitle(QFileInfo(path).fileName());
-    return true;
+void CChildFrame::setPathName(const QString& path) {
+    pathName_ = path;
+    document_->setRecoveryFile(document_->recoveryFile(), localPath(path).string());
+}
+
+FileWriteResult CChildFrame::saveDocumentFile(const QString& path) {
+    const FileWriteResult result = document_->saveSession(localPath(path));
+    if (result.written()) {
+        setPathName(QFileInfo(path).absoluteFilePath());
+        setDocumentTitle(QFileInfo(path).fileName());
+    }
+    return result;
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    if (!mainFrame_.maySaveBeforeClosing(*this)) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
 }
 
 void CChildFrame::printActiveView(QPrinter& printer) {
@@ -128,6 +145,10 @@ void CChildFrame::setStatusPane(const std::string& text, int width) {
 void CChildFrame::showMessage(MessageKind kind, const std::string& caption,
                               const std::string& text) {
     mainFrame_.showMessage(kind, QString::fromStdString(caption), QString::fromStdString(text));
+}
+
+void CChildFrame::showFilesNotSaved(const std::vector<std::string>& paths) {
+    mainFrame_.showMessage(MessageKind::Warning, QStringLiteral("Mirel"), filesNotSavedText(paths));
 }
 
 }  // namespace mirel

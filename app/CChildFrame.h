@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "document/DocumentHost.h"
+#include "output/AtomicFile.h"
 
 class QPrinter;
 
@@ -39,10 +40,12 @@ public:
 
     const QString& documentTitle() const { return title_; }
     void setDocumentTitle(const QString& title);
+    // The session file the document belongs to; empty until saved or opened.
     const QString& pathName() const { return pathName_; }
-    void setPathName(const QString& path) { pathName_ = path; }
-    // The document stores nothing, so its file is empty; takes the file's name.
-    bool saveDocumentFile(const QString& path);
+    void setPathName(const QString& path);
+    // Writes the document's session to `path` (a whole file or, on failure,
+    // the previous one untouched); on success takes the file's name.
+    FileWriteResult saveDocumentFile(const QString& path);
 
     void printActiveView(QPrinter& printer);
     void previewActiveView(QPrinter& printer);
@@ -54,6 +57,11 @@ public:
     void setStatusPane(const std::string& text, int width) override;
     void showMessage(MessageKind kind, const std::string& caption,
                      const std::string& text) override;
+    void showFilesNotSaved(const std::vector<std::string>& paths) override;
+
+protected:
+    // A modified document asks whether to save before its window closes.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     std::unique_ptr<CMirelDoc> document_;

@@ -1,8 +1,5 @@
 #include "app/CMainFrame.h"
 
-#include <QFile>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
@@ -13,8 +10,10 @@
 
 #include "app/AboutBox.h"
 #include "app/CChildFrame.h"
+#include "app/FileNames.h"
 #include "app/FrameLayout.h"
 #include "app/MainFrameActions.h"
+#include "app/RecoveryFiles.h"
 #include "document/CMirelDoc.h"
 #include "face/FatalError.h"
 #include "views/ViewPrinting.h"
@@ -36,6 +35,7 @@ CMainFrame::CMainFrame(WallClock clock, DesktopSize desktop, QWidget* parent)
       clock_(std::move(clock)),
       desktop_(std::move(desktop)),
       recentFiles_(kRecentFileCount),
+      recoveryFolder_(defaultRecoveryFolder()),
       actions_(std::make_unique<Actions>()) {
     const QSize desktopNow = desktop_();
     desktopWidth_ = desktopNow.width();
@@ -92,25 +92,11 @@ CChildFrame* CMainFrame::newDocument(LoadFailurePolicy policy) {
     return addChildFrame(std::move(document), kAppName + QString::number(untitledCount_));
 }
 
-CChildFrame* CMainFrame::openDocument(const QString& path, LoadFailurePolicy policy) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        recentFiles_.remove(path);
-        updateRecentFileActions();
-        showMessage(MessageKind::Error, kAppName,
-                    QStringLiteral("ファイル %1 を開けません。").arg(path));
-        return nullptr;
-    }
-    auto document = createDocument(policy);
-    if (!document) return nullptr;
-    recentFiles_.add(path);
-    updateRecentFileActions();
-    CChildFrame* frame = addChildFrame(std::move(document), QFileInfo(path).fileName());
-    frame->setPathName(QFileInfo(path).absoluteFilePath());
-    return frame;
-}
-
 CChildFrame* CMainFrame::addChildFrame(std::unique_ptr<CMirelDoc> document, const QString& title) {
+    if (!recoveryFolder_.isEmpty()) {
+        document->setRecoveryFile(localPath(recoveryFilePath(recoveryFolder_, ++recoverySerial_)),
+                                  {});
+    }
     auto* frame = new CChildFrame(std::move(document), *this);
     frame->setDocumentTitle(title);
     mdiArea_->addSubWindow(frame);
@@ -150,6 +136,8 @@ void CMainFrame::showMessage(MessageKind kind, const QString& caption, const QSt
         presenter_(kind, caption, text);
     } else if (kind == MessageKind::Information) {
         QMessageBox::information(this, caption, text);
+    } else if (kind == MessageKind::Warning) {
+        QMessageBox::warning(this, caption, text);
     } else {
         QMessageBox::critical(this, caption, text);
     }
@@ -158,30 +146,6 @@ void CMainFrame::showMessage(MessageKind kind, const QString& caption, const QSt
 QPrinter& CMainFrame::printer() {
     if (!printer_) printer_ = std::make_unique<QPrinter>();
     return *printer_;
-}
-
-void CMainFrame::fileOpen() {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("開く"));
-    if (!path.isEmpty()) openDocument(path);
-}
-
-void CMainFrame::fileSave() {
-    CChildFrame* frame = activeChildFrame();
-    if (frame == nullptr) return;
-    QString path = frame->pathName();
-    if (path.isEmpty()) {
-        path = QFileDialog::getSaveFileName(this, QStringLiteral("名前を付けて保存"),
-                                            frame->documentTitle());
-        if (path.isEmpty()) return;
-    }
-    if (!frame->saveDocumentFile(path)) {
-        showMessage(MessageKind::Error, kAppName,
-                    QStringLiteral("ファイル %1 に保存できません。").arg(path));
-        return;
-    }
-    recentFiles_.add(path);
-    updateRecentFileActions();
-    updateActions();
 }
 
 void CMainFrame::filePrint() {

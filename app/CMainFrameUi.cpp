@@ -60,7 +60,12 @@ void CMainFrame::createActions() {
                             QStringLiteral("作業中のドキュメントを保存します"),
                             QStringLiteral("上書き保存"));
     a.fileSave->setIcon(themeIcon("document-save", QStyle::SP_DialogSaveButton, s));
+    a.fileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(a.fileSave, &QAction::triggered, this, &CMainFrame::fileSave);
+
+    a.fileSaveAs = makeAction(this, tr("名前を付けて保存(&A)..."),
+                              tr("作業中のドキュメントを新しい名前で保存します"));
+    connect(a.fileSaveAs, &QAction::triggered, this, &CMainFrame::fileSaveAs);
 
     a.saveDetailFace = makeAction(this, QStringLiteral("ウィンドウ2に表示された顔を保存（&F）"),
                                   QStringLiteral("ウィンドウ2に表示された顔をファイルに保存します"));
@@ -159,7 +164,7 @@ void CMainFrame::createActions() {
     connect(a.appAbout, &QAction::triggered, this, &CMainFrame::showAbout);
 
     // Accelerators work whichever menu set is showing.
-    addActions({a.fileNew, a.fileOpen, a.filePrint, a.editUndo, a.editCut, a.editCopy,
+    addActions({a.fileNew, a.fileOpen, a.fileSave, a.filePrint, a.editUndo, a.editCut, a.editCopy,
                 a.editPaste, a.nextPane, a.previousPane});
 }
 
@@ -180,7 +185,8 @@ void CMainFrame::createMenus() {
     fileNoDoc->addAction(a.appExit);
 
     QMenu* fileDoc = bar->addMenu(QStringLiteral("ファイル(&F)"));
-    fileDoc->addActions({a.fileNew, a.fileOpen, a.fileClose, a.saveDetailFace});
+    fileDoc->addActions({a.fileNew, a.fileOpen, a.fileClose, a.fileSave, a.fileSaveAs,
+                         a.saveDetailFace});
     fileDoc->addSeparator();
     fileDoc->addActions({a.filePrint, a.filePrintPreview, a.filePrintSetup});
     fileDoc->addSeparator();
@@ -271,7 +277,7 @@ void CMainFrame::updateActions() {
         menu->menuAction()->setVisible(true);
     }
     const bool active = activeChildFrame() != nullptr;
-    for (QAction* action : {a.fileClose, a.fileSave, a.saveDetailFace, a.filePrint,
+    for (QAction* action : {a.fileClose, a.fileSave, a.fileSaveAs, a.saveDetailFace, a.filePrint,
                             a.filePrintPreview, a.nextPane, a.previousPane}) {
         action->setEnabled(active);
     }

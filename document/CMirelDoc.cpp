@@ -34,6 +34,18 @@ CMirelDoc::CMirelDoc(PopulationStore store, WallClock clock)
     viewedGeneration = store_.generationCount();
 }
 
+CMirelDoc::CMirelDoc(Session session, WallClock clock)
+    : CMirelDoc(PopulationStore::restore(std::move(session.records), session.generationCount),
+                std::move(clock)) {
+    marks_ = session.marks;
+    history_ = session.history;
+    history_.clockStart = clock_();
+    detailFace = session.detailFace;
+    viewedGeneration = session.position.viewedGeneration;
+    page = session.position.page;
+    hoverCell = session.position.hoverCell;
+}
+
 const Selection& CMirelDoc::currentSelection() const {
     return marks_.selections[store_.generationCount()];
 }
@@ -77,6 +89,7 @@ void CMirelDoc::RedrawMarks(Canvas& canvas) {
 
 void CMirelDoc::ToggleMark(Canvas& canvas, int cell) {
     if (currentSelection().count >= kMaxMarks) return;
+    modified_ = true;
     marks_.ToggleSelectionMark(canvas, viewedGeneration, page, cell, store_.generationCount(),
                                cellSize, markLineWidth);
 }
@@ -106,20 +119,93 @@ void CMirelDoc::AdvanceGeneration() {
     page = 0;
     stepGenerationClock(history_, clock_());
     ++history_.logGeneration;
+    modified_ = true;
+    writeRecovery();
     if (host_ != nullptr) host_->invalidateView(kGridView);
 }
 
 void CMirelDoc::SaveFace(FaceRecord face) {
+    const std::filesystem::path& folder = outputFolder_;
+    // On a fresh start there is no output folder, and every step would fail.
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+
     // Every step runs whatever the earlier ones did; each reports its own failure.
-    if (auto failure = ExportMetafile(face)) report(MessageKind::Error, kMessageCaption, *failure);
-    if (auto failure = ExportBitmap(face, detailSize)) {
+    std::vector<std::filesystem::path> notWritten;
+    const auto metafile = folder / std::filesystem::path(kMetafilePath).filename();
+    if (auto failure = ExportMetafile(face, metafile)) {
+        report(MessageKind::Error, kMessageCaption, *failure);
+        notWritten.push_back(metafile);
+    }
+    const auto bitmap = folder / std::filesystem::path(kBitmapPath).filename();
+    bool bitmapWritten = false;
+    if (auto failure = ExportBitmap(face, detailSize, bitmap, &bitmapWritten)) {
         report(MessageKind::Error, kMessageCaption, *failure);
     }
-    if (auto failure = ExportFaceText(face)) report(MessageKind::Error, kMessageCaption, *failure);
-    if (auto failure = WriteHistoryLog(history_, marks_.selections, clock_())) {
+    if (!bitmapWritten) notWritten.push_back(bitmap);
+    if (auto failure = ExportFaceText(face, folder, &notWritten)) {
         report(MessageKind::Error, kMessageCaption, *failure);
     }
-    report(MessageKind::Information, kMessageCaption, kFaceSavedText);
+    const auto historyLog = folder / std::filesystem::path(kHistoryLogPath).filename();
+    if (auto failure = WriteHistoryLog(history_, marks_.selections, clock_(), historyLog)) {
+        report(MessageKind::Error, kMessageCaption, *failure);
+        notWritten.push_back(historyLog);
+    }
+    if (notWritten.empty()) {
+        report(MessageKind::Information, kMessageCaption, kFaceSavedText);
+    } else if (host_ != nullptr) {
+        std::vector<std::string> names;
+        for (const auto& path : notWritten) names.push_back(path.string());
+        host_->showFilesNotSaved(names);
+    }
+}
+
+HistoryRecord CMirelDoc::bookedHistory() const {
+    HistoryRecord booked = history_;
+    stepGenerationClock(booked, clock_());
+    return booked;
+}
+
+SessionSource CMirelDoc::sessionSource(const HistoryRecord& booked,
+                                       std::string documentPath) const {
+    const std::size_t stored = std::size_t(store_.generationCount() + 1) * kPopulationSize;
+    return SessionSource{
+        .generations = std::span<const FaceRecord>(&store_.at({0, 0}), stored),
+        .marks = marks_,
+        .history = booked,
+        .detailFace = detailFace,
+        .position = {viewedGeneration, page, hoverCell},
+        .documentPath = std::move(documentPath),
+    };
+}
+
+FileWriteResult CMirelDoc::saveSession(const std::filesystem::path& path) {
+    const HistoryRecord booked = bookedHistory();
+    const FileWriteResult result = writeSessionFile(path, sessionSource(booked));
+    if (result.written()) {
+        modified_ = false;
+        discardRecovery();
+    }
+    return result;
+}
+
+void CMirelDoc::setRecoveryFile(std::filesystem::path file, std::string documentPath) {
+    recoveryFile_ = std::move(file);
+    recoveryDocumentPath_ = std::move(documentPath);
+}
+
+void CMirelDoc::writeRecovery() {
+    if (recoveryFile_.empty()) return;
+    std::error_code ignored;
+    std::filesystem::create_directories(recoveryFile_.parent_path(), ignored);
+    const HistoryRecord booked = bookedHistory();
+    (void)writeSessionFile(recoveryFile_, sessionSource(booked, recoveryDocumentPath_));
+}
+
+void CMirelDoc::discardRecovery() {
+    if (recoveryFile_.empty()) return;
+    std::error_code ignored;
+    std::filesystem::remove(recoveryFile_, ignored);
 }
 
 void CMirelDoc::LayoutGrid(int width, int height) {

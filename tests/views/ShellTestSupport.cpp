@@ -75,6 +75,8 @@ Shell::Shell(bool openDocument) : workingDir_(folder_.path()) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        QString::fromStdString((folder_.path() / "settings").string()));
     mainFrame_ = std::make_unique<CMainFrame>([this] { return now_; });
+    // Recovery files stay in the test's folder, never in the user's.
+    mainFrame_->setRecoveryFolder(QString::fromStdString((folder_.path() / "recovery").string()));
     mainFrame_->setMessagePresenter(
         [this](MessageKind kind, const QString& caption, const QString& text) {
             messages_.push_back({kind, caption, text});
