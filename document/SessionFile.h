@@ -22,6 +22,8 @@ namespace mirel {
 inline constexpr std::string_view kSessionMagic = "MIREL SESSION\n";
 inline constexpr std::uint32_t kSessionFormatVersion = 1;
 inline constexpr const char* kSessionExtension = ".mirel";
+// The magic line, the version (u32), the payload's length (u64) and its checksum (u32).
+inline constexpr std::size_t kSessionHeaderBytes = kSessionMagic.size() + 4 + 8 + 4;
 
 // Where window 1 stands and what window 2 shows, beside the population.
 struct SessionPosition {
@@ -72,6 +74,8 @@ struct SessionFailure {
 };
 
 std::string encodeSession(const SessionSource& source);
+// The checksum of a payload: CRC-32 as zip and PNG compute it.
+std::uint32_t sessionChecksum(std::string_view payload);
 std::variant<Session, SessionFailure> decodeSession(std::string_view bytes);
 
 // The whole file, decoded; a folder or a file that cannot be read is kUnreadable.
