@@ -58,7 +58,6 @@ CChildFrame::CChildFrame(std::unique_ptr<CMirelDoc> document, CMainFrame& mainFr
 }
 
 CChildFrame::~CChildFrame() {
-    // Closed on purpose: there is nothing to recover.
     document_->discardRecovery();
     document_->attachHost(nullptr);
     // The views refer to the document: they go first, inner splitter first.
@@ -110,6 +109,8 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // Closed on purpose: there is nothing to recover.
+    document_->discardRecovery();
     QMdiSubWindow::closeEvent(event);
 }
 
