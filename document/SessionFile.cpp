@@ -76,7 +76,12 @@ std::uint32_t sessionChecksum(std::string_view bytes) {
 
 namespace {
 
-// ---- Little-endian writing into a buffer sized in advance.
+// ---- Little-endian writing into a buffer sized in advance. On a
+// little-endian machine the arrays of a record are copied as they lie in
+// memory (a point is two doubles, x then y, without padding).
+
+constexpr bool kLittleEndian = std::endian::native == std::endian::little;
+static_assert(sizeof(Point2) == 2 * sizeof(double));
 
 class Writer {
 public:
@@ -95,13 +100,21 @@ public:
         u64(length);
     }
     void points(std::span<const Point2> ps) {
-        for (const Point2& p : ps) {
-            f64(p.x);
-            f64(p.y);
+        if constexpr (kLittleEndian) {
+            bytesOf(ps);
+        } else {
+            for (const Point2& p : ps) {
+                f64(p.x);
+                f64(p.y);
+            }
         }
     }
     void flags(std::span<const std::int32_t> fs) {
-        for (const std::int32_t f : fs) i32(f);
+        if constexpr (kLittleEndian) {
+            bytesOf(fs);
+        } else {
+            for (const std::int32_t f : fs) i32(f);
+        }
     }
     void record(const FaceRecord& r) {
         points(r.face.relPoints);
@@ -118,6 +131,11 @@ public:
 private:
     void put(std::uint64_t v, int bytes) {
         for (int k = 0; k < bytes; ++k) *at_++ = static_cast<char>((v >> (8 * k)) & 0xFFu);
+    }
+    template <typename T>
+    void bytesOf(std::span<const T> values) {
+        std::memcpy(at_, values.data(), values.size_bytes());
+        at_ += values.size_bytes();
     }
 
     char* at_;
@@ -165,13 +183,24 @@ public:
         return part;
     }
     void points(std::span<Point2> ps) {
-        for (Point2& p : ps) {
-            p.x = f64();
-            p.y = f64();
+        if constexpr (kLittleEndian) {
+            if (!bytesInto(ps)) return;
+            for (const Point2& p : ps) {
+                if (!std::isfinite(p.x) || !std::isfinite(p.y)) ok_ = false;
+            }
+        } else {
+            for (Point2& p : ps) {
+                p.x = f64();
+                p.y = f64();
+            }
         }
     }
     void flags(std::span<std::int32_t> fs) {
-        for (std::int32_t& f : fs) f = i32();
+        if constexpr (kLittleEndian) {
+            (void)bytesInto(fs);
+        } else {
+            for (std::int32_t& f : fs) f = i32();
+        }
     }
     void record(FaceRecord& r) {
         points(r.face.relPoints);
@@ -186,6 +215,14 @@ public:
     }
 
 private:
+    template <typename T>
+    bool bytesInto(std::span<T> values) {
+        const std::string_view part = take(values.size_bytes());
+        if (!ok_) return false;
+        std::memcpy(values.data(), part.data(), part.size());
+        return true;
+    }
+
     std::string_view in_;
     bool ok_ = true;
 };
