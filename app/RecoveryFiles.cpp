@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -19,7 +20,13 @@ const QString kNamePattern = QStringLiteral("*-*") + QString::fromLatin1(kSessio
 bool processIsRunning(qint64 pid) {
     if (pid <= 0) return false;
     // Signal 0 only asks whether the process exists; EPERM means it does.
-    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+    if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno != EPERM) return false;
+    // A killed process that its parent has not yet reaped still exists, as a zombie.
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly)) return true;
+    const QByteArray line = stat.readAll();
+    const qsizetype state = line.lastIndexOf(')') + 2;  // after "pid (name) "
+    return state < 2 || state >= line.size() || line[state] != 'Z';
 }
 
 }  // namespace
