@@ -6,6 +6,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -81,6 +83,11 @@ Shell::Shell(bool openDocument) : workingDir_(folder_.path()) {
         [this](MessageKind kind, const QString& caption, const QString& text) {
             messages_.push_back({kind, caption, text});
         });
+    // A question nobody expected must not wait for an answer that never comes.
+    mainFrame_->setQuestionPresenter([](const QString& text, QMessageBox::StandardButtons buttons) {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return buttons.testFlag(QMessageBox::Discard) ? QMessageBox::Discard : QMessageBox::No;
+    });
     if (openDocument) firstFrame_ = mainFrame_->newDocument();
     mainFrame_->show();
     mainFrame_->activateWindow();
