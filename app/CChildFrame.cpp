@@ -58,7 +58,8 @@ CChildFrame::CChildFrame(std::unique_ptr<CMirelDoc> document, CMainFrame& mainFr
 }
 
 CChildFrame::~CChildFrame() {
-    document_->discardRecovery();
+    // The recovery file goes only when the window is closed (closeEvent): a
+    // frame torn down any other way leaves its work recoverable.
     document_->attachHost(nullptr);
     // The views refer to the document: they go first, inner splitter first.
     delete inner_;

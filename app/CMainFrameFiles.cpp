@@ -7,8 +7,6 @@
 #include <QMdiArea>
 #include <QPushButton>
 
-#include <algorithm>
-
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/FileNames.h"
@@ -121,15 +119,20 @@ QMessageBox::StandardButton CMainFrame::ask(const QString& text,
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    mdiArea_->closeAllSubWindows();
-    const QList<CChildFrame*> frames = childFrames();
-    const bool kept =
-        std::any_of(frames.begin(), frames.end(), [](const CChildFrame* f) { return f->isVisible(); });
-    if (kept) {
-        event->ignore();
-    } else {
-        event->accept();
+    // Every modified document is asked about before any window closes, so
+    // that Cancel, whenever it comes, keeps them all open.
+    QList<CChildFrame*> discarded;
+    for (CChildFrame* frame : childFrames()) {
+        if (!frame->document().isModified()) continue;
+        if (!maySaveBeforeClosing(*frame)) {
+            event->ignore();
+            return;
+        }
+        if (frame->document().isModified()) discarded << frame;  // 保存しない
     }
+    for (CChildFrame* frame : discarded) frame->document().setModified(false);
+    mdiArea_->closeAllSubWindows();
+    event->accept();
 }
 
 int CMainFrame::offerRecovery() {

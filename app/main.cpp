@@ -41,7 +41,8 @@ int main(int argc, char* argv[]) {
     if (arguments.isEmpty()) {
         if (reopened == 0) mainFrame.newDocument(mirel::LoadFailurePolicy::EndProcess);
     } else if (mainFrame.openDocument(arguments.front(), mirel::LoadFailurePolicy::EndProcess) ==
-               nullptr) {
+                   nullptr &&
+               reopened == 0) {
         return 1;
     }
 

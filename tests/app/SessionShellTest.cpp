@@ -72,18 +72,24 @@ TEST(SessionShellTest, ClosingAModifiedDocumentAsksAndCancelKeepsIt) {
 TEST(SessionShellTest, QuittingAsksForEachModifiedDocumentAndCancelKeepsMirelRunning) {
     test::Shell shell;
     CChildFrame* second = shell.mainFrame().newDocument();
-    ASSERT_NE(second, nullptr);
+    CChildFrame* third = shell.mainFrame().newDocument();
+    ASSERT_NE(third, nullptr);
     second->document().setModified(true);
+    third->document().setModified(true);
     {
         Answers answers(shell, QMessageBox::Cancel);
         EXPECT_FALSE(shell.mainFrame().close());
-        EXPECT_EQ(answers.asked.size(), 1);
-        EXPECT_TRUE(frameOpen(second, shell));
+        EXPECT_EQ(answers.asked.size(), 1) << "the first Cancel ends the quitting";
+        for (const CChildFrame* frame : {shell.firstFrame(), second, third}) {
+            EXPECT_TRUE(frameOpen(frame, shell));
+        }
         EXPECT_TRUE(shell.mainFrame().isVisible());
     }
     Answers answers(shell, QMessageBox::Discard);
     EXPECT_TRUE(shell.mainFrame().close());
-    EXPECT_EQ(answers.asked.size(), 1);
+    EXPECT_EQ(answers.asked.size(), 2) << "each modified document once";
+    EXPECT_TRUE(shell.mainFrame().childFrames().isEmpty() ||
+                !shell.mainFrame().childFrames().front()->isVisible());
 }
 
 class SessionRoundTrip : public testing::Test {
