@@ -76,6 +76,20 @@ std::uint32_t sessionChecksum(std::string_view bytes) {
 
 namespace {
 
+// The arrays of a record in the order the file holds them.
+template <typename Record, typename Codec>
+void eachArray(Record& r, Codec& codec) {
+    codec.points(r.face.relPoints);
+    codec.points(r.face.absPoints);
+    codec.flags(r.face.flags);
+    codec.points(r.hair.haegiwaRel);
+    codec.points(r.hair.haegiwaAbs);
+    codec.flags(r.hair.haegiwaFlags);
+    codec.points(r.hair.kamiyousoRel);
+    codec.points(r.hair.kamiyousoAbs);
+    codec.flags(r.hair.kamiyousoFlags);
+}
+
 // ---- Little-endian writing into a buffer sized in advance. On a
 // little-endian machine the arrays of a record are copied as they lie in
 // memory (a point is two doubles, x then y, without padding).
@@ -116,17 +130,7 @@ public:
             for (const std::int32_t f : fs) i32(f);
         }
     }
-    void record(const FaceRecord& r) {
-        points(r.face.relPoints);
-        points(r.face.absPoints);
-        flags(r.face.flags);
-        points(r.hair.haegiwaRel);
-        points(r.hair.haegiwaAbs);
-        flags(r.hair.haegiwaFlags);
-        points(r.hair.kamiyousoRel);
-        points(r.hair.kamiyousoAbs);
-        flags(r.hair.kamiyousoFlags);
-    }
+    void record(const FaceRecord& r) { eachArray(r, *this); }
 
 private:
     void put(std::uint64_t v, int bytes) {
@@ -202,17 +206,7 @@ public:
             for (std::int32_t& f : fs) f = i32();
         }
     }
-    void record(FaceRecord& r) {
-        points(r.face.relPoints);
-        points(r.face.absPoints);
-        flags(r.face.flags);
-        points(r.hair.haegiwaRel);
-        points(r.hair.haegiwaAbs);
-        flags(r.hair.haegiwaFlags);
-        points(r.hair.kamiyousoRel);
-        points(r.hair.kamiyousoAbs);
-        flags(r.hair.kamiyousoFlags);
-    }
+    void record(FaceRecord& r) { eachArray(r, *this); }
 
 private:
     template <typename T>

@@ -91,19 +91,6 @@ FileWriteResult commit(const fs::path& temporary, const fs::path& target, bool f
 
 }  // namespace
 
-FileWriteResult replaceFile(const fs::path& target, std::string_view bytes) {
-    int error = 0;
-    const fs::path real = resolvedTarget(target, error);
-    if (real.empty()) return failed(FileWriteStatus::kOpenFailed, error);
-    fs::path temporary;
-    const int fd = createTemporary(real, temporary);
-    if (fd < 0) return failed(FileWriteStatus::kOpenFailed, errno);
-    bool filled = writeAll(fd, bytes);
-    const int writeError = filled ? 0 : errno;
-    if (::close(fd) != 0) filled = false;
-    return commit(temporary, real, filled, writeError != 0 ? writeError : errno);
-}
-
 FileWriteResult replaceFileWith(const fs::path& target,
                                 const std::function<bool(const fs::path& temporary)>& fill) {
     int error = 0;
@@ -116,6 +103,18 @@ FileWriteResult replaceFileWith(const fs::path& target,
     errno = 0;
     const bool filled = fill(temporary);
     return commit(temporary, real, filled, errno);
+}
+
+FileWriteResult replaceFile(const fs::path& target, std::string_view bytes) {
+    return replaceFileWith(target, [bytes](const fs::path& temporary) {
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        if (fd < 0) return false;
+        const bool written = writeAll(fd, bytes);
+        const int writeError = errno;
+        const bool closed = ::close(fd) == 0;
+        if (!written) errno = writeError;
+        return written && closed;
+    });
 }
 
 }  // namespace mirel
