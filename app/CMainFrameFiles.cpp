@@ -69,8 +69,8 @@ void CMainFrame::fileSaveAs() {
 
 QString CMainFrame::askSavePath(const CChildFrame& frame) {
     const QString extension = QString::fromLatin1(kSessionExtension);
-    const QString suggested = frame.pathName().isEmpty() ? frame.documentTitle() + extension
-                                                         : frame.pathName();
+    const QString suggested =
+        frame.pathName().isEmpty() ? frame.documentTitle() + extension : frame.pathName();
     QString path =
         QFileDialog::getSaveFileName(this, tr("名前を付けて保存"), suggested, sessionFilter());
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += extension;
@@ -106,7 +106,7 @@ QMessageBox::StandardButton CMainFrame::ask(const QString& text,
     if (questioner_) return questioner_(text, buttons);
     QMessageBox box(QMessageBox::Question, kAppName, text, buttons, this);
     const std::pair<QMessageBox::StandardButton, QString> names[] = {
-        {QMessageBox::Save, tr("保存する")},  {QMessageBox::Discard, tr("保存しない")},
+        {QMessageBox::Save, tr("保存する")},     {QMessageBox::Discard, tr("保存しない")},
         {QMessageBox::Cancel, tr("キャンセル")}, {QMessageBox::Yes, tr("はい")},
         {QMessageBox::No, tr("いいえ")},
     };
@@ -159,9 +159,8 @@ int CMainFrame::offerRecovery() {
         const QString documentPath = qtPath(session.documentPath);
         auto document = std::make_unique<CMirelDoc>(std::move(session), clock_);
         document->setModified(true);
-        const QString title = documentPath.isEmpty()
-                                  ? kAppName + QString::number(++untitledCount_)
-                                  : QFileInfo(documentPath).fileName();
+        const QString title = documentPath.isEmpty() ? kAppName + QString::number(++untitledCount_)
+                                                     : QFileInfo(documentPath).fileName();
         CChildFrame* frame = addChildFrame(std::move(document), title);
         if (!documentPath.isEmpty()) frame->setPathName(documentPath);
         // The reopened work stays recoverable until it is saved or closed.

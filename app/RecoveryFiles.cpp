@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-
 #include <cerrno>
 #include <csignal>
 

@@ -1,13 +1,14 @@
 #include "app/SessionTexts.h"
 
 #include <QCoreApplication>
-
 #include <cstring>
 
 namespace mirel {
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("SessionTexts", text); }
+QString tr(const char* text) {
+    return QCoreApplication::translate("SessionTexts", text);
+}
 
 QString reasonOf(const SessionFailure& failure) {
     const QString detail = QString::fromStdString(failure.detail);
@@ -38,13 +39,15 @@ QString sessionFailureText(const QString& path, const SessionFailure& failure) {
 
 QString sessionSaveFailureText(const QString& path, const FileWriteResult& result) {
     const QString reason = QString::fromLocal8Bit(std::strerror(result.error));
-    return tr("ファイル %1 に保存できませんでした（%2）。\n前に保存したファイルはそのまま残っています。")
+    return tr("ファイル %1 "
+              "に保存できませんでした（%2）。\n前に保存したファイルはそのまま残っています。")
         .arg(path, reason);
 }
 
 QString filesNotSavedText(const std::vector<std::string>& paths) {
     QString list;
-    for (const std::string& path : paths) list += QStringLiteral("\n") + QString::fromStdString(path);
+    for (const std::string& path : paths)
+        list += QStringLiteral("\n") + QString::fromStdString(path);
     return tr("顔情報の一部を出力できませんでした。次のファイルは保存されていません：%1").arg(list);
 }
 

@@ -3,7 +3,6 @@
 // of saving a face: each names the file and the reason.
 
 #include <QString>
-
 #include <string>
 #include <vector>
 

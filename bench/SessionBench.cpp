@@ -36,8 +36,12 @@ struct LastGeneration {
     }
     SessionSource source() const {
         const std::size_t records = std::size_t(kGenerationCount) * kPopulationSize;
-        return {std::span<const FaceRecord>(&store.at({0, 0}), records), marks, history,
-                store.at({49, 3}), {49, 0, 3}, {}};
+        return {std::span<const FaceRecord>(&store.at({0, 0}), records),
+                marks,
+                history,
+                store.at({49, 3}),
+                {49, 0, 3},
+                {}};
     }
 
     PopulationStore store;

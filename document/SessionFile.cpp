@@ -1,15 +1,17 @@
 #include "document/SessionFile.h"
 
-#include <array>
-#include <bit>
 #include <cerrno>
-#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <optional>
 
+#include "document/SessionBytes.h"
+
 namespace mirel {
 namespace {
+
+using session_bytes::Reader;
+using session_bytes::Writer;
 
 // ---- The fixed layout: magic line, then version, payload length, checksum.
 
@@ -36,194 +38,13 @@ constexpr std::size_t kSelectionBytes = 4 * (1 + 2 * kMaxMarks);
 constexpr std::size_t kMarksBytes = kGenerationCount * kSelectionBytes;
 constexpr std::size_t kHistoryBytes = 4 + 8 * kGenerationCount + 4 + 4;
 
-// CRC-32 (the polynomial of zip and PNG), eight bytes a step ("slicing by
-// 8"): a 49-generation session is 34 MB, read and written whole.
-using CrcTables = std::array<std::array<std::uint32_t, 256>, 8>;
-
-constexpr CrcTables kCrcTables = [] {
-    CrcTables t{};
-    for (std::uint32_t n = 0; n < 256; ++n) {
-        std::uint32_t c = n;
-        for (int k = 0; k < 8; ++k) c = (c & 1) != 0 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        t[0][n] = c;
-    }
-    for (std::uint32_t n = 0; n < 256; ++n) {
-        for (std::size_t s = 1; s < t.size(); ++s) t[s][n] = (t[s - 1][n] >> 8) ^ t[0][t[s - 1][n] & 0xFFu];
-    }
-    return t;
-}();
-
-std::uint32_t byteAt(std::string_view bytes, std::size_t k) {
-    return static_cast<std::uint8_t>(bytes[k]);
+SessionFailure damaged(std::string detail) {
+    return {SessionError::kDamaged, std::move(detail)};
 }
 
-}  // namespace
-
-std::uint32_t sessionChecksum(std::string_view bytes) {
-    const CrcTables& t = kCrcTables;
-    std::uint32_t c = 0xFFFFFFFFu;
-    std::size_t k = 0;
-    for (; k + 8 <= bytes.size(); k += 8) {
-        const std::uint32_t low = c ^ (byteAt(bytes, k) | byteAt(bytes, k + 1) << 8 |
-                                       byteAt(bytes, k + 2) << 16 | byteAt(bytes, k + 3) << 24);
-        c = t[7][low & 0xFFu] ^ t[6][(low >> 8) & 0xFFu] ^ t[5][(low >> 16) & 0xFFu] ^
-            t[4][low >> 24] ^ t[3][byteAt(bytes, k + 4)] ^ t[2][byteAt(bytes, k + 5)] ^
-            t[1][byteAt(bytes, k + 6)] ^ t[0][byteAt(bytes, k + 7)];
-    }
-    for (; k < bytes.size(); ++k) c = t[0][(c ^ byteAt(bytes, k)) & 0xFFu] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
+bool inRange(std::int32_t v, int low, int high) {
+    return v >= low && v <= high;
 }
-
-namespace {
-
-// The arrays of a record in the order the file holds them.
-template <typename Record, typename Codec>
-void eachArray(Record& r, Codec& codec) {
-    codec.points(r.face.relPoints);
-    codec.points(r.face.absPoints);
-    codec.flags(r.face.flags);
-    codec.points(r.hair.haegiwaRel);
-    codec.points(r.hair.haegiwaAbs);
-    codec.flags(r.hair.haegiwaFlags);
-    codec.points(r.hair.kamiyousoRel);
-    codec.points(r.hair.kamiyousoAbs);
-    codec.flags(r.hair.kamiyousoFlags);
-}
-
-// ---- Little-endian writing into a buffer sized in advance. On a
-// little-endian machine the arrays of a record are copied as they lie in
-// memory (a point is two doubles, x then y, without padding).
-
-constexpr bool kLittleEndian = std::endian::native == std::endian::little;
-static_assert(sizeof(Point2) == 2 * sizeof(double));
-
-class Writer {
-public:
-    explicit Writer(char* at) : at_(at) {}
-
-    void u32(std::uint32_t v) { put(v, 4); }
-    void i32(std::int32_t v) { put(static_cast<std::uint32_t>(v), 4); }
-    void u64(std::uint64_t v) { put(v, 8); }
-    void f64(double v) { put(std::bit_cast<std::uint64_t>(v), 8); }
-    void text(std::string_view s) {
-        std::memcpy(at_, s.data(), s.size());
-        at_ += s.size();
-    }
-    void section(std::string_view tag, std::size_t length) {
-        text(tag);
-        u64(length);
-    }
-    void points(std::span<const Point2> ps) {
-        if constexpr (kLittleEndian) {
-            bytesOf(ps);
-        } else {
-            for (const Point2& p : ps) {
-                f64(p.x);
-                f64(p.y);
-            }
-        }
-    }
-    void flags(std::span<const std::int32_t> fs) {
-        if constexpr (kLittleEndian) {
-            bytesOf(fs);
-        } else {
-            for (const std::int32_t f : fs) i32(f);
-        }
-    }
-    void record(const FaceRecord& r) { eachArray(r, *this); }
-
-private:
-    void put(std::uint64_t v, int bytes) {
-        for (int k = 0; k < bytes; ++k) *at_++ = static_cast<char>((v >> (8 * k)) & 0xFFu);
-    }
-    template <typename T>
-    void bytesOf(std::span<const T> values) {
-        std::memcpy(at_, values.data(), values.size_bytes());
-        at_ += values.size_bytes();
-    }
-
-    char* at_;
-};
-
-// ---- Reading: every read checks the length, the first failure sticks.
-
-class Reader {
-public:
-    explicit Reader(std::string_view in) : in_(in) {}
-
-    bool ok() const { return ok_; }
-    bool atEnd() const { return in_.empty(); }
-    std::size_t left() const { return in_.size(); }
-
-    std::uint64_t get(int bytes) {
-        if (in_.size() < static_cast<std::size_t>(bytes)) {
-            ok_ = false;
-            in_ = {};
-            return 0;
-        }
-        std::uint64_t v = 0;
-        for (int k = 0; k < bytes; ++k) v |= std::uint64_t(static_cast<std::uint8_t>(in_[k])) << (8 * k);
-        in_.remove_prefix(static_cast<std::size_t>(bytes));
-        return v;
-    }
-    std::uint32_t u32() { return static_cast<std::uint32_t>(get(4)); }
-    std::int32_t i32() { return static_cast<std::int32_t>(u32()); }
-    std::uint64_t u64() { return get(8); }
-    double f64() {
-        const double v = std::bit_cast<double>(get(8));
-        // Faces are drawn with truncations to int: a value that is not a
-        // finite number must never reach them.
-        if (!std::isfinite(v)) ok_ = false;
-        return v;
-    }
-    std::string_view take(std::size_t n) {
-        if (in_.size() < n) {
-            ok_ = false;
-            in_ = {};
-            return {};
-        }
-        const std::string_view part = in_.substr(0, n);
-        in_.remove_prefix(n);
-        return part;
-    }
-    void points(std::span<Point2> ps) {
-        if constexpr (kLittleEndian) {
-            if (!bytesInto(ps)) return;
-            for (const Point2& p : ps) {
-                if (!std::isfinite(p.x) || !std::isfinite(p.y)) ok_ = false;
-            }
-        } else {
-            for (Point2& p : ps) {
-                p.x = f64();
-                p.y = f64();
-            }
-        }
-    }
-    void flags(std::span<std::int32_t> fs) {
-        if constexpr (kLittleEndian) {
-            (void)bytesInto(fs);
-        } else {
-            for (std::int32_t& f : fs) f = i32();
-        }
-    }
-    void record(FaceRecord& r) { eachArray(r, *this); }
-
-private:
-    template <typename T>
-    bool bytesInto(std::span<T> values) {
-        const std::string_view part = take(values.size_bytes());
-        if (!ok_) return false;
-        std::memcpy(values.data(), part.data(), part.size());
-        return true;
-    }
-
-    std::string_view in_;
-    bool ok_ = true;
-};
-
-SessionFailure damaged(std::string detail) { return {SessionError::kDamaged, std::move(detail)}; }
-
-bool inRange(std::int32_t v, int low, int high) { return v >= low && v <= high; }
 
 // The sections of a payload by tag; each known one at most once.
 struct Sections {
@@ -238,12 +59,12 @@ std::optional<SessionFailure> splitSections(std::string_view payload, Sections& 
         if (!reader.ok() || length > reader.left()) return damaged("section header");
         const std::string_view body = reader.take(static_cast<std::size_t>(length));
         std::optional<std::string_view>* slot = tag == kHeadTag          ? &out.head
-                                 : tag == kGenerationsTag ? &out.generations
-                                 : tag == kMarksTag       ? &out.marks
-                                 : tag == kHistoryTag     ? &out.history
-                                 : tag == kDetailTag      ? &out.detail
-                                 : tag == kPathTag        ? &out.path
-                                                          : nullptr;
+                                                : tag == kGenerationsTag ? &out.generations
+                                                : tag == kMarksTag       ? &out.marks
+                                                : tag == kHistoryTag     ? &out.history
+                                                : tag == kDetailTag      ? &out.detail
+                                                : tag == kPathTag        ? &out.path
+                                                                         : nullptr;
         if (slot == nullptr) {
             // A section this reader does not know: one whose tag starts with
             // a capital letter carries what the document needs, any other
@@ -256,7 +77,8 @@ std::optional<SessionFailure> splitSections(std::string_view payload, Sections& 
         if (slot->has_value()) return damaged("section " + std::string(tag) + " twice");
         *slot = body;
     }
-    for (const auto* required : {&out.head, &out.generations, &out.marks, &out.history, &out.detail}) {
+    for (const auto* required :
+         {&out.head, &out.generations, &out.marks, &out.history, &out.detail}) {
         if (!required->has_value()) return damaged("a required section is missing");
     }
     return std::nullopt;
@@ -273,8 +95,8 @@ std::optional<SessionFailure> decodeHead(std::string_view bytes, Session& s) {
     s.marks.hoverGeneration = r.i32();
     s.marks.hoverIndex = r.i32();
     const int last = s.generationCount;
-    if (!inRange(last, 0, kGenerationCount - 1) ||
-        !inRange(s.position.viewedGeneration, 0, last) || !inRange(s.position.page, 0, kPages - 1) ||
+    if (!inRange(last, 0, kGenerationCount - 1) || !inRange(s.position.viewedGeneration, 0, last) ||
+        !inRange(s.position.page, 0, kPages - 1) ||
         !inRange(s.position.hoverCell, 0, kCellsPerPage - 1) ||
         !inRange(s.marks.resetPending, 0, 1) || !inRange(s.marks.hoverGeneration, 0, last) ||
         !inRange(s.marks.hoverIndex, 0, kPopulationSize - 1)) {

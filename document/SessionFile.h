@@ -59,13 +59,13 @@ struct Session {
 };
 
 enum class SessionError {
-    kNotASession,    // does not begin with the magic line: some other file
-    kUnreadable,     // the file could not be read (detail: the system's reason)
-    kTruncated,      // shorter than its header says
-    kChecksum,       // the content does not match its checksum
-    kNewerVersion,   // written by a newer Mirel (detail: the version number)
-    kUnknownSection, // a section this Mirel must understand but does not (detail: its tag)
-    kDamaged,        // checksum right but the content breaks the format (detail: what)
+    kNotASession,     // does not begin with the magic line: some other file
+    kUnreadable,      // the file could not be read (detail: the system's reason)
+    kTruncated,       // shorter than its header says
+    kChecksum,        // the content does not match its checksum
+    kNewerVersion,    // written by a newer Mirel (detail: the version number)
+    kUnknownSection,  // a section this Mirel must understand but does not (detail: its tag)
+    kDamaged,         // checksum right but the content breaks the format (detail: what)
 };
 
 struct SessionFailure {

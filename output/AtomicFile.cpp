@@ -15,7 +15,9 @@ namespace fs = std::filesystem;
 
 constexpr int kNameAttempts = 16;
 
-FileWriteResult failed(FileWriteStatus status, int error) { return {status, error}; }
+FileWriteResult failed(FileWriteStatus status, int error) {
+    return {status, error};
+}
 
 // The file the name stands for: a link is followed so that it stays a link.
 // Empty when the name exists but is not a regular file.
@@ -64,7 +66,8 @@ bool writeAll(int fd, std::string_view bytes) {
 // Makes the folder's new entry durable; a failure here loses nothing that
 // was there before, so it is not reported.
 void syncFolder(const fs::path& folder) {
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     (void)::fsync(fd);
     ::close(fd);

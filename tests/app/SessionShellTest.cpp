@@ -1,11 +1,10 @@
 // Sessions in the running shell: the question before closing and quitting, a
 // saved session reopened with the same pixels, a failed save, the recovery offer.
+#include <gtest/gtest.h>
+
 #include <QLabel>
 #include <QMdiArea>
 #include <QTest>
-
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <filesystem>
 
@@ -20,7 +19,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QString qt(const fs::path& path) { return QString::fromStdString(path.string()); }
+QString qt(const fs::path& path) {
+    return QString::fromStdString(path.string());
+}
 
 // Records each question and gives `answer`.
 struct Answers {
@@ -93,7 +94,7 @@ TEST(SessionShellTest, QuittingAsksForEachModifiedDocumentAndCancelKeepsMirelRun
 }
 
 class SessionRoundTrip : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_NE(shell_.firstFrame(), nullptr);
         ASSERT_TRUE(test::waitUntil([this] { return doc().cellSize > 0; }));

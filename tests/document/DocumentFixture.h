@@ -16,7 +16,7 @@
 namespace mirel::test {
 
 class DocumentTest : public testing::Test {
-protected:
+  protected:
     DocumentTest() : workingDir_(folder_.path()) { test::writeFixtureBank(folder_.path()); }
 
     std::unique_ptr<CMirelDoc> makeDocument() {

@@ -1,14 +1,12 @@
-#include "document/SessionFile.h"
-
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "PlausibleFace.h"
 #include "TempDir.h"
+#include "document/SessionFile.h"
 
 namespace mirel {
 namespace {
@@ -48,7 +46,8 @@ struct SmallSession {
 // The same bytes with the checksum made right again, so the content is judged.
 std::string resealed(std::string bytes) {
     const std::uint32_t crc = sessionChecksum(std::string_view(bytes).substr(kSessionHeaderBytes));
-    for (int k = 0; k < 4; ++k) bytes[kSessionHeaderBytes - 4 + k] = static_cast<char>(crc >> (8 * k));
+    for (int k = 0; k < 4; ++k)
+        bytes[kSessionHeaderBytes - 4 + k] = static_cast<char>(crc >> (8 * k));
     return bytes;
 }
 
@@ -58,7 +57,8 @@ std::string withSection(std::string bytes, std::string_view tag, std::string_vie
     section += body;
     bytes += section;
     const std::uint64_t length = bytes.size() - kSessionHeaderBytes;
-    for (int k = 0; k < 8; ++k) bytes[kSessionMagic.size() + 4 + k] = static_cast<char>(length >> (8 * k));
+    for (int k = 0; k < 8; ++k)
+        bytes[kSessionMagic.size() + 4 + k] = static_cast<char>(length >> (8 * k));
     return resealed(bytes);
 }
 
@@ -102,7 +102,8 @@ TEST(SessionFileTest, EveryCutAndFlippedByteIsRefusedAndAnEmptyFileIsNoSession) 
     for (std::size_t at = 0; at < bytes.size(); at += (at < 200 ? 1 : 49999)) {
         std::string flipped = bytes;
         flipped[at] = static_cast<char>(flipped[at] ^ 0x10);
-        ASSERT_TRUE(std::holds_alternative<SessionFailure>(decodeSession(flipped))) << "byte " << at;
+        ASSERT_TRUE(std::holds_alternative<SessionFailure>(decodeSession(flipped)))
+            << "byte " << at;
     }
 }
 
@@ -128,7 +129,8 @@ TEST(SessionFileTest, WrongChecksumNewerVersionAndBrokenContentSayWhy) {
         {"version 2", newer, SessionError::kNewerVersion},
         {"generation 50", resealed(outOfRange), SessionError::kDamaged},
         {"trailing bytes", resealed(bytes + "x"), SessionError::kDamaged},
-        {"unknown required section", withSection(bytes, "LOCK", "abc"), SessionError::kUnknownSection},
+        {"unknown required section", withSection(bytes, "LOCK", "abc"),
+         SessionError::kUnknownSection},
         {"HEAD twice", withSection(bytes, "HEAD", std::string(28, '\0')), SessionError::kDamaged},
     };
     for (const auto& c : cases) EXPECT_EQ(errorOf(c.bytes), c.error) << c.what;

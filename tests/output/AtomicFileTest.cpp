@@ -1,14 +1,12 @@
-#include "output/AtomicFile.h"
-
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "FileSizeLimit.h"
 #include "TempDir.h"
+#include "output/AtomicFile.h"
 
 namespace mirel {
 namespace {

@@ -10,7 +10,7 @@
 namespace mirel::test {
 
 class ScopedFileSizeLimit {
-public:
+  public:
     explicit ScopedFileSizeLimit(rlim_t bytes) {
         getrlimit(RLIMIT_FSIZE, &previous_);
         previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
@@ -25,7 +25,7 @@ public:
     ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
     ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
 
-private:
+  private:
     rlimit previous_{};
     void (*previousHandler_)(int) = nullptr;
 };
