@@ -1,5 +1,6 @@
 #include "document/SessionFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -247,10 +248,17 @@ std::variant<Session, SessionFailure> readSessionFile(const std::filesystem::pat
     if (!in) return SessionFailure{SessionError::kUnreadable, std::strerror(errno)};
     const auto size = std::filesystem::file_size(path, ec);
     if (ec) return SessionFailure{SessionError::kUnreadable, ec.message()};
-    std::string bytes(static_cast<std::size_t>(size), '\0');
+    // The magic line first: any other file, however large, is not read on.
+    std::string bytes(std::min<std::size_t>(static_cast<std::size_t>(size), kSessionMagic.size()),
+                      '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    // A file that shrank while being read decodes as cut short.
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (bytes == kSessionMagic) {
+        bytes.resize(static_cast<std::size_t>(size));
+        in.read(bytes.data() + kSessionMagic.size(),
+                static_cast<std::streamsize>(bytes.size() - kSessionMagic.size()));
+        // A file that shrank while being read decodes as cut short.
+        bytes.resize(kSessionMagic.size() + static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) return SessionFailure{SessionError::kUnreadable, std::strerror(EIO)};
     return decodeSession(bytes);
 }
