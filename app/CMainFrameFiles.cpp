@@ -9,6 +9,7 @@
 
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
+#include "app/DocumentFrames.h"
 #include "app/FileNames.h"
 #include "app/MainFrameActions.h"
 #include "app/RecoveryFiles.h"
@@ -57,6 +58,19 @@ void CMainFrame::fileOpen() {
     const QString path =
         QFileDialog::getOpenFileName(this, QStringLiteral("開く"), QString(), sessionFilter());
     if (!path.isEmpty()) openDocument(path);
+}
+
+void CMainFrame::fileClose() {
+    CChildFrame* active = activeChildFrame();
+    if (active == nullptr) return;
+    // Asked before any of the document's frames closes, so that Cancel keeps them all.
+    if (!maySaveBeforeClosing(*active)) return;
+    active->document().setModified(false);  // saved, or the changes given up
+    const QList<CChildFrame*> frames = active->documentFrames()->frames();
+    for (CChildFrame* frame : frames) {
+        if (frame != active) frame->close();
+    }
+    active->close();
 }
 
 void CMainFrame::fileSave() {
@@ -121,16 +135,17 @@ QMessageBox::StandardButton CMainFrame::ask(const QString& text,
 void CMainFrame::closeEvent(QCloseEvent* event) {
     // Every modified document is asked about before any window closes, so
     // that Cancel, whenever it comes, keeps them all open.
-    QList<CChildFrame*> discarded;
+    QList<CMirelDoc*> answered;
     for (CChildFrame* frame : childFrames()) {
-        if (!frame->document().isModified()) continue;
+        CMirelDoc* document = &frame->document();
+        if (!document->isModified() || answered.contains(document)) continue;
         if (!maySaveBeforeClosing(*frame)) {
             event->ignore();
             return;
         }
-        if (frame->document().isModified()) discarded << frame;  // 保存しない
+        answered << document;
     }
-    for (CChildFrame* frame : discarded) frame->document().setModified(false);
+    for (CMirelDoc* document : answered) document->setModified(false);  // saved or given up
     mdiArea_->closeAllSubWindows();
     event->accept();
 }

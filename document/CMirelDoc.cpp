@@ -92,6 +92,7 @@ void CMirelDoc::ToggleMark(Canvas& canvas, int cell) {
     modified_ = true;
     marks_.ToggleSelectionMark(canvas, viewedGeneration, page, cell, store_.generationCount(),
                                cellSize, markLineWidth);
+    if (host_ != nullptr) host_->marksChanged();
 }
 
 void CMirelDoc::HoverFace(int cell) {
@@ -121,7 +122,14 @@ void CMirelDoc::AdvanceGeneration() {
     ++history_.logGeneration;
     modified_ = true;
     writeRecovery();
-    if (host_ != nullptr) host_->invalidateView(kGridView);
+    if (host_ != nullptr) {
+        host_->invalidateView(kGridView);
+        host_->marksChanged();
+    }
+}
+
+void CMirelDoc::InvalidateView(int n) {
+    if (host_ != nullptr) host_->invalidateView(n);
 }
 
 void CMirelDoc::SaveFace(FaceRecord face) {

@@ -1,7 +1,7 @@
 #pragma once
 // What a document asks of the windows that show it: activate or repaint one
 // of its three views, put text into the status bar, show a message box. The
-// child frame implements it; tests use a recording fake.
+// frames showing the document implement it; tests use a recording fake.
 
 #include <string>
 #include <vector>
@@ -31,6 +31,8 @@ public:
     // The warning that ends a save of a face when some of its files were not
     // written, naming them.
     virtual void showFilesNotSaved(const std::vector<std::string>& paths) = 0;
+    // The newest generation's marks changed (a toggle or a new generation).
+    virtual void marksChanged() {}
 };
 
 }  // namespace mirel
