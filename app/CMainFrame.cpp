@@ -10,6 +10,7 @@
 #include <QStatusBar>
 
 #include "app/AboutBox.h"
+#include "app/AppFolders.h"
 #include "app/CChildFrame.h"
 #include "app/DocumentFrames.h"
 #include "app/FileNames.h"
@@ -20,6 +21,7 @@
 #include "app/RecoveryFiles.h"
 #include "document/CMirelDoc.h"
 #include "face/FatalError.h"
+#include "output/FaceTextExport.h"
 #include "views/ViewPrinting.h"
 
 namespace mirel {
@@ -84,7 +86,8 @@ CMainFrame::~CMainFrame() {
 }
 
 std::unique_ptr<CMirelDoc> CMainFrame::createDocument(LoadFailurePolicy policy) {
-    auto created = CMirelDoc::create(clock_);
+    const AppFolders folders = appFolders();
+    auto created = CMirelDoc::create(clock_, folders.data.toStdString());
     if (auto* failure = std::get_if<LoadFailure>(&created)) {
         if (policy == LoadFailurePolicy::EndProcess) fatalError(failure->caption, failure->text);
         showMessage(MessageKind::Error, QString::fromStdString(failure->caption),
@@ -102,6 +105,9 @@ CChildFrame* CMainFrame::newDocument(LoadFailurePolicy policy) {
 }
 
 CChildFrame* CMainFrame::addChildFrame(std::unique_ptr<CMirelDoc> document, const QString& title) {
+    // Every document, a fresh one or one read from a session, saves where this run saves.
+    const QString output = appFolders().output;
+    if (output != QLatin1String(kOutputFolder)) document->setOutputFolder(localPath(output));
     if (!recoveryFolder_.isEmpty()) {
         document->setRecoveryFile(localPath(recoveryFilePath(recoveryFolder_, ++recoverySerial_)),
                                   {});
@@ -207,6 +213,13 @@ void CMainFrame::filePrintPreview() {
 }
 
 void CMainFrame::filePrintSetup() { setUpPrinter(printer(), this); }
+
+void CMainFrame::chooseLanguage(UiLanguage language) {
+    if (language == savedLanguage() && language == currentLanguage()) return;
+    saveLanguage(language);
+    showMessage(MessageKind::Information, kAppName,
+                tr("表示言語は次回の起動から切り替わります。"));
+}
 
 void CMainFrame::saveDetailFace() {
     if (CChildFrame* frame = activeChildFrame()) frame->saveDetailFace();

@@ -56,7 +56,7 @@ CChildFrame* CMainFrame::openDocument(const QString& path, LoadFailurePolicy pol
 
 void CMainFrame::fileOpen() {
     const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("開く"), QString(), sessionFilter());
+        QFileDialog::getOpenFileName(this, tr("開く"), QString(), sessionFilter());
     if (!path.isEmpty()) openDocument(path);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/CChildFrame.h"
 #include "app/FileNames.h"
+#include "app/Language.h"
 #include "document/CMirelDoc.h"
 
 namespace mirel {
@@ -75,6 +76,10 @@ void DocumentFrames::showMessage(MessageKind kind, const std::string& caption,
 
 void DocumentFrames::showFilesNotSaved(const std::vector<std::string>& paths) {
     if (current_ != nullptr) current_->showFilesNotSaved(paths);
+}
+
+std::string DocumentFrames::translate(const std::string& text) const {
+    return translateCoreText(text.c_str()).toStdString();
 }
 
 void DocumentFrames::marksChanged() {

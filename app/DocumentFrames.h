@@ -51,6 +51,7 @@ public:
                      const std::string& text) override;
     void showFilesNotSaved(const std::vector<std::string>& paths) override;
     void marksChanged() override;
+    std::string translate(const std::string& text) const override;
 
 private:
     void retitleFrames();

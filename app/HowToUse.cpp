@@ -33,13 +33,17 @@ HowToUse::HowToUse(QWidget* parent) : QDialog(parent) {
            "<b>開く（Ctrl+O）</b>で続きから再開できます。保存していない変更があると、"
            "閉じる前に保存するかどうかを尋ねます。異常終了したときは、次の起動時に作業の復元を提案します。</p>"
            "<p>顔を保存すると、作業フォルダーの <b>Output</b> フォルダー（なければ作ります）に"
-           "次の6つのファイルが書かれ、前の内容は上書きされます。</p>"
+           "次の6つのファイルが書かれ、前の内容は上書きされます。作業フォルダーに Data も Output も"
+           "ないとき（インストールした Mirel をメニューなどから起動したとき）は、ピクチャ フォルダーの"
+           " <b>Mirel</b> フォルダーに書かれます。</p>"
            "<ul>"
            "<li>mirelesakuhin.wmf：似顔絵（Windows メタファイル）</li>"
            "<li>mirelesakuhin.bmp：似顔絵（24ビット ビットマップ、ウィンドウ2の顔の大きさ）</li>"
            "<li>face.txt、haegiwa.txt、kamiyouso.txt：顔・生え際・髪の要素のデータ（サンプルの顔と同じ形式）</li>"
            "<li>Rireki.txt：世代数、かかった時間、各世代で選んだ顔の履歴</li>"
-           "</ul>"),
+           "</ul>"
+           "<p><b>ファイル ▸ 書き出し</b>：ウィンドウ2の顔を、選んだ大きさの PNG・SVG・PDF に"
+           "書き出します。</p>"),
         this);
     page->setObjectName(QStringLiteral("howToUsePage"));
     page->setTextFormat(Qt::RichText);

@@ -19,6 +19,7 @@ struct CMainFrame::Actions {
     QAction* fileSave = nullptr;
     QAction* fileSaveAs = nullptr;
     QAction* saveDetailFace = nullptr;
+    QAction* fileExport = nullptr;
     QAction* filePrint = nullptr;
     QAction* filePrintPreview = nullptr;
     QAction* filePrintSetup = nullptr;
@@ -31,6 +32,8 @@ struct CMainFrame::Actions {
     QAction* editPaste = nullptr;
     QAction* viewToolBar = nullptr;
     QAction* viewStatusBar = nullptr;
+    QAction* languageJapanese = nullptr;
+    QAction* languageEnglish = nullptr;
     QAction* windowNew = nullptr;
     QAction* windowCascade = nullptr;
     QAction* windowTile = nullptr;

@@ -12,11 +12,14 @@
 
 namespace mirel {
 
-std::string formatStatusText(int generationCount, int viewedGeneration) {
-    char text[160];
-    std::snprintf(text, sizeof text,
-                  " 現在までにかかった世代数：%3d世代，　現在閲覧している世代：%3d世代目",
-                  generationCount, viewedGeneration);
+std::string formatStatusText(int generationCount, int viewedGeneration,
+                             const std::string& format) {
+    char text[256];
+    // The format is one of ours (the source text or its translation).
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+    std::snprintf(text, sizeof text, format.c_str(), generationCount, viewedGeneration);
+#pragma GCC diagnostic pop
     return text;
 }
 
@@ -29,7 +32,10 @@ std::variant<std::unique_ptr<CMirelDoc>, LoadFailure> CMirelDoc::create(
 }
 
 CMirelDoc::CMirelDoc(PopulationStore store, WallClock clock)
-    : clock_(std::move(clock)), store_(std::move(store)), detailFace(store_.at({0, 0})) {
+    : clock_(std::move(clock)),
+      store_(std::move(store)),
+      outputFolder_(kOutputFolder),
+      detailFace(store_.at({0, 0})) {
     history_.clockStart = clock_();
     viewedGeneration = store_.generationCount();
 }
@@ -65,7 +71,8 @@ void CMirelDoc::ActivateView(int n) {
 
 void CMirelDoc::UpdateStatusText() {
     if (host_ != nullptr) {
-        host_->setStatusPane(formatStatusText(store_.generationCount(), viewedGeneration),
+        host_->setStatusPane(formatStatusText(store_.generationCount(), viewedGeneration,
+                                              translate(kStatusFormat)),
                              kStatusPaneWidth);
     }
 }
@@ -132,20 +139,25 @@ void CMirelDoc::InvalidateView(int n) {
     if (host_ != nullptr) host_->invalidateView(n);
 }
 
+std::filesystem::path CMirelDoc::inOutputFolder(const char* fixedPath) const {
+    return outputFolder_ / std::filesystem::path(fixedPath).filename();
+}
+
 void CMirelDoc::SaveFace(FaceRecord face) {
     const std::filesystem::path& folder = outputFolder_;
-    // On a fresh start there is no output folder, and every step would fail.
+    // On a fresh start there is no output folder, and every step would fail;
+    // one that cannot be made shows up as the file steps' failures.
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
 
     // Every step runs whatever the earlier ones did; each reports its own failure.
     std::vector<std::filesystem::path> notWritten;
-    const auto metafile = folder / std::filesystem::path(kMetafilePath).filename();
+    const auto metafile = inOutputFolder(kMetafilePath);
     if (auto failure = ExportMetafile(face, metafile)) {
         report(MessageKind::Error, kMessageCaption, *failure);
         notWritten.push_back(metafile);
     }
-    const auto bitmap = folder / std::filesystem::path(kBitmapPath).filename();
+    const auto bitmap = inOutputFolder(kBitmapPath);
     bool bitmapWritten = false;
     if (auto failure = ExportBitmap(face, detailSize, bitmap, &bitmapWritten)) {
         report(MessageKind::Error, kMessageCaption, *failure);
@@ -154,13 +166,17 @@ void CMirelDoc::SaveFace(FaceRecord face) {
     if (auto failure = ExportFaceText(face, folder, &notWritten)) {
         report(MessageKind::Error, kMessageCaption, *failure);
     }
-    const auto historyLog = folder / std::filesystem::path(kHistoryLogPath).filename();
+    const auto historyLog = inOutputFolder(kHistoryLogPath);
     if (auto failure = WriteHistoryLog(history_, marks_.selections, clock_(), historyLog)) {
         report(MessageKind::Error, kMessageCaption, *failure);
         notWritten.push_back(historyLog);
     }
     if (notWritten.empty()) {
-        report(MessageKind::Information, kMessageCaption, kFaceSavedText);
+        // Outside the project folder the user has to be told where the files went.
+        const std::string where = outputFolder_ != kOutputFolder
+                                      ? translate(kSavedToText) + outputFolder_.string()
+                                      : std::string();
+        report(MessageKind::Information, kMessageCaption, kFaceSavedText, where);
     } else if (host_ != nullptr) {
         std::vector<std::string> names;
         for (const auto& path : notWritten) names.push_back(path.string());
@@ -244,8 +260,15 @@ void CMirelDoc::DrawDetailWindow(Canvas& canvas, int width, int height) {
     DrawFace(detailFace, canvas, layout.originX, layout.originY, detailSize, detailLineWidth);
 }
 
-void CMirelDoc::report(MessageKind kind, const std::string& caption, const std::string& text) {
-    if (host_ != nullptr) host_->showMessage(kind, caption, text);
+void CMirelDoc::report(MessageKind kind, const std::string& caption, const std::string& text,
+                       const std::string& detail) {
+    if (host_ == nullptr) return;
+    const std::string shown = translate(text);
+    host_->showMessage(kind, caption, detail.empty() ? shown : shown + "\n" + detail);
+}
+
+std::string CMirelDoc::translate(const std::string& text) const {
+    return host_ != nullptr ? host_->translate(text) : text;
 }
 
 }  // namespace mirel

@@ -26,9 +26,15 @@ namespace mirel {
 inline constexpr int kStatusPaneWidth = 450;
 inline constexpr const char* kFaceSavedText = "顔情報を出力しました";
 inline constexpr const char* kMessageCaption = "Mirel";
+// The second line of the saved message when the files go elsewhere than the
+// working directory's Output folder.
+inline constexpr const char* kSavedToText = "保存先：";
+inline constexpr const char* kStatusFormat =
+    " 現在までにかかった世代数：%3d世代，　現在閲覧している世代：%3d世代目";
 
-// " 現在までにかかった世代数：%3d世代，　現在閲覧している世代：%3d世代目".
-std::string formatStatusText(int generationCount, int viewedGeneration);
+// kStatusFormat, or its translation (which takes the same two numbers), filled in.
+std::string formatStatusText(int generationCount, int viewedGeneration,
+                             const std::string& format = kStatusFormat);
 
 class CMirelDoc {
 public:
@@ -76,10 +82,10 @@ public:
     // stays as it is. Ends with the success message, or, when a file was not
     // written, with the host's list of the files not written.
     void SaveFace(FaceRecord face);
-
-    // Where SaveFace writes; "Output" unless the application chooses another.
-    const std::filesystem::path& outputFolder() const { return outputFolder_; }
+    // Where SaveFace writes: "Output" in the working directory unless set;
+    // made by the save that finds it missing.
     void setOutputFolder(std::filesystem::path folder) { outputFolder_ = std::move(folder); }
+    const std::filesystem::path& outputFolder() const { return outputFolder_; }
 
     // Set by marking, unmarking and breeding; cleared by a successful saveSession.
     bool isModified() const { return modified_; }
@@ -108,7 +114,11 @@ public:
     void DrawDetailWindow(Canvas& canvas, int width, int height);
 
 private:
-    void report(MessageKind kind, const std::string& caption, const std::string& text);
+    // `text` in the user's language, and `detail` (already in it) on a line of its own.
+    void report(MessageKind kind, const std::string& caption, const std::string& text,
+                const std::string& detail = {});
+    std::string translate(const std::string& text) const;
+    std::filesystem::path inOutputFolder(const char* fixedPath) const;
     HistoryRecord bookedHistory() const;
     void writeRecovery();
 

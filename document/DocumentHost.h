@@ -31,6 +31,9 @@ public:
     // The warning that ends a save of a face when some of its files were not
     // written, naming them.
     virtual void showFilesNotSaved(const std::vector<std::string>& paths) = 0;
+    // A text of the document in the user's language; the Japanese source
+    // text itself when there is no translation.
+    virtual std::string translate(const std::string& text) const { return text; }
     // The newest generation's marks changed (a toggle or a new generation).
     virtual void marksChanged() {}
 };

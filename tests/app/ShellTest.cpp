@@ -130,7 +130,8 @@ TEST(ShellTest, MenuSetsFollowWhetherADocumentIsOpen) {
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(actionTexts(file->actions()),
               (QStringList{"新規作成(&N)", "開く...(&O)", "閉じる(&C)", "上書き保存(&S)",
-                           "名前を付けて保存(&A)...", "ウィンドウ2に表示された顔を保存（&F）", "|",
+                           "名前を付けて保存(&A)...", "ウィンドウ2に表示された顔を保存（&F）",
+                           "書き出し(&E)...", "|",
                            "印刷...(&P)",
                            "印刷プレビュー(&V)", "プリンタの設定(&R)...", "|", "最近使ったファイル",
                            "|", "アプリケーションの終了(&X)"}));
@@ -138,7 +139,7 @@ TEST(ShellTest, MenuSetsFollowWhetherADocumentIsOpen) {
     EXPECT_EQ(saveFace->statusTip(), QStringLiteral("ウィンドウ2に表示された顔をファイルに保存します"));
     EXPECT_EQ(file->actions()[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
     EXPECT_EQ(file->actions()[3]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
-    EXPECT_EQ(file->actions()[7]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(file->actions()[8]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
 
     const QMenu* edit = visibleMenu(shell.mainFrame(), QStringLiteral("編集(&E)"));
     ASSERT_NE(edit, nullptr);
