@@ -1,10 +1,14 @@
 #include "face/DataFileReader.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <memory>
 #include <span>
 
 namespace mirel {
@@ -22,9 +26,27 @@ std::string rejection(std::string_view group, std::string_view fileName, std::st
 
 constexpr std::string_view kNotFinite = "holds a number that is not finite";
 
+std::string shortest(double value) {
+    std::array<char, 32> number{};
+    const auto end = std::to_chars(number.data(), number.data() + number.size(), value).ptr;
+    return {number.data(), end};
+}
+
+// The first value that is not finite, or else the first beyond the range.
 template <std::size_t N>
-bool allFinite(const std::array<double, N>& values) {
-    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+ParseStatus checkValues(const std::array<double, N>& values, std::string_view groupName,
+                        std::string_view fileName) {
+    const auto notFinite = [](double v) { return !std::isfinite(v); };
+    if (std::any_of(values.begin(), values.end(), notFinite)) {
+        return rejection(groupName, fileName, kNotFinite);
+    }
+    const auto outside = [](double v) { return std::abs(v) > kMaxFileValue; };
+    const auto found = std::find_if(values.begin(), values.end(), outside);
+    if (found == values.end()) return std::nullopt;
+    std::string problem = "holds the value ";
+    problem.append(shortest(*found)).append(", outside -").append(shortest(kMaxFileValue));
+    problem.append(" to ").append(shortest(kMaxFileValue));
+    return rejection(groupName, fileName, problem);
 }
 
 template <std::size_t N>
@@ -42,37 +64,63 @@ ParseStatus parseGroup(std::string_view bytes, DataGroup group, std::string_view
     std::array<double, 2 * PointCount> reals{};
     std::array<std::int32_t, FlagCount> integers{};
     if (ParseStatus failure = parseValues(bytes, group, reals, integers)) return failure;
-    if (!allFinite(reals)) return rejection(groupName, fileName, kNotFinite);
+    if (ParseStatus failure = checkValues(reals, groupName, fileName)) return failure;
     storePoints(reals, points);
     flags = integers;
     return std::nullopt;
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
+class FileDescriptor {
+  public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    int get() const { return fd_; }
+
+  private:
+    int fd_;
 };
 
-// The file's bytes, or nothing when it cannot be opened. A read error ends
-// the content early, which the parser reports as a short file.
-std::optional<std::string> readFileBytes(const std::string& path) {
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) return std::nullopt;
-    std::string bytes;
+enum class OpenResult { Read, CannotOpen, NotRegular };
+
+// Reads the file's bytes into `bytes`. Opening does not wait (a FIFO without
+// a writer would block an ordinary open), and only a regular file is read. A
+// read error ends the content early, which the parser reports as a short file.
+OpenResult readFileBytes(const std::string& path, std::string& bytes) {
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.get() < 0) return OpenResult::CannotOpen;
+    struct stat status {};
+    if (::fstat(file.get(), &status) != 0) return OpenResult::CannotOpen;
+    if (!S_ISREG(status.st_mode)) return OpenResult::NotRegular;
     std::array<char, 4096> chunk{};
     while (bytes.size() < kMaxFileBytes) {
-        const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), file.get());
-        bytes.append(chunk.data(), got);
-        if (got < chunk.size()) break;
+        const ssize_t got = ::read(file.get(), chunk.data(), chunk.size());
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        bytes.append(chunk.data(), static_cast<std::size_t>(got));
     }
-    return bytes;
+    return OpenResult::Read;
 }
+
+constexpr std::string_view kGroupNames[] = {"face", "haegiwa", "kamiyouso"};
 
 template <typename Block, typename ParseFn>
 std::optional<LoadFailure> tryRead(const std::string& path, DataGroup group, Block& block,
                                    ParseFn parse) {
-    const std::optional<std::string> bytes = readFileBytes(path);
-    if (!bytes) return LoadFailure{.text = std::string(openFailureText(group))};
-    if (ParseStatus failure = parse(*bytes, path, block)) return LoadFailure{.text = *failure};
+    std::string bytes;
+    switch (readFileBytes(path, bytes)) {
+        case OpenResult::CannotOpen:
+            return LoadFailure{.text = std::string(openFailureText(group))};
+        case OpenResult::NotRegular:
+            return LoadFailure{.text = rejection(kGroupNames[static_cast<int>(group)], path,
+                                                 "is not a regular file")};
+        case OpenResult::Read:
+            break;
+    }
+    if (ParseStatus failure = parse(bytes, path, block)) return LoadFailure{.text = *failure};
     return std::nullopt;
 }
 
@@ -82,13 +130,19 @@ ParseStatus parseFaceData(std::string_view bytes, std::string_view fileName, Fac
     ParseStatus failure =
         parseGroup(bytes, DataGroup::Face, "face", fileName, face.absPoints, face.flags);
     if (failure) return failure;
-    // Normalisation divides by the height between the chin and the face top.
+    // Normalisation divides by the height between the chin and the face top,
+    // and scales the hairline by the x of point 166.
+    std::string_view problem;
     if (face.absPoints[154].y == face.absPoints[167].y) {
-        face.absPoints = {};
-        face.flags = {};
-        return rejection("face", fileName, "has points 154 and 167 at the same height");
+        problem = "has points 154 and 167 at the same height";
+    } else if (face.absPoints[166].x == 0.0) {
+        problem = "has point 166 at x = 0";
+    } else {
+        return std::nullopt;
     }
-    return std::nullopt;
+    face.absPoints = {};
+    face.flags = {};
+    return rejection("face", fileName, problem);
 }
 
 ParseStatus parseHaegiwaData(std::string_view bytes, std::string_view fileName, HairGene& hair) {
