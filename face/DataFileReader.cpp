@@ -26,9 +26,9 @@ std::string rejection(std::string_view group, std::string_view fileName, std::st
 
 constexpr std::string_view kNotFinite = "holds a number that is not finite";
 
-std::string shortest(double value) {
+std::string shortest(double value, std::chars_format format = std::chars_format::general) {
     std::array<char, 32> number{};
-    const auto end = std::to_chars(number.data(), number.data() + number.size(), value).ptr;
+    const auto end = std::to_chars(number.data(), number.data() + number.size(), value, format).ptr;
     return {number.data(), end};
 }
 
@@ -44,8 +44,9 @@ ParseStatus checkValues(const std::array<double, N>& values, std::string_view gr
     const auto found = std::find_if(values.begin(), values.end(), outside);
     if (found == values.end()) return std::nullopt;
     std::string problem = "holds the value ";
-    problem.append(shortest(*found)).append(", outside -").append(shortest(kMaxFileValue));
-    problem.append(" to ").append(shortest(kMaxFileValue));
+    const std::string limit = shortest(kMaxFileValue, std::chars_format::fixed);
+    problem.append(shortest(*found)).append(", outside -").append(limit);
+    problem.append(" to ").append(limit);
     return rejection(groupName, fileName, problem);
 }
 
