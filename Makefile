@@ -1,7 +1,7 @@
 # Two entry points: `make run` and `make test`. Both install what is missing first.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test asan clean
+.PHONY: deps configure build run test asan fuzz clean
 
 deps:
 	./scripts/install-deps
@@ -23,5 +23,10 @@ asan: deps
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 
+# Not part of test: clang and libFuzzer; fuzzes one core for FUZZ_SECONDS (default 60).
+fuzz:
+	./scripts/install-deps --fuzz
+	JOBS=$(JOBS) ./scripts/fuzz $(FUZZ_SECONDS)
+
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz

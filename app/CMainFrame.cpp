@@ -17,6 +17,7 @@
 #include "app/MainFrameActions.h"
 #include "document/CMirelDoc.h"
 #include "face/FatalError.h"
+#include "face/RegularFile.h"
 #include "views/ViewPrinting.h"
 
 namespace mirel {
@@ -93,8 +94,14 @@ CChildFrame* CMainFrame::newDocument(LoadFailurePolicy policy) {
 }
 
 CChildFrame* CMainFrame::openDocument(const QString& path, LoadFailurePolicy policy) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    return openDocumentFile(QFile::encodeName(path), policy);
+}
+
+CChildFrame* CMainFrame::openDocumentFile(const QByteArray& nativePath, LoadFailurePolicy policy) {
+    const QString path = QFile::decodeName(nativePath);
+    // Only opened to see that it can be read; a FIFO would block here.
+    std::string unread;
+    if (readRegularFile(nativePath.toStdString(), 0, unread) != FileRead::Read) {
         recentFiles_.remove(path);
         updateRecentFileActions();
         showMessage(MessageKind::Error, kAppName,
@@ -103,10 +110,12 @@ CChildFrame* CMainFrame::openDocument(const QString& path, LoadFailurePolicy pol
     }
     auto document = createDocument(policy);
     if (!document) return nullptr;
-    recentFiles_.add(path);
-    updateRecentFileActions();
     CChildFrame* frame = addChildFrame(std::move(document), QFileInfo(path).fileName());
-    frame->setPathName(QFileInfo(path).absoluteFilePath());
+    if (QFile::encodeName(path) == nativePath) {
+        recentFiles_.add(path);
+        updateRecentFileActions();
+        frame->setPathName(QFileInfo(path).absoluteFilePath());
+    }
     return frame;
 }
 

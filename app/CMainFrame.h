@@ -48,6 +48,12 @@ public:
     // A document file stores nothing: opening one gives a fresh document titled after it.
     CChildFrame* openDocument(const QString& path,
                               LoadFailurePolicy policy = LoadFailurePolicy::RefuseDocument);
+    // The same for a name as the file system spells it (the command line's
+    // bytes). A name that is not valid in the locale's encoding still opens,
+    // but is kept neither in the recent-file list nor as the document's path
+    // (Qt could not spell it again), so saving asks for a name.
+    CChildFrame* openDocumentFile(const QByteArray& nativePath,
+                                  LoadFailurePolicy policy = LoadFailurePolicy::RefuseDocument);
     CChildFrame* activeChildFrame() const;
     QList<CChildFrame*> childFrames() const;
 

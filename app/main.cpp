@@ -3,7 +3,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QStringList>
+#include <QByteArray>
 
 #include <string_view>
 
@@ -35,11 +35,13 @@ int main(int argc, char* argv[]) {
 
     // Without arguments a new document; with a file name, that file (a
     // document file stores nothing, so it gives a fresh document as well).
-    const QStringList arguments = QApplication::arguments().mid(1);
-    if (arguments.isEmpty()) {
+    // The name is taken as the file system's bytes (QApplication has removed
+    // its own options from argv): decoding it to a QString would lose a name
+    // that is not valid in the locale's encoding.
+    if (argc < 2) {
         mainFrame.newDocument(mirel::LoadFailurePolicy::EndProcess);
-    } else if (mainFrame.openDocument(arguments.front(), mirel::LoadFailurePolicy::EndProcess) ==
-               nullptr) {
+    } else if (mainFrame.openDocumentFile(QByteArray(argv[1]),
+                                          mirel::LoadFailurePolicy::EndProcess) == nullptr) {
         return 1;
     }
 

@@ -1,15 +1,12 @@
 #include "face/DataFileReader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <span>
+
+#include "face/RegularFile.h"
 
 namespace mirel {
 namespace {
@@ -55,7 +52,7 @@ void storePoints(const std::array<double, 2 * N>& reals, std::array<Point2, N>& 
     for (std::size_t n = 0; n < N; ++n) points[n] = {reals[2 * n], reals[2 * n + 1]};
 }
 
-// The group's values, stored only when all of them were read and are finite.
+// The group's values, stored only when all of them were read, finite and in range.
 template <std::size_t PointCount, std::size_t FlagCount>
 ParseStatus parseGroup(std::string_view bytes, DataGroup group, std::string_view groupName,
                        std::string_view fileName, std::array<Point2, PointCount>& points,
@@ -71,54 +68,19 @@ ParseStatus parseGroup(std::string_view bytes, DataGroup group, std::string_view
     return std::nullopt;
 }
 
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
-
-enum class OpenResult { Read, CannotOpen, NotRegular };
-
-// Reads the file's bytes into `bytes`. Opening does not wait (a FIFO without
-// a writer would block an ordinary open), and only a regular file is read. A
-// read error ends the content early, which the parser reports as a short file.
-OpenResult readFileBytes(const std::string& path, std::string& bytes) {
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (file.get() < 0) return OpenResult::CannotOpen;
-    struct stat status {};
-    if (::fstat(file.get(), &status) != 0) return OpenResult::CannotOpen;
-    if (!S_ISREG(status.st_mode)) return OpenResult::NotRegular;
-    std::array<char, 4096> chunk{};
-    while (bytes.size() < kMaxFileBytes) {
-        const ssize_t got = ::read(file.get(), chunk.data(), chunk.size());
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) break;
-        bytes.append(chunk.data(), static_cast<std::size_t>(got));
-    }
-    return OpenResult::Read;
-}
-
 constexpr std::string_view kGroupNames[] = {"face", "haegiwa", "kamiyouso"};
 
 template <typename Block, typename ParseFn>
 std::optional<LoadFailure> tryRead(const std::string& path, DataGroup group, Block& block,
                                    ParseFn parse) {
     std::string bytes;
-    switch (readFileBytes(path, bytes)) {
-        case OpenResult::CannotOpen:
+    switch (readRegularFile(path, kMaxFileBytes, bytes)) {
+        case FileRead::CannotOpen:
             return LoadFailure{.text = std::string(openFailureText(group))};
-        case OpenResult::NotRegular:
+        case FileRead::NotRegular:
             return LoadFailure{.text = rejection(kGroupNames[static_cast<int>(group)], path,
                                                  "is not a regular file")};
-        case OpenResult::Read:
+        case FileRead::Read:
             break;
     }
     if (ParseStatus failure = parse(bytes, path, block)) return LoadFailure{.text = *failure};
