@@ -26,7 +26,7 @@ asan: deps
 # Not part of test: clang and libFuzzer; fuzzes one core for FUZZ_SECONDS (default 60).
 fuzz:
 	./scripts/install-deps --fuzz
-	JOBS=$(JOBS) ./scripts/fuzz $(FUZZ_SECONDS)
+	MIREL_FUZZ_REQUIRED=1 JOBS=$(JOBS) ./scripts/fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build build-asan build-fuzz

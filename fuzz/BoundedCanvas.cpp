@@ -18,9 +18,15 @@ void BoundedCanvas::check(std::span<const IntPoint> points, const char* operatio
     }
 }
 
-ObjectHandle BoundedCanvas::createPen(int, Rgb) { return nextHandle_++; }
-ObjectHandle BoundedCanvas::createBrush(Rgb) { return nextHandle_++; }
-ObjectHandle BoundedCanvas::select(ObjectHandle) { return kStockPen; }
+ObjectHandle BoundedCanvas::createPen(int, Rgb) {
+    return nextHandle_++;
+}
+ObjectHandle BoundedCanvas::createBrush(Rgb) {
+    return nextHandle_++;
+}
+ObjectHandle BoundedCanvas::select(ObjectHandle) {
+    return kStockPen;
+}
 void BoundedCanvas::deleteObject(ObjectHandle) {}
 
 void BoundedCanvas::moveTo(int x, int y) {
@@ -33,8 +39,12 @@ void BoundedCanvas::lineTo(int x, int y) {
     check(y, "lineTo");
 }
 
-void BoundedCanvas::polyline(std::span<const IntPoint> points) { check(points, "polyline"); }
-void BoundedCanvas::polygon(std::span<const IntPoint> points) { check(points, "polygon"); }
+void BoundedCanvas::polyline(std::span<const IntPoint> points) {
+    check(points, "polyline");
+}
+void BoundedCanvas::polygon(std::span<const IntPoint> points) {
+    check(points, "polygon");
+}
 
 void BoundedCanvas::ellipse(int left, int top, int right, int bottom) {
     for (const int v : {left, top, right, bottom}) check(v, "ellipse");
