@@ -88,6 +88,9 @@ void CChildFrame::setDocumentTitle(const QString& title) {
 }
 
 bool CChildFrame::saveDocumentFile(const QString& path) {
+    // Opening a FIFO for writing would wait for a reader.
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isFile()) return false;
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
     file.close();
