@@ -15,11 +15,7 @@ namespace {
 // to a huge file cannot exhaust memory. Values beyond it count as missing.
 constexpr std::size_t kMaxFileBytes = std::size_t{16} << 20;
 
-std::string rejection(std::string_view group, std::string_view fileName, std::string_view problem) {
-    std::string text(group);
-    text.append(" data file ").append(fileName).append(" ").append(problem);
-    return text;
-}
+constexpr std::string_view kGroupNames[] = {"face", "haegiwa", "kamiyouso"};
 
 constexpr std::string_view kNotFinite = "holds a number that is not finite";
 
@@ -31,11 +27,11 @@ std::string shortest(double value, std::chars_format format = std::chars_format:
 
 // The first value that is not finite, or else the first beyond the range.
 template <std::size_t N>
-ParseStatus checkValues(const std::array<double, N>& values, std::string_view groupName,
+ParseStatus checkValues(const std::array<double, N>& values, DataGroup group,
                         std::string_view fileName) {
     const auto notFinite = [](double v) { return !std::isfinite(v); };
     if (std::any_of(values.begin(), values.end(), notFinite)) {
-        return rejection(groupName, fileName, kNotFinite);
+        return refusalText(group, fileName, kNotFinite);
     }
     const auto outside = [](double v) { return std::abs(v) > kMaxFileValue; };
     const auto found = std::find_if(values.begin(), values.end(), outside);
@@ -44,7 +40,7 @@ ParseStatus checkValues(const std::array<double, N>& values, std::string_view gr
     const std::string limit = shortest(kMaxFileValue, std::chars_format::fixed);
     problem.append(shortest(*found)).append(", outside -").append(limit);
     problem.append(" to ").append(limit);
-    return rejection(groupName, fileName, problem);
+    return refusalText(group, fileName, problem);
 }
 
 template <std::size_t N>
@@ -54,21 +50,19 @@ void storePoints(const std::array<double, 2 * N>& reals, std::array<Point2, N>& 
 
 // The group's values, stored only when all of them were read, finite and in range.
 template <std::size_t PointCount, std::size_t FlagCount>
-ParseStatus parseGroup(std::string_view bytes, DataGroup group, std::string_view groupName,
-                       std::string_view fileName, std::array<Point2, PointCount>& points,
+ParseStatus parseGroup(std::string_view bytes, DataGroup group, std::string_view fileName,
+                       std::array<Point2, PointCount>& points,
                        std::array<std::int32_t, FlagCount>& flags) {
     points = {};
     flags = {};
     std::array<double, 2 * PointCount> reals{};
     std::array<std::int32_t, FlagCount> integers{};
     if (ParseStatus failure = parseValues(bytes, group, reals, integers)) return failure;
-    if (ParseStatus failure = checkValues(reals, groupName, fileName)) return failure;
+    if (ParseStatus failure = checkValues(reals, group, fileName)) return failure;
     storePoints(reals, points);
     flags = integers;
     return std::nullopt;
 }
-
-constexpr std::string_view kGroupNames[] = {"face", "haegiwa", "kamiyouso"};
 
 template <typename Block, typename ParseFn>
 std::optional<LoadFailure> tryRead(const std::string& path, DataGroup group, Block& block,
@@ -78,8 +72,7 @@ std::optional<LoadFailure> tryRead(const std::string& path, DataGroup group, Blo
         case FileRead::CannotOpen:
             return LoadFailure{.text = std::string(openFailureText(group))};
         case FileRead::NotRegular:
-            return LoadFailure{.text = rejection(kGroupNames[static_cast<int>(group)], path,
-                                                 "is not a regular file")};
+            return LoadFailure{.text = refusalText(group, path, "is not a regular file")};
         case FileRead::Read:
             break;
     }
@@ -89,9 +82,14 @@ std::optional<LoadFailure> tryRead(const std::string& path, DataGroup group, Blo
 
 }  // namespace
 
+std::string refusalText(DataGroup group, std::string_view fileName, std::string_view problem) {
+    std::string text(kGroupNames[static_cast<std::size_t>(group)]);
+    text.append(" data file ").append(fileName).append(" ").append(problem);
+    return text;
+}
+
 ParseStatus parseFaceData(std::string_view bytes, std::string_view fileName, FaceGene& face) {
-    ParseStatus failure =
-        parseGroup(bytes, DataGroup::Face, "face", fileName, face.absPoints, face.flags);
+    ParseStatus failure = parseGroup(bytes, DataGroup::Face, fileName, face.absPoints, face.flags);
     if (failure) return failure;
     // Normalisation divides by the height between the chin and the face top,
     // and scales the hairline by the x of point 166.
@@ -105,24 +103,24 @@ ParseStatus parseFaceData(std::string_view bytes, std::string_view fileName, Fac
     }
     face.absPoints = {};
     face.flags = {};
-    return rejection("face", fileName, problem);
+    return refusalText(DataGroup::Face, fileName, problem);
 }
 
 ParseStatus parseHaegiwaData(std::string_view bytes, std::string_view fileName, HairGene& hair) {
-    ParseStatus failure = parseGroup(bytes, DataGroup::Haegiwa, "haegiwa", fileName,
-                                     hair.haegiwaAbs, hair.haegiwaFlags);
+    ParseStatus failure =
+        parseGroup(bytes, DataGroup::Haegiwa, fileName, hair.haegiwaAbs, hair.haegiwaFlags);
     if (failure) return failure;
     // Normalisation divides by the x of point 0.
     if (hair.haegiwaAbs[0].x == 0.0) {
         hair.haegiwaAbs = {};
         hair.haegiwaFlags = {};
-        return rejection("haegiwa", fileName, "has point 0 at x = 0");
+        return refusalText(DataGroup::Haegiwa, fileName, "has point 0 at x = 0");
     }
     return std::nullopt;
 }
 
 ParseStatus parseKamiyousoData(std::string_view bytes, std::string_view fileName, HairGene& hair) {
-    return parseGroup(bytes, DataGroup::Kamiyouso, "kamiyouso", fileName, hair.kamiyousoAbs,
+    return parseGroup(bytes, DataGroup::Kamiyouso, fileName, hair.kamiyousoAbs,
                       hair.kamiyousoFlags);
 }
 

@@ -22,6 +22,9 @@ namespace mirel {
 // within the token limit.
 inline constexpr double kMaxFileValue = 100000.0;
 
+// How a file is refused: "<group> data file <fileName> <problem>".
+std::string refusalText(DataGroup group, std::string_view fileName, std::string_view problem);
+
 // Parse cores: `bytes` is the file content, `fileName` only names the file in
 // the rejection messages.
 ParseStatus parseFaceData(std::string_view bytes, std::string_view fileName, FaceGene& face);

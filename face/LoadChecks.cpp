@@ -17,10 +17,8 @@ constexpr int kWrittenDecimals = 6;
 // Hair-element coordinates are saved in the sample files' unit.
 constexpr double kKamiyousoFileUnit = 1.0 / kKamiyousoScale;
 
-LoadFailure refusal(std::string_view group, const std::string& path, std::string_view problem) {
-    std::string text(group);
-    text.append(" data file ").append(path).append(" ").append(problem);
-    return LoadFailure{.text = std::move(text)};
+LoadFailure refusal(DataGroup group, const std::string& path, std::string_view problem) {
+    return LoadFailure{.text = refusalText(group, path, problem)};
 }
 
 bool fitsFiles(double value) {
@@ -48,12 +46,13 @@ bool kamiyousoFitsFiles(const KamiyousoPoints& points) {
 constexpr std::string_view kBeyondFaceSpace = "cannot be scaled to the face space";
 
 std::optional<LoadFailure> checkRange(const FaceRecord& record, const FaceFilePaths& paths) {
-    if (!allFitFiles(record.face.absPoints)) return refusal("face", paths.face, kBeyondFaceSpace);
+    if (!allFitFiles(record.face.absPoints))
+        return refusal(DataGroup::Face, paths.face, kBeyondFaceSpace);
     if (!allFitFiles(record.hair.haegiwaAbs)) {
-        return refusal("haegiwa", paths.haegiwa, kBeyondFaceSpace);
+        return refusal(DataGroup::Haegiwa, paths.haegiwa, kBeyondFaceSpace);
     }
     if (!kamiyousoFitsFiles(record.hair.kamiyousoAbs)) {
-        return refusal("kamiyouso", paths.kamiyouso, kBeyondFaceSpace);
+        return refusal(DataGroup::Kamiyouso, paths.kamiyouso, kBeyondFaceSpace);
     }
     return std::nullopt;
 }
@@ -62,13 +61,14 @@ std::optional<LoadFailure> checkRange(const FaceRecord& record, const FaceFilePa
 std::optional<LoadFailure> checkDrawnRules(const FaceRecord& drawn, const FaceFilePaths& paths) {
     const FacePoints& face = drawn.face.absPoints;
     if (asWritten(face[154].y) == asWritten(face[167].y)) {
-        return refusal("face", paths.face, "has points 154 and 167 at the same height once drawn");
+        return refusal(DataGroup::Face, paths.face,
+                       "has points 154 and 167 at the same height once drawn");
     }
     if (asWritten(face[166].x) == 0.0) {
-        return refusal("face", paths.face, "has point 166 at x = 0 once drawn");
+        return refusal(DataGroup::Face, paths.face, "has point 166 at x = 0 once drawn");
     }
     if (asWritten(drawn.hair.haegiwaAbs[0].x) == 0.0) {
-        return refusal("haegiwa", paths.haegiwa, "has point 0 at x = 0 once drawn");
+        return refusal(DataGroup::Haegiwa, paths.haegiwa, "has point 0 at x = 0 once drawn");
     }
     return std::nullopt;
 }
