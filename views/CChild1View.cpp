@@ -56,7 +56,15 @@ void CChild1View::paintEvent(QPaintEvent* event) {
     doc.UpdateStatusText();
 }
 
+void CChild1View::adoptOwnLayout() {
+    CMirelDoc& doc = document();
+    if (doc.cellSize != 0 && (doc.gridWidth != width() || doc.gridHeight != height())) {
+        doc.LayoutGrid(width(), height());
+    }
+}
+
 void CChild1View::mouseMoveEvent(QMouseEvent* event) {
+    adoptOwnLayout();
     CMirelDoc& doc = document();
     if (doc.activeView != kGridView) doc.ActivateView(kGridView);
     if (const auto cell = cellUnder(doc, event)) {
@@ -67,6 +75,7 @@ void CChild1View::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CChild1View::mouseDoubleClickEvent(QMouseEvent* event) {
+    adoptOwnLayout();
     CMirelDoc& doc = document();
     // With 60 marks neither gesture does anything, wherever it lands.
     if (doc.currentSelection().count < kMaxMarks) {
@@ -92,11 +101,11 @@ void CChild1View::keyPressEvent(QKeyEvent* event) {
         if (key == Qt::Key_Up && doc.viewedGeneration > 0) {
             --doc.viewedGeneration;
             doc.page = 0;
-            update();
+            doc.InvalidateView(kGridView);
         } else if (key == Qt::Key_Down && doc.viewedGeneration < doc.generationCount()) {
             ++doc.viewedGeneration;
             doc.page = 0;
-            update();
+            doc.InvalidateView(kGridView);
         }
     }
     MirelView::keyPressEvent(event);

@@ -24,6 +24,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Frames of one document share its grid geometry, which is the last drawn
+    // window's; input is hit-tested with this window's own (once laid out).
+    void adoptOwnLayout();
+
     // Which picture of the faces the cache holds.
     struct PageKey {
         int generation = -1;
