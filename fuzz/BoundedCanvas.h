@@ -1,7 +1,7 @@
 #pragma once
 // A canvas that draws nothing and stops the process at the first device
-// coordinate outside +-limit: a face that loads must draw within its range,
-// never at the clamped ends of the integer range.
+// coordinate outside +-limit: a face that loads must never be drawn at the
+// clamped ends of the integer range.
 
 #include <span>
 

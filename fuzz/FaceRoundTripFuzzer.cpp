@@ -25,9 +25,10 @@ constexpr char kFileSeparator = '\0';
 // 300 face units to 300 device units, centred: device = face + 150.
 constexpr int kDrawSize = 300;
 constexpr double kDrawOrigin = 150.0;
-// Loose on purpose: curves may swing beyond their points, but a face within
-// the files' range must never come near the clamped ends of int.
-constexpr int kDeviceLimit = 8 * static_cast<int>(kMaxFileValue);
+// Curves may swing well beyond their points (a spline through one far point
+// overshoots several times its distance), so the limit is not the files'
+// range: it only keeps every coordinate far from the clamped ends of int.
+constexpr int kDeviceLimit = 1 << 30;
 
 [[noreturn]] void fail(const std::string& what) {
     std::fprintf(stderr, "round trip failed: %s\n", what.c_str());
