@@ -4,9 +4,8 @@
 // next generation, Up and Down browse the generations, a right double-click
 // saves the face.
 
-#include <QImage>
-
 #include "views/MirelView.h"
+#include "views/PageCache.h"
 
 namespace mirel {
 
@@ -24,19 +23,24 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // Which picture of the faces the cache holds.
-    struct PageKey {
+    // Starts drawing, while the window is idle, the pages Up and Down show next.
+    void prefetchNeighbours();
+
+    // What the window shows: a page of a generation at a client size.
+    struct Showing {
         int generation = -1;
         int page = -1;
-        QSize size;
+        QSize client;
+        qreal ratio = 0.0;
 
-        friend bool operator==(const PageKey&, const PageKey&) = default;
+        friend bool operator==(const Showing&, const Showing&) = default;
     };
 
-    // A generation's faces never change once bred, so the screen keeps the
-    // drawn page and a mark toggle repaints only its frame over it.
-    QImage pageCache_;
-    PageKey cachedPage_;
+    // Drawn pages are kept, and a mark toggle repaints only its frame over them.
+    PageCache pages_;
+    Showing showing_;
+    QImage picture_;  // of the faces of showing_
+    bool prefetchQueued_ = false;
 };
 
 }  // namespace mirel

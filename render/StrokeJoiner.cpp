@@ -1,0 +1,85 @@
+#include "render/StrokeJoiner.h"
+
+namespace mirel {
+
+void StrokeJoiner::flush() {
+    if (run_.size() == 2) {
+        // A lone segment stays a segment.
+        target_.moveTo(run_[0].x, run_[0].y);
+        target_.lineTo(run_[1].x, run_[1].y);
+    } else if (run_.size() > 2) {
+        target_.polyline(run_);
+    }
+    run_.clear();
+}
+
+void StrokeJoiner::moveTo(int x, int y) {
+    const IntPoint to{x, y};
+    // A move to where the run ends continues it; anywhere else ends it.
+    if (!run_.empty() && run_.back() != to) flush();
+    position_ = to;
+}
+
+void StrokeJoiner::lineTo(int x, int y) {
+    const IntPoint to{x, y};
+    if (!joining()) {
+        target_.moveTo(position_.x, position_.y);
+        target_.lineTo(x, y);
+        position_ = to;
+        return;
+    }
+    if (run_.empty()) run_.push_back(position_);
+    run_.push_back(to);
+    position_ = to;
+}
+
+ObjectHandle StrokeJoiner::createPen(int width, Rgb colour) {
+    flush();
+    const ObjectHandle pen = target_.createPen(width, colour);
+    widths_.emplace_back(pen, width);
+    return pen;
+}
+
+ObjectHandle StrokeJoiner::createBrush(Rgb colour) {
+    flush();
+    const ObjectHandle brush = target_.createBrush(colour);
+    widths_.emplace_back(brush, kNotAPen);
+    return brush;
+}
+
+ObjectHandle StrokeJoiner::select(ObjectHandle object) {
+    flush();
+    if (object == kStockPen) penWidth_ = kUnjoinedWidth;
+    for (const auto& [handle, width] : widths_) {
+        if (handle == object && width != kNotAPen) penWidth_ = width;
+    }
+    return target_.select(object);
+}
+
+void StrokeJoiner::deleteObject(ObjectHandle object) {
+    flush();
+    std::erase_if(widths_, [object](const auto& entry) { return entry.first == object; });
+    target_.deleteObject(object);
+}
+
+void StrokeJoiner::polyline(std::span<const IntPoint> points) {
+    flush();
+    target_.polyline(points);
+}
+
+void StrokeJoiner::polygon(std::span<const IntPoint> points) {
+    flush();
+    target_.polygon(points);
+}
+
+void StrokeJoiner::ellipse(int left, int top, int right, int bottom) {
+    flush();
+    target_.ellipse(left, top, right, bottom);
+}
+
+void StrokeJoiner::fillRect(int left, int top, int right, int bottom, Rgb colour) {
+    flush();
+    target_.fillRect(left, top, right, bottom, colour);
+}
+
+}  // namespace mirel
