@@ -50,7 +50,7 @@ FaceTile DrawFaceTile(const FaceRecord& prepared, const FaceTileStyle& style) {
     image.setDevicePixelRatio(style.devicePixelRatio);
     {
         QPainter painter(&image);
-        QPainterCanvas device(painter, style.antialiased);
+        QPainterCanvas device(painter, style.antialiased, LineJoins::Bevel);
         StrokeJoiner joined(device);
         const double origin = style.margin + style.size / 2;
         DrawPreparedFace(prepared, joined, origin, origin, style.size, style.penWidth);

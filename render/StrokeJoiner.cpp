@@ -2,7 +2,38 @@
 
 namespace mirel {
 
+namespace {
+
+// True when b lies on the straight way from a on to c (not turning back).
+bool straightThrough(IntPoint a, IntPoint b, IntPoint c) {
+    const long long cross = static_cast<long long>(b.x - a.x) * (c.y - b.y) -
+                            static_cast<long long>(b.y - a.y) * (c.x - b.x);
+    const long long along = static_cast<long long>(b.x - a.x) * (c.x - b.x) +
+                            static_cast<long long>(b.y - a.y) * (c.y - b.y);
+    return cross == 0 && along > 0;
+}
+
+// Drops repeated points and points in the middle of a straight stretch: the
+// stroke covers the same ground with fewer joins. Keeps at least two points.
+void dropNeedlessPoints(std::vector<IntPoint>& run) {
+    std::size_t kept = 1;
+    for (std::size_t i = 1; i < run.size(); ++i) {
+        const IntPoint p = run[i];
+        if (p == run[kept - 1]) continue;
+        if (kept >= 2 && straightThrough(run[kept - 2], run[kept - 1], p)) {
+            run[kept - 1] = p;
+            continue;
+        }
+        run[kept++] = p;
+    }
+    if (kept == 1) run[kept++] = run[0];
+    run.resize(kept);
+}
+
+}  // namespace
+
 void StrokeJoiner::flush() {
+    if (run_.size() > 2) dropNeedlessPoints(run_);
     if (run_.size() == 2) {
         // A lone segment stays a segment.
         target_.moveTo(run_[0].x, run_[0].y);

@@ -1,7 +1,8 @@
 #pragma once
 // A canvas in front of another that hands on runs of segments sharing their
 // ends (move-to B, line-to C right after a line that ended at B) as one
-// polyline. The renderer strokes every curve segment by segment; a raster
+// polyline, without repeated points or points in the middle of a straight
+// stretch. The renderer strokes every curve segment by segment; a raster
 // device draws one polyline per curve much faster, and with a pen wider than
 // one unit an aliased raster gets the same pixels (one-unit lines take
 // another path in Qt's raster engine that differs by a pixel here and there,

@@ -1,5 +1,5 @@
 // The stroke joiner hands on segments that share their ends as one polyline
-// and everything else unchanged, in order.
+// (of the points that make a difference) and everything else unchanged, in order.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -59,16 +59,31 @@ TEST(StrokeJoiner, JoinsOnlySegmentsThatShareTheirEnds) {
          [](Canvas& c) {
              c.moveTo(0, 0); c.lineTo(1, 0);
              c.moveTo(1, 0); c.lineTo(2, 1);
-             c.moveTo(2, 1); c.lineTo(2, 1);
+             c.moveTo(2, 1); c.lineTo(2, 3);
          },
-         "P 0,0 1,0 2,1 2,1"},
+         "P 0,0 1,0 2,1 2,3"},
+        {"repeated points and straight stretches go; a turn back stays",
+         [](Canvas& c) {
+             c.moveTo(0, 0); c.lineTo(1, 1);
+             c.moveTo(1, 1); c.lineTo(1, 1);
+             c.moveTo(1, 1); c.lineTo(3, 3);
+             c.moveTo(3, 3); c.lineTo(3, 4);
+             c.moveTo(3, 4); c.lineTo(3, 2);
+         },
+         "P 0,0 3,3 3,4 3,2"},
+        {"a run of one point stays a segment of no length",
+         [](Canvas& c) {
+             c.moveTo(4, 4); c.lineTo(4, 4);
+             c.moveTo(4, 4); c.lineTo(4, 4);
+         },
+         "M 4,4 | L 4,4"},
         {"a move elsewhere starts a new run",
          [](Canvas& c) {
              c.moveTo(0, 0); c.lineTo(1, 0);
-             c.moveTo(1, 0); c.lineTo(2, 0);
+             c.moveTo(1, 0); c.lineTo(2, 1);
              c.moveTo(5, 5); c.lineTo(6, 6);
          },
-         "P 0,0 1,0 2,0 | M 5,5 | L 6,6"},
+         "P 0,0 1,0 2,1 | M 5,5 | L 6,6"},
         {"line-to without a move continues from the last point",
          [](Canvas& c) { c.lineTo(4, 4); c.lineTo(5, 4); },
          "P 0,0 4,4 5,4"},
@@ -76,12 +91,12 @@ TEST(StrokeJoiner, JoinsOnlySegmentsThatShareTheirEnds) {
          [](Canvas& c) {
              const ObjectHandle thin = c.createPen(1, kBlack);
              c.moveTo(0, 0); c.lineTo(1, 1);
-             c.moveTo(1, 1); c.lineTo(2, 2);
+             c.moveTo(1, 1); c.lineTo(2, 1);
              c.select(thin);
              c.moveTo(2, 2); c.lineTo(3, 3);
              c.moveTo(3, 3); c.lineTo(4, 3);
          },
-         "P 0,0 1,1 2,2 | S 2 | M 2,2 | L 3,3 | M 3,3 | L 4,3"},
+         "P 0,0 1,1 2,1 | S 2 | M 2,2 | L 3,3 | M 3,3 | L 4,3"},
     };
     for (const JoinCase& c : cases) {
         RecordingCanvas target;
