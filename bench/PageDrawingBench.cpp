@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QThread>
 #include <QThreadPool>
-
 #include <memory>
 #include <string>
 
@@ -89,9 +88,8 @@ void BM_PageThreaded(benchmark::State& state) {
     QThreadPool pool;
     pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
     for (auto _ : state) {
-        auto job = std::make_shared<PageJob>(
-            doc.PreparePageFaces(doc.viewedGeneration, 0),
-            PageStyle{doc.cellSize, doc.faceLineWidth, 1.0, true});
+        auto job = std::make_shared<PageJob>(doc.PreparePageFaces(doc.viewedGeneration, 0),
+                                             PageStyle{doc.cellSize, doc.faceLineWidth, 1.0, true});
         PageJob::start(job, pool, 0);
         const QImage page = job->finish();
         benchmark::DoNotOptimize(page.constBits());
@@ -109,8 +107,8 @@ void BM_PageCached(benchmark::State& state) {
     cache.page(key, doc.faceLineWidth, faces);
     QImage window(doc.gridWidth, doc.gridHeight, QImage::Format_RGB32);
     for (auto _ : state) {
-        const QImage page = cache.page(key, doc.faceLineWidth,
-                                       doc.PreparedPageCopies(doc.viewedGeneration, 0));
+        const QImage page =
+            cache.page(key, doc.faceLineWidth, doc.PreparedPageCopies(doc.viewedGeneration, 0));
         QPainter painter(&window);
         painter.drawImage(QPoint(0, 0), page);
         benchmark::DoNotOptimize(window.constBits());

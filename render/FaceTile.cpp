@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QtMath>
+#include <vector>
 
 #include "render/DrawFace.h"
 #include "render/QPainterCanvas.h"
@@ -10,34 +11,32 @@
 namespace mirel {
 namespace {
 
-bool rowDrawn(const QImage& image, int y, int left, int right) {
-    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    for (int x = left; x < right; ++x) {
-        if (row[x] != 0) return true;
-    }
-    return false;
-}
-
 // Untouched pixels stay fully transparent, so the drawing's extent is where
-// any pixel is not.
+// any pixel is not. One pass without early exits, so the compiler can run it
+// several pixels at a time.
 QRect drawnPixels(const QImage& image) {
-    int top = 0;
-    int bottom = image.height();
-    while (top < bottom && !rowDrawn(image, top, 0, image.width())) ++top;
-    while (bottom > top && !rowDrawn(image, bottom - 1, 0, image.width())) --bottom;
-    if (top == bottom) return {};
-    int left = image.width();
-    int right = 0;
-    for (int y = top; y < bottom; ++y) {
+    const int width = image.width();
+    std::vector<QRgb> columns(static_cast<std::size_t>(width), 0);
+    int top = -1;
+    int bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < left; ++x) {
-            if (row[x] != 0) left = x;
+        QRgb any = 0;
+        for (int x = 0; x < width; ++x) {
+            any |= row[x];
+            columns[x] |= row[x];
         }
-        for (int x = image.width() - 1; x >= right; --x) {
-            if (row[x] != 0) right = x + 1;
+        if (any != 0) {
+            if (top < 0) top = y;
+            bottom = y;
         }
     }
-    return QRect(left, top, right - left, bottom - top);
+    if (top < 0) return {};
+    int left = 0;
+    while (columns[left] == 0) ++left;
+    int right = width - 1;
+    while (columns[right] == 0) --right;
+    return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 }  // namespace

@@ -43,8 +43,8 @@ void CChild1View::paintEvent(QPaintEvent* event) {
         // A new page or size brings the stored records up to date, as drawing
         // them does; the cache has their picture if it drew equal records.
         const PageKey key{now.generation, now.page, doc.cellSize, ratio};
-        picture_ = pages_.page(key, doc.faceLineWidth,
-                               doc.PreparePageFaces(now.generation, now.page));
+        picture_ =
+            pages_.page(key, doc.faceLineWidth, doc.PreparePageFaces(now.generation, now.page));
         showing_ = now;
     }
     // The same steps as drawView, with the faces taken from the cache.
@@ -52,8 +52,9 @@ void CChild1View::paintEvent(QPaintEvent* event) {
     const QRect area = event->rect();
     const QRect pictured = area & QRect(QPoint(0, 0), pagePictureSize(doc.cellSize));
     if (!pictured.isEmpty()) {
-        painter.drawImage(pictured, picture_,
-                          QRectF(QPointF(pictured.topLeft()) * ratio, QSizeF(pictured.size()) * ratio));
+        painter.drawImage(
+            pictured, picture_,
+            QRectF(QPointF(pictured.topLeft()) * ratio, QSizeF(pictured.size()) * ratio));
     }
     for (const QRect& rest : QRegion(area).subtracted(pictured)) painter.fillRect(rest, Qt::white);
     QPainterCanvas canvas(painter, true);

@@ -1,7 +1,6 @@
 #include "views/PageCache.h"
 
 #include <QThread>
-
 #include <algorithm>
 
 namespace mirel {

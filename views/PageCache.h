@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QObject>
 #include <QThreadPool>
-
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -33,7 +32,7 @@ struct PageKey {
 
 // Enough for the viewed page, its neighbours and a few more at the usual cell
 // sizes; two windows of one document together stay under 100 MB.
-inline constexpr std::size_t kPageCacheBudget = std::size_t{48} << 20;
+inline constexpr std::size_t kPageCacheBudget = std::size_t{40} << 20;
 
 class PageCache final : public QObject {
     Q_OBJECT

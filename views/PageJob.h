@@ -6,7 +6,6 @@
 
 #include <QImage>
 #include <QSize>
-
 #include <atomic>
 #include <condition_variable>
 #include <functional>

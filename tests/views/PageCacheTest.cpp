@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
-
 #include <memory>
 
 #include "RecordingCanvas.h"
@@ -108,10 +107,11 @@ TEST_F(PageCacheTest, KeepsPagesForEqualRecordsUntilTheCellSizeOrRatioChanges) {
 }
 
 TEST_F(PageCacheTest, StaysWithinItsBudgetDroppingTheLeastRecentlyShown) {
-    const std::size_t budget = PageCache().page({0, 0, kCell, 1.0}, kPenWidth, faces(0)).sizeInBytes() * 3;
+    const std::size_t budget =
+        PageCache().page({0, 0, kCell, 1.0}, kPenWidth, faces(0)).sizeInBytes() * 3;
     PageCache cache(budget);
-    const PageKey keys[] = {{0, 0, kCell, 1.0}, {0, 1, kCell, 1.0}, {0, 2, kCell, 1.0},
-                            {1, 0, kCell, 1.0}};
+    const PageKey keys[] = {
+        {0, 0, kCell, 1.0}, {0, 1, kCell, 1.0}, {0, 2, kCell, 1.0}, {1, 0, kCell, 1.0}};
     cache.page(keys[0], kPenWidth, faces(0, 0));
     cache.page(keys[1], kPenWidth, faces(0, 1));
     cache.page(keys[0], kPenWidth, faces(0, 0));
