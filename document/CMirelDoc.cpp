@@ -92,8 +92,8 @@ std::vector<FaceRecord> CMirelDoc::PreparedPageCopies(int generation, int page) 
 }
 
 void CMirelDoc::RedrawMarks(Canvas& canvas) {
-    marks_.RedrawSelectionMarks(canvas, viewedGeneration, page, store_.generationCount(), cellSize,
-                                markLineWidth);
+    marks_.RedrawSelectionMarks(canvas, viewedGeneration, page, store_.generationCount(),
+                                cellSize, markLineWidth);
 }
 
 void CMirelDoc::ToggleMark(Canvas& canvas, int cell) {
