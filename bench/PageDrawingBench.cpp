@@ -57,29 +57,24 @@ QImage whitePage(int cell) {
     return page;
 }
 
-void BM_PageReference(benchmark::State& state) {
+// One thread, in cell order, antialiased; the strokes as they come or joined.
+void drawSingleThreaded(benchmark::State& state, bool joinStrokes) {
     CMirelDoc& doc = laidOut(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         QImage page = whitePage(doc.cellSize);
         QPainter painter(&page);
-        QPainterCanvas canvas(painter, true);
-        doc.DrawPopulationPage(canvas);
-        benchmark::DoNotOptimize(page.constBits());
-    }
-}
-
-void BM_PageJoinedStrokes(benchmark::State& state) {
-    CMirelDoc& doc = laidOut(static_cast<int>(state.range(0)));
-    for (auto _ : state) {
-        QImage page = whitePage(doc.cellSize);
-        QPainter painter(&page);
-        QPainterCanvas canvas(painter, true);
+        QPainterCanvas canvas(painter, true, joinStrokes ? LineJoins::Bevel : LineJoins::Round);
         StrokeJoiner joined(canvas);
-        doc.DrawPopulationPage(joined);
+        doc.DrawPopulationPage(joinStrokes ? static_cast<Canvas&>(joined) : canvas);
         joined.flush();
         benchmark::DoNotOptimize(page.constBits());
     }
 }
+
+// The screen's drawing before the tiles: the reference.
+void BM_PageReference(benchmark::State& state) { drawSingleThreaded(state, false); }
+
+void BM_PageJoinedStrokes(benchmark::State& state) { drawSingleThreaded(state, true); }
 
 // What a page not shown before costs the window: the records brought up to
 // date, the faces drawn on the pool and this thread, the tiles laid out.
