@@ -2,7 +2,7 @@
 // the single-threaded drawing the screen used before (the reference), the
 // same with joined strokes, the threaded tile drawing, and a page shown again
 // from the cache. Compare each with the reference of the same run
-// (bench/page_ratios.py does the sums).
+// (bench/page_ratios.py does the sums), and Enter to the new generation's page.
 
 #include <benchmark/benchmark.h>
 
@@ -16,6 +16,7 @@
 #include "document/CMirelDoc.h"
 #include "render/QPainterCanvas.h"
 #include "render/StrokeJoiner.h"
+#include "views/DamageCanvas.h"
 #include "views/PageCache.h"
 #include "views/PageJob.h"
 
@@ -27,17 +28,25 @@ constexpr int kBredGenerations = 5;
 constexpr int kExtraWidth = 1;
 constexpr int kExtraHeight = 32;
 
-// The shipped samples and a few generations bred from fixed marks, viewing the newest.
+// The shipped samples as generation 0.
+std::unique_ptr<CMirelDoc> newDocument() {
+    auto made = CMirelDoc::create([] { return 0; }, std::string(MIREL_SOURCE_DIR) + "/Data");
+    return std::move(std::get<std::unique_ptr<CMirelDoc>>(made));
+}
+
+// Marks three faces of the viewed generation, as a user does before Enter.
+void markFixedFaces(CMirelDoc& doc) {
+    DamageCanvas frames;
+    for (const int cell : {2, 7, 13}) doc.ToggleMark(frames, cell);
+}
+
+// The samples and a few generations bred from fixed marks, viewing the newest.
 CMirelDoc& document() {
     static const std::unique_ptr<CMirelDoc> doc = [] {
-        auto made = CMirelDoc::create([] { return 0; }, std::string(MIREL_SOURCE_DIR) + "/Data");
-        auto doc = std::move(std::get<std::unique_ptr<CMirelDoc>>(made));
+        auto doc = newDocument();
+        doc->LayoutGrid(1090, 872);
         for (int g = 0; g < kBredGenerations; ++g) {
-            const auto frames = std::make_unique<QImage>(1, 1, QImage::Format_RGB32);
-            QPainter painter(frames.get());
-            QPainterCanvas canvas(painter);
-            doc->LayoutGrid(1090, 872);
-            for (const int cell : {2, 7, 13}) doc->ToggleMark(canvas, cell);
+            markFixedFaces(*doc);
             doc->AdvanceGeneration();
         }
         return doc;
@@ -72,9 +81,13 @@ void drawSingleThreaded(benchmark::State& state, bool joinStrokes) {
 }
 
 // The screen's drawing before the tiles: the reference.
-void BM_PageReference(benchmark::State& state) { drawSingleThreaded(state, false); }
+void BM_PageReference(benchmark::State& state) {
+    drawSingleThreaded(state, false);
+}
 
-void BM_PageJoinedStrokes(benchmark::State& state) { drawSingleThreaded(state, true); }
+void BM_PageJoinedStrokes(benchmark::State& state) {
+    drawSingleThreaded(state, true);
+}
 
 // What a page not shown before costs the window: the records brought up to
 // date, the faces drawn on the pool and this thread, the tiles laid out.
@@ -110,6 +123,29 @@ void BM_PageCached(benchmark::State& state) {
     }
 }
 
+// Enter: the next generation bred from three marks and its page drawn as a
+// page never shown before.
+void BM_EnterToNewPage(benchmark::State& state) {
+    const int cell = static_cast<int>(state.range(0));
+    std::unique_ptr<CMirelDoc> doc = newDocument();
+    QThreadPool pool;
+    pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (doc->generationCount() == kLastGeneration) doc = newDocument();
+        doc->LayoutGrid(5 * cell + kExtraWidth, 4 * cell + kExtraHeight);
+        markFixedFaces(*doc);
+        state.ResumeTiming();
+        doc->AdvanceGeneration();
+        auto job =
+            std::make_shared<PageJob>(doc->PreparePageFaces(doc->viewedGeneration, 0),
+                                      PageStyle{doc->cellSize, doc->faceLineWidth, 1.0, true});
+        PageJob::start(job, pool, 0);
+        const QImage page = job->finish();
+        benchmark::DoNotOptimize(page.constBits());
+    }
+}
+
 constexpr int kCells[] = {112, 218, 372};
 
 void cellSizes(benchmark::internal::Benchmark* b) {
@@ -121,6 +157,7 @@ BENCHMARK(BM_PageReference)->Apply(cellSizes);
 BENCHMARK(BM_PageJoinedStrokes)->Apply(cellSizes);
 BENCHMARK(BM_PageThreaded)->Apply(cellSizes);
 BENCHMARK(BM_PageCached)->Apply(cellSizes);
+BENCHMARK(BM_EnterToNewPage)->Arg(218)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace mirel
