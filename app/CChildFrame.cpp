@@ -1,12 +1,17 @@
 #include "app/CChildFrame.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QMdiArea>
 
+#include <algorithm>
+
 #include "app/CMainFrame.h"
 #include "app/CViewExSplitWnd.h"
+#include "app/DocumentFrames.h"
 #include "app/FrameLayout.h"
+#include "app/RefusalNotices.h"
 #include "document/CMirelDoc.h"
 #include "views/CChild1View.h"
 #include "views/CChild2View.h"
@@ -20,46 +25,102 @@ namespace {
 // positive share to hand the rest to it.
 constexpr int kRemainderShare = 1;
 
+// The room a splitter shares out between its two panes, its bar left out.
+int paneRoom(const QSplitter& splitter) {
+    const QList<int> sizes = splitter.sizes();
+    return sizes.value(0) + sizes.value(1);
+}
+
 }  // namespace
 
-CChildFrame::CChildFrame(std::unique_ptr<CMirelDoc> document, CMainFrame& mainFrame)
-    : document_(std::move(document)), mainFrame_(mainFrame) {
+CChildFrame::CChildFrame(std::shared_ptr<DocumentFrames> frames, CMainFrame& mainFrame)
+    : frames_(std::move(frames)), mainFrame_(mainFrame) {
     setAttribute(Qt::WA_DeleteOnClose);
+    CMirelDoc& doc = frames_->document();
     // Sized from the desktop as it is when this frame is made, not when the
     // main frame was.
     const QSize desktop = mainFrame_.currentDesktopSize();
     const FrameLayout layout = computeFrameLayout(desktop.width(), desktop.height());
+    initialLeftWidth_ = layout.leftPaneWidth;
 
     auto frameActiveView = [this]() -> QWidget* { return activeView(); };
     outer_ = new CViewExSplitWnd(Qt::Horizontal, frameActiveView);
-    views_[0] = new CChild1View(*document_, outer_);
+    views_[0] = new CChild1View(doc, outer_);
     outer_->addWidget(views_[0]);
     inner_ = new CViewExSplitWnd(Qt::Vertical, frameActiveView, outer_);
     inner_->setFrameShape(QFrame::StyledPanel);
     outer_->addWidget(inner_);
-    views_[1] = new CChild2View(*document_, inner_);
-    views_[2] = new CChild3View(*document_, inner_);
+    views_[1] = new CChild2View(doc, inner_);
+    views_[2] = new CChild3View(doc, inner_);
     inner_->addWidget(views_[1]);
     inner_->addWidget(views_[2]);
+    for (MirelView* view : views_) view->installEventFilter(this);
 
-    // Resizing the frame keeps window 1's width and window 2's height.
-    outer_->setStretchFactor(0, 0);
-    outer_->setStretchFactor(1, 1);
-    inner_->setStretchFactor(0, 0);
-    inner_->setStretchFactor(1, 1);
     outer_->setSizes({layout.leftPaneWidth, layout.childWidth - layout.leftPaneWidth});
     inner_->setSizes({layout.rightPaneHeight, kRemainderShare});
+    // The splitters learn their real room only once the frame is laid out
+    // inside the MDI area, borders and bars taken off.
+    outer_->setResizeHandler([this] { fitOuterPanes(); });
+    inner_->setResizeHandler([this] { fitInnerPanes(); });
+    connect(outer_, &QSplitter::splitterMoved, this, [this] {
+        const int span = paneRoom(*outer_);
+        if (span > 0) leftShare_ = static_cast<double>(outer_->sizes().value(0)) / span;
+    });
 
     setWidget(outer_);
-    resize(layout.childWidth, layout.childHeight);
-    document_->attachHost(this);
+    madeSize_ = QSize(layout.childWidth, layout.childHeight);
+    resize(madeSize_);
+    frames_->addFrame(this);
 }
 
 CChildFrame::~CChildFrame() {
-    document_->attachHost(nullptr);
-    // The views refer to the document: they go first, inner splitter first.
+    // The views refer to the document: they go first, inner splitter first;
+    // the document goes with its last frame.
+    for (MirelView* view : views_) view->removeEventFilter(this);
     delete inner_;
     delete outer_;
+    frames_->removeFrame(this);
+}
+
+CMirelDoc& CChildFrame::document() const { return frames_->document(); }
+
+void CChildFrame::fitOuterPanes() {
+    const int span = paneRoom(*outer_);
+    if (span <= 0) return;
+    if (!leftShare_) {
+        leftShare_ = static_cast<double>(std::min(initialLeftWidth_, span - 1)) / span;
+    }
+    const int left = leftPaneWidthFor(span, *leftShare_);
+    if (left != outer_->sizes().value(0)) outer_->setSizes({left, span - left});
+}
+
+void CChildFrame::fitInnerPanes() {
+    const int span = paneRoom(*inner_);
+    if (span <= 0) return;
+    const int top = squarePaneHeightFor(inner_->contentsRect().width(), span);
+    if (top != inner_->sizes().value(0)) inner_->setSizes({top, span - top});
+}
+
+bool CChildFrame::eventFilter(QObject* watched, QEvent* event) {
+    const int n = viewNumber(watched);
+    if (n == 0) return QMdiSubWindow::eventFilter(watched, event);
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseMove || type == QEvent::MouseButtonPress ||
+        type == QEvent::MouseButtonDblClick) {
+        frames_->pointerEntered(this, n);
+    }
+    if (type == QEvent::KeyPress || type == QEvent::MouseButtonDblClick) {
+        const QString reason = refusalReason(document(), n, view(n)->size(), *event);
+        if (!reason.isEmpty()) mainFrame_.showRefusal(reason);
+    }
+    return QMdiSubWindow::eventFilter(watched, event);
+}
+
+int CChildFrame::viewNumber(const QObject* object) const {
+    for (int n = 1; n <= static_cast<int>(views_.size()); ++n) {
+        if (views_[n - 1] == object) return n;
+    }
+    return 0;
 }
 
 MirelView* CChildFrame::view(int n) const {
@@ -82,16 +143,19 @@ void CChildFrame::activateNextPane(bool previous) {
     view(next)->setFocus(Qt::OtherFocusReason);
 }
 
-void CChildFrame::setDocumentTitle(const QString& title) {
-    title_ = title;
-    setWindowTitle(title);
-}
+const QString& CChildFrame::documentTitle() const { return frames_->title(); }
+
+void CChildFrame::setDocumentTitle(const QString& title) { frames_->setTitle(title); }
+
+const QString& CChildFrame::pathName() const { return frames_->pathName(); }
+
+void CChildFrame::setPathName(const QString& path) { frames_->setPathName(path); }
 
 bool CChildFrame::saveDocumentFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
     file.close();
-    pathName_ = QFileInfo(path).absoluteFilePath();
+    setPathName(QFileInfo(path).absoluteFilePath());
     setDocumentTitle(QFileInfo(path).fileName());
     return true;
 }
@@ -129,5 +193,7 @@ void CChildFrame::showMessage(MessageKind kind, const std::string& caption,
                               const std::string& text) {
     mainFrame_.showMessage(kind, QString::fromStdString(caption), QString::fromStdString(text));
 }
+
+void CChildFrame::marksChanged() { mainFrame_.updateMarkCountPane(); }
 
 }  // namespace mirel

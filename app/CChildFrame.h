@@ -1,12 +1,16 @@
 #pragma once
-// One document's window: an MDI child frame split into the population grid
-// (window 1, left), the enlarged face (window 2, top right, square) and a
-// blank pane (window 3). It owns its document and shows what it asks for.
+// One window on a document: an MDI child frame split into the population
+// grid (window 1, left), the enlarged face (window 2, top right, square) and
+// a blank pane (window 3). A document may have several; they share it
+// through its DocumentFrames, and the last one to close takes it along.
 
 #include <QMdiSubWindow>
+#include <QSize>
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "document/DocumentHost.h"
 
@@ -17,16 +21,19 @@ namespace mirel {
 class CMainFrame;
 class CMirelDoc;
 class CViewExSplitWnd;
+class DocumentFrames;
 class MirelView;
 
-class CChildFrame final : public QMdiSubWindow, public DocumentHost {
+class CChildFrame final : public QMdiSubWindow {
     Q_OBJECT
 public:
-    // Sized from the desktop's client area as it is now.
-    CChildFrame(std::unique_ptr<CMirelDoc> document, CMainFrame& mainFrame);
+    // A further frame on the document of `frames`, sized from the desktop's
+    // client area as it is now.
+    CChildFrame(std::shared_ptr<DocumentFrames> frames, CMainFrame& mainFrame);
     ~CChildFrame() override;
 
-    CMirelDoc& document() const { return *document_; }
+    CMirelDoc& document() const;
+    const std::shared_ptr<DocumentFrames>& documentFrames() const { return frames_; }
     // View n (1 to 3) in creation order.
     MirelView* view(int n) const;
     // The view commands go to: the one the frame last activated.
@@ -37,10 +44,11 @@ public:
     // F6 / Shift+F6: the next or previous pane gets the keys.
     void activateNextPane(bool previous);
 
-    const QString& documentTitle() const { return title_; }
+    // The document's name; the frame's own title adds ":k" when it has several.
+    const QString& documentTitle() const;
     void setDocumentTitle(const QString& title);
-    const QString& pathName() const { return pathName_; }
-    void setPathName(const QString& path) { pathName_ = path; }
+    const QString& pathName() const;
+    void setPathName(const QString& path);
     // The document stores nothing, so its file is empty; takes the file's name.
     bool saveDocumentFile(const QString& path);
 
@@ -49,21 +57,36 @@ public:
     // The command that saves the face last drawn in window 2.
     void saveDetailFace();
 
-    void activateView(int n) override;
-    void invalidateView(int n) override;
-    void setStatusPane(const std::string& text, int width) override;
-    void showMessage(MessageKind kind, const std::string& caption,
-                     const std::string& text) override;
+    // What the document asks of this frame through its DocumentFrames.
+    void activateView(int n);
+    void invalidateView(int n);
+    void setStatusPane(const std::string& text, int width);
+    void showMessage(MessageKind kind, const std::string& caption, const std::string& text);
+    void marksChanged();
+
+    // The size the frame was made with: Window ▸ cascade gives it back.
+    QSize sizeHint() const override { return madeSize_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    std::unique_ptr<CMirelDoc> document_;
+    int viewNumber(const QObject* object) const;
+    // Window 1 keeps its share of the width, window 2 stays square.
+    void fitOuterPanes();
+    void fitInnerPanes();
+
+    std::shared_ptr<DocumentFrames> frames_;
     CMainFrame& mainFrame_;
     CViewExSplitWnd* outer_ = nullptr;
     CViewExSplitWnd* inner_ = nullptr;
     std::array<MirelView*, 3> views_{};
     int activeViewNumber_ = kGridView;
-    QString title_;
-    QString pathName_;
+    // Window 1's width when the frame first lays out; afterwards its share
+    // of the row, kept through resizes and changed by dragging the bar.
+    int initialLeftWidth_ = 0;
+    QSize madeSize_;
+    std::optional<double> leftShare_;
 };
 
 }  // namespace mirel

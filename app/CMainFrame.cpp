@@ -10,11 +10,15 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QScreen>
+#include <QStatusBar>
 
 #include "app/AboutBox.h"
 #include "app/CChildFrame.h"
+#include "app/DocumentFrames.h"
 #include "app/FrameLayout.h"
+#include "app/HowToUse.h"
 #include "app/MainFrameActions.h"
+#include "app/MarkCountPane.h"
 #include "document/CMirelDoc.h"
 #include "face/FatalError.h"
 #include "views/ViewPrinting.h"
@@ -23,6 +27,8 @@ namespace mirel {
 namespace {
 
 constexpr int kRecentFileCount = 4;
+// Long enough to read a sentence; the idle text comes back afterwards.
+constexpr int kRefusalNoticeMilliseconds = 8000;
 
 }  // namespace
 
@@ -43,9 +49,11 @@ CMainFrame::CMainFrame(WallClock clock, DesktopSize desktop, QWidget* parent)
     const FrameLayout layout = computeFrameLayout(desktopWidth_, desktopHeight_);
     // move() places the outer frame, title bar included, at the desktop's
     // corner; setGeometry would place the inside there and push the title bar
-    // off the screen under a window manager.
-    move(0, 0);
-    resize(layout.mainWidth, layout.mainHeight);
+    // off the screen under a window manager. The size is the inside's until
+    // the window manager's borders are known (fitOuterFrame).
+    outerFrame_ = QRect(0, 0, layout.mainWidth, layout.mainHeight);
+    move(outerFrame_.topLeft());
+    resize(outerFrame_.size());
     setWindowTitle(kAppName);
 
     mdiArea_ = new QMdiArea(this);
@@ -62,6 +70,7 @@ CMainFrame::CMainFrame(WallClock clock, DesktopSize desktop, QWidget* parent)
         updateActions();
         // Pane 1 speaks of the document in front, even before its grid repaints.
         if (CChildFrame* frame = activeChildFrame()) frame->document().UpdateStatusText();
+        updateMarkCountPane();
     });
     updateActions();
     updateRecentFileActions();
@@ -111,8 +120,18 @@ CChildFrame* CMainFrame::openDocument(const QString& path, LoadFailurePolicy pol
 }
 
 CChildFrame* CMainFrame::addChildFrame(std::unique_ptr<CMirelDoc> document, const QString& title) {
-    auto* frame = new CChildFrame(std::move(document), *this);
-    frame->setDocumentTitle(title);
+    auto frames = std::make_shared<DocumentFrames>(std::move(document));
+    frames->setTitle(title);
+    return showChildFrame(new CChildFrame(std::move(frames), *this));
+}
+
+CChildFrame* CMainFrame::newWindow() {
+    const CChildFrame* active = activeChildFrame();
+    if (active == nullptr) return nullptr;
+    return showChildFrame(new CChildFrame(active->documentFrames(), *this));
+}
+
+CChildFrame* CMainFrame::showChildFrame(CChildFrame* frame) {
     mdiArea_->addSubWindow(frame);
     connect(frame, &QObject::destroyed, this, [this] { updateActions(); });
     frame->show();
@@ -141,6 +160,37 @@ void CMainFrame::setGenerationPane(const QString& text, int width) {
     generationPane_->setText(text);
 }
 
+void CMainFrame::updateMarkCountPane() {
+    const CChildFrame* frame = activeChildFrame();
+    markCountPane_->showCount(frame != nullptr
+                                  ? std::optional<int>(frame->document().currentSelection().count)
+                                  : std::nullopt);
+}
+
+void CMainFrame::showRefusal(const QString& reason) {
+    statusBar()->showMessage(reason, kRefusalNoticeMilliseconds);
+}
+
+bool CMainFrame::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize) fitOuterFrame();
+    return handled;
+}
+
+void CMainFrame::fitOuterFrame() {
+    if (!fittingOuterFrame_ || !isVisible() || isMaximized() || isFullScreen()) return;
+    const QRect inside = geometry();
+    const QRect outer = frameGeometry();
+    const QMargins borders(inside.left() - outer.left(), inside.top() - outer.top(),
+                           outer.right() - inside.right(), outer.bottom() - inside.bottom());
+    // Unframed (no window manager, or not yet): the inside is the outer frame.
+    if (borders.isNull()) return;
+    fittingOuterFrame_ = false;
+    resize(outerFrame_.size().shrunkBy(borders));
+    move(outerFrame_.topLeft());
+}
+
 void CMainFrame::setMessagePresenter(MessagePresenter presenter) {
     presenter_ = std::move(presenter);
 }
@@ -163,6 +213,16 @@ QPrinter& CMainFrame::printer() {
 void CMainFrame::fileOpen() {
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("開く"));
     if (!path.isEmpty()) openDocument(path);
+}
+
+void CMainFrame::fileClose() {
+    CChildFrame* active = activeChildFrame();
+    if (active == nullptr) return;
+    const QList<CChildFrame*> frames = active->documentFrames()->frames();
+    for (CChildFrame* frame : frames) {
+        if (frame != active) frame->close();
+    }
+    active->close();
 }
 
 void CMainFrame::fileSave() {
@@ -206,6 +266,11 @@ void CMainFrame::openRecentFile(int entry) {
 void CMainFrame::showAbout() {
     AboutBox about(this);
     about.exec();
+}
+
+void CMainFrame::showHowToUse() {
+    HowToUse page(this);
+    page.exec();
 }
 
 }  // namespace mirel

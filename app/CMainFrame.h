@@ -3,6 +3,7 @@
 // holding one child frame per document.
 
 #include <QMainWindow>
+#include <QRect>
 #include <QSize>
 
 #include <functional>
@@ -23,6 +24,7 @@ namespace mirel {
 
 class CChildFrame;
 class CMirelDoc;
+class MarkCountPane;
 
 // The desktop's client area in pixels as it is now; injectable for tests.
 using DesktopSize = std::function<QSize()>;
@@ -48,12 +50,19 @@ public:
     // A document file stores nothing: opening one gives a fresh document titled after it.
     CChildFrame* openDocument(const QString& path,
                               LoadFailurePolicy policy = LoadFailurePolicy::RefuseDocument);
+    // Window ▸ new window: a further frame on the active frame's document.
+    CChildFrame* newWindow();
     CChildFrame* activeChildFrame() const;
     QList<CChildFrame*> childFrames() const;
 
     // Status-bar pane 1.
     void setGenerationPane(const QString& text, int width);
     QLabel* generationPane() const { return generationPane_; }
+    // The pane counting the marks of the document in front.
+    void updateMarkCountPane();
+    MarkCountPane* markCountPane() const { return markCountPane_; }
+    // Says in the message pane why a gesture did nothing.
+    void showRefusal(const QString& reason);
 
     // Replaces the message boxes (tests record the messages instead).
     void setMessagePresenter(MessagePresenter presenter);
@@ -69,6 +78,9 @@ public:
     QPrinter& printer();
     RecentFileList& recentFiles() { return recentFiles_; }
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     struct Actions;
 
@@ -81,8 +93,11 @@ private:
     // The document, or nullptr after the sample bank's failure was handled.
     std::unique_ptr<CMirelDoc> createDocument(LoadFailurePolicy policy);
     CChildFrame* addChildFrame(std::unique_ptr<CMirelDoc> document, const QString& title);
+    CChildFrame* showChildFrame(CChildFrame* frame);
 
     void fileOpen();
+    // Closes the active document: every frame on it, the active one last.
+    void fileClose();
     void fileSave();
     void filePrint();
     void filePrintPreview();
@@ -90,6 +105,15 @@ private:
     void saveDetailFace();
     void openRecentFile(int entry);
     void showAbout();
+    void showHowToUse();
+    // The menus of the current state alone are in the bar, so their
+    // mnemonics are never ambiguous.
+    void showMenuSet(const QList<QMenu*>& menus);
+    // Pane 1 as at start, when no document is left to speak of.
+    void resetGenerationPane();
+    // Moves the frame so that its outer frame, borders and title included,
+    // covers the rectangle it was given, once the window manager framed it.
+    void fitOuterFrame();
 
     int desktopWidth_ = 0;
     int desktopHeight_ = 0;
@@ -103,6 +127,10 @@ private:
     QMdiArea* mdiArea_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QLabel* generationPane_ = nullptr;
+    MarkCountPane* markCountPane_ = nullptr;
+    // Where the outer frame belongs until the window manager has framed it.
+    QRect outerFrame_;
+    bool fittingOuterFrame_ = true;
     QList<QMenu*> noDocumentMenus_;
     QList<QMenu*> documentMenus_;
 };

@@ -11,8 +11,9 @@
 #include <QToolBar>
 
 #include "app/CChildFrame.h"
-#include "app/ToolbarIcons.h"
 #include "app/MainFrameActions.h"
+#include "app/MarkCountPane.h"
+#include "app/ToolbarIcons.h"
 
 namespace mirel {
 namespace {
@@ -54,7 +55,7 @@ void CMainFrame::createActions() {
 
     a.fileClose = makeAction(this, QStringLiteral("閉じる(&C)"),
                              QStringLiteral("作業中のドキュメントを閉じます"));
-    connect(a.fileClose, &QAction::triggered, mdiArea_, &QMdiArea::closeActiveSubWindow);
+    connect(a.fileClose, &QAction::triggered, this, &CMainFrame::fileClose);
 
     a.fileSave = makeAction(this, QStringLiteral("上書き保存(&S)"),
                             QStringLiteral("作業中のドキュメントを保存します"),
@@ -125,6 +126,9 @@ void CMainFrame::createActions() {
     connect(a.viewStatusBar, &QAction::toggled, this,
             [this](bool shown) { statusBar()->setVisible(shown); });
 
+    a.windowNew = makeAction(this, tr("新しいウィンドウを開く(&N)"),
+                             tr("作業中のドキュメントをもう一つのウィンドウに表示します"));
+    connect(a.windowNew, &QAction::triggered, this, [this] { newWindow(); });
     a.windowCascade = makeAction(this, QStringLiteral("重ねて表示(&C)"),
                                  QStringLiteral("ウィンドウを重ねて表示します"));
     connect(a.windowCascade, &QAction::triggered, mdiArea_, &QMdiArea::cascadeSubWindows);
@@ -158,6 +162,10 @@ void CMainFrame::createActions() {
     a.appAbout->setIcon(themeIcon("help-about", QStyle::SP_MessageBoxQuestion, s));
     connect(a.appAbout, &QAction::triggered, this, &CMainFrame::showAbout);
 
+    a.helpHowToUse = makeAction(this, tr("使い方(&U)..."),
+                                tr("マウスとキーの操作、保存されるファイルを説明します"));
+    connect(a.helpHowToUse, &QAction::triggered, this, &CMainFrame::showHowToUse);
+
     // Accelerators work whichever menu set is showing.
     addActions({a.fileNew, a.fileOpen, a.filePrint, a.editUndo, a.editCut, a.editCopy,
                 a.editPaste, a.nextPane, a.previousPane});
@@ -165,21 +173,20 @@ void CMainFrame::createActions() {
 
 void CMainFrame::createMenus() {
     const Actions& a = *actions_;
-    QMenuBar* bar = menuBar();
-
+    // The bar shows one set at a time (showMenuSet); View and Help are in both.
     auto addRecent = [&a](QMenu* menu) {
         menu->addAction(a.recentPlaceholder);
         menu->addActions(a.recent);
     };
 
-    QMenu* fileNoDoc = bar->addMenu(QStringLiteral("ファイル(&F)"));
+    QMenu* fileNoDoc = new QMenu(QStringLiteral("ファイル(&F)"), this);
     fileNoDoc->addActions({a.fileNew, a.fileOpen, a.filePrintSetup});
     fileNoDoc->addSeparator();
     addRecent(fileNoDoc);
     fileNoDoc->addSeparator();
     fileNoDoc->addAction(a.appExit);
 
-    QMenu* fileDoc = bar->addMenu(QStringLiteral("ファイル(&F)"));
+    QMenu* fileDoc = new QMenu(QStringLiteral("ファイル(&F)"), this);
     fileDoc->addActions({a.fileNew, a.fileOpen, a.fileClose, a.saveDetailFace});
     fileDoc->addSeparator();
     fileDoc->addActions({a.filePrint, a.filePrintPreview, a.filePrintSetup});
@@ -188,36 +195,39 @@ void CMainFrame::createMenus() {
     fileDoc->addSeparator();
     fileDoc->addAction(a.appExit);
 
-    QMenu* edit = bar->addMenu(QStringLiteral("編集(&E)"));
+    QMenu* edit = new QMenu(QStringLiteral("編集(&E)"), this);
     edit->addAction(a.editUndo);
     edit->addSeparator();
     edit->addActions({a.editCut, a.editCopy, a.editPaste});
 
-    QMenu* view = bar->addMenu(QStringLiteral("表示(&V)"));
+    QMenu* view = new QMenu(QStringLiteral("表示(&V)"), this);
     view->setObjectName(QStringLiteral("viewMenu"));
 
-    QMenu* window = bar->addMenu(QStringLiteral("ウィンドウ(&W)"));
+    QMenu* window = new QMenu(QStringLiteral("ウィンドウ(&W)"), this);
     window->setObjectName(QStringLiteral("windowMenu"));
     // The open documents' windows follow the commands, the active one checked.
     connect(window, &QMenu::aboutToShow, this, [this, window] {
         const Actions& acts = *actions_;
         window->clear();
-        window->addActions({acts.windowCascade, acts.windowTile, acts.windowArrange});
+        window->addActions(
+            {acts.windowNew, acts.windowCascade, acts.windowTile, acts.windowArrange});
         const QList<CChildFrame*> frames = childFrames();
         if (!frames.isEmpty()) window->addSeparator();
         for (int k = 0; k < frames.size(); ++k) {
             CChildFrame* frame = frames[k];
             QAction* entry =
-                window->addAction(QStringLiteral("&%1 %2").arg(k + 1).arg(frame->documentTitle()));
+                window->addAction(QStringLiteral("&%1 %2").arg(k + 1).arg(frame->windowTitle()));
             entry->setCheckable(true);
             entry->setChecked(frame == activeChildFrame());
             connect(entry, &QAction::triggered, this,
                     [this, frame] { mdiArea_->setActiveSubWindow(frame); });
         }
     });
-    window->addActions({a.windowCascade, a.windowTile, a.windowArrange});
+    window->addActions({a.windowNew, a.windowCascade, a.windowTile, a.windowArrange});
 
-    QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
+    QMenu* help = new QMenu(QStringLiteral("ヘルプ(&H)"), this);
+    help->addAction(a.helpHowToUse);
+    help->addSeparator();
     help->addAction(a.appAbout);
 
     noDocumentMenus_ = {fileNoDoc, view, help};
@@ -248,10 +258,15 @@ void CMainFrame::createToolBar() {
 void CMainFrame::createStatusBar() {
     QStatusBar* bar = statusBar();
     bar->addWidget(new QLabel(kIdleMessage, bar), 1);
+    // On a narrow desktop pane 1 leaves the message pane little room: the
+    // whole message is there when the mouse rests on the bar.
+    connect(bar, &QStatusBar::messageChanged, bar, &QWidget::setToolTip);
 
     generationPane_ = new QLabel(kGenerationPaneInitial, bar);
     generationPane_->setObjectName(QStringLiteral("generationPane"));
     bar->addPermanentWidget(generationPane_);
+    markCountPane_ = new MarkCountPane(bar);
+    bar->addPermanentWidget(markCountPane_);
 
     // Qt has no portable query of the lock keys' state, so the indicators
     // are shown but greyed.
@@ -265,14 +280,11 @@ void CMainFrame::createStatusBar() {
 void CMainFrame::updateActions() {
     const Actions& a = *actions_;
     const bool hasDocument = !mdiArea_->subWindowList().isEmpty();
-    for (QMenu* menu : noDocumentMenus_) menu->menuAction()->setVisible(false);
-    for (QMenu* menu : documentMenus_) menu->menuAction()->setVisible(false);
-    for (QMenu* menu : hasDocument ? documentMenus_ : noDocumentMenus_) {
-        menu->menuAction()->setVisible(true);
-    }
+    showMenuSet(hasDocument ? documentMenus_ : noDocumentMenus_);
+    if (!hasDocument) resetGenerationPane();
     const bool active = activeChildFrame() != nullptr;
     for (QAction* action : {a.fileClose, a.fileSave, a.saveDetailFace, a.filePrint,
-                            a.filePrintPreview, a.nextPane, a.previousPane}) {
+                            a.filePrintPreview, a.nextPane, a.previousPane, a.windowNew}) {
         action->setEnabled(active);
     }
     for (QAction* action : {a.windowCascade, a.windowTile, a.windowArrange}) {
@@ -280,8 +292,26 @@ void CMainFrame::updateActions() {
     }
 
     const CChildFrame* frame = activeChildFrame();
-    setWindowTitle(frame != nullptr ? kAppName + QStringLiteral(" - ") + frame->documentTitle()
+    setWindowTitle(frame != nullptr ? kAppName + QStringLiteral(" - ") + frame->windowTitle()
                                     : kAppName);
+    updateMarkCountPane();
+}
+
+void CMainFrame::showMenuSet(const QList<QMenu*>& menus) {
+    QList<QAction*> wanted;
+    for (const QMenu* menu : menus) wanted.append(menu->menuAction());
+    QMenuBar* bar = menuBar();
+    if (bar->actions() == wanted) return;
+    // A hidden menu still holds its Alt shortcut: the other set's menus must
+    // leave the bar, not just hide.
+    bar->clear();
+    bar->addActions(wanted);
+}
+
+void CMainFrame::resetGenerationPane() {
+    generationPane_->setMinimumWidth(0);
+    generationPane_->setMaximumWidth(QWIDGETSIZE_MAX);
+    generationPane_->setText(kGenerationPaneInitial);
 }
 
 void CMainFrame::updateRecentFileActions() {

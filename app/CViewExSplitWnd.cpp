@@ -18,6 +18,15 @@ QWidget* CViewExSplitWnd::activePane() const {
     return paneContaining(active);
 }
 
+void CViewExSplitWnd::setResizeHandler(std::function<void()> handler) {
+    resized_ = std::move(handler);
+}
+
+void CViewExSplitWnd::resizeEvent(QResizeEvent* event) {
+    QSplitter::resizeEvent(event);
+    if (resized_) resized_();
+}
+
 QWidget* CViewExSplitWnd::paneContaining(const QWidget* widget) const {
     for (; widget != nullptr; widget = widget->parentWidget()) {
         for (int k = 0; k < count(); ++k) {

@@ -20,10 +20,17 @@ public:
     // panes (nor a widget inside one) is.
     QWidget* activePane() const;
 
+    // Called after each resize, once the splitter has shared out its new room.
+    void setResizeHandler(std::function<void()> handler);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     QWidget* paneContaining(const QWidget* widget) const;
 
     std::function<QWidget*()> frameActiveView_;
+    std::function<void()> resized_;
 };
 
 }  // namespace mirel

@@ -1,5 +1,8 @@
 #include "app/FrameLayout.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace mirel {
 namespace {
 
@@ -12,6 +15,12 @@ constexpr int kLeftPaneHeightFactor = 5;
 constexpr int kLeftPaneOffset = 740;
 constexpr int kLeftPaneDivisor = 4;
 constexpr int kLeftPaneMargin = 4;
+constexpr int kSmallestPane = 1;
+
+int keepBothPanes(int first, int span) {
+    if (span < 2 * kSmallestPane) return std::max(span, 0);
+    return std::clamp(first, kSmallestPane, span - kSmallestPane);
+}
 
 }  // namespace
 
@@ -28,5 +37,11 @@ FrameLayout computeFrameLayout(int desktopWidth, int desktopHeight) {
     layout.rightPaneHeight = desktopWidth - layout.leftPaneWidth - kChildWidthReserve;
     return layout;
 }
+
+int leftPaneWidthFor(int span, double leftShare) {
+    return keepBothPanes(static_cast<int>(std::lround(span * leftShare)), span);
+}
+
+int squarePaneHeightFor(int paneWidth, int span) { return keepBothPanes(paneWidth, span); }
 
 }  // namespace mirel

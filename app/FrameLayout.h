@@ -21,4 +21,12 @@ struct FrameLayout {
 // desktopWidth x desktopHeight is the desktop's client area in pixels.
 FrameLayout computeFrameLayout(int desktopWidth, int desktopHeight);
 
+// When a frame is resized its panes keep their proportions, and none is
+// squeezed to nothing: each keeps at least one pixel while `span` (the
+// splitter's room for its two panes) has two.
+// Window 1's width for its share (0 to 1) of the row's room.
+int leftPaneWidthFor(int span, double leftShare);
+// Window 2's height: its width, so it is square, as far as the column allows.
+int squarePaneHeightFor(int paneWidth, int span);
+
 }  // namespace mirel

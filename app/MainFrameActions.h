@@ -30,12 +30,14 @@ struct CMainFrame::Actions {
     QAction* editPaste = nullptr;
     QAction* viewToolBar = nullptr;
     QAction* viewStatusBar = nullptr;
+    QAction* windowNew = nullptr;
     QAction* windowCascade = nullptr;
     QAction* windowTile = nullptr;
     QAction* windowArrange = nullptr;
     QAction* nextPane = nullptr;
     QAction* previousPane = nullptr;
     QAction* appAbout = nullptr;
+    QAction* helpHowToUse = nullptr;
 };
 
 }  // namespace mirel

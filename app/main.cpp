@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/CMainFrame.h"
+#include "app/Translations.h"
 #include "face/FatalError.h"
 
 namespace {
@@ -25,6 +26,7 @@ void showFatalMessage(std::string_view caption, std::string_view text) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    const mirel::Translations translations;
     mirel::setFatalReporter(&showFatalMessage);
 
     QApplication::setOrganizationName(kSettingsKey);
@@ -44,5 +46,7 @@ int main(int argc, char* argv[]) {
     }
 
     mainFrame.show();
+    // Without a window manager nobody else gives the new window the keyboard.
+    mainFrame.activateWindow();
     return QApplication::exec();
 }

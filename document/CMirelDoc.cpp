@@ -100,6 +100,7 @@ void CMirelDoc::ToggleMark(Canvas& canvas, int cell) {
     if (currentSelection().count >= kMaxMarks) return;
     marks_.ToggleSelectionMark(canvas, viewedGeneration, page, cell, store_.generationCount(),
                                cellSize, markLineWidth);
+    if (host_ != nullptr) host_->marksChanged();
 }
 
 void CMirelDoc::HoverFace(int cell) {
@@ -127,7 +128,14 @@ void CMirelDoc::AdvanceGeneration() {
     page = 0;
     stepGenerationClock(history_, clock_());
     ++history_.logGeneration;
-    if (host_ != nullptr) host_->invalidateView(kGridView);
+    if (host_ != nullptr) {
+        host_->invalidateView(kGridView);
+        host_->marksChanged();
+    }
+}
+
+void CMirelDoc::InvalidateView(int n) {
+    if (host_ != nullptr) host_->invalidateView(n);
 }
 
 void CMirelDoc::SaveFace(FaceRecord face) {

@@ -69,6 +69,8 @@ public:
     // Call only while the current Selection has fewer than 60 marks.
     void ToggleMark(Canvas& canvas, int cell);
     void HoverFace(int cell);
+    // Repaints view n (without erasing) in every window that shows this document.
+    void InvalidateView(int n);
     // Breeds the next generation from the current marks, if there is one.
     void AdvanceGeneration();
     // Writes the portrait, the face data and the history; `face` is a copy,

@@ -1,7 +1,7 @@
 #pragma once
 // What a document asks of the windows that show it: activate or repaint one
 // of its three views, put text into the status bar, show a message box. The
-// child frame implements it; tests use a recording fake.
+// frames showing the document implement it; tests use a recording fake.
 
 #include <string>
 
@@ -27,6 +27,8 @@ public:
     // A modal message box with an OK button.
     virtual void showMessage(MessageKind kind, const std::string& caption,
                              const std::string& text) = 0;
+    // The newest generation's marks changed (a toggle or a new generation).
+    virtual void marksChanged() {}
 };
 
 }  // namespace mirel

@@ -15,7 +15,8 @@ struct FaceTile {
     // Premultiplied ARGB of (size + 2 * margin) logical pixels square, with
     // the device pixel ratio it was drawn at.
     QImage image;
-    // The image pixels anything was drawn on; empty when nothing was.
+    // The image pixels that hold all that was drawn (and maybe some untouched
+    // ones); empty when nothing was.
     QRect content;
 };
 

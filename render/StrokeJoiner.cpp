@@ -30,17 +30,38 @@ void dropNeedlessPoints(std::vector<IntPoint>& run) {
     run.resize(kept);
 }
 
+// True when the way turns at b by a right angle or more. A bevel join leaves
+// out a sliver of the round one there that can hold a pixel's centre.
+bool sharpTurn(IntPoint a, IntPoint b, IntPoint c) {
+    const long long along = static_cast<long long>(b.x - a.x) * (c.x - b.x) +
+                            static_cast<long long>(b.y - a.y) * (c.y - b.y);
+    return along <= 0;
+}
+
 }  // namespace
+
+void StrokeJoiner::hand(std::span<const IntPoint> points) {
+    if (points.size() == 2) {
+        // A lone segment stays a segment.
+        target_.moveTo(points[0].x, points[0].y);
+        target_.lineTo(points[1].x, points[1].y);
+    } else if (points.size() > 2) {
+        target_.polyline(points);
+    }
+}
 
 void StrokeJoiner::flush() {
     if (run_.size() > 2) dropNeedlessPoints(run_);
-    if (run_.size() == 2) {
-        // A lone segment stays a segment.
-        target_.moveTo(run_[0].x, run_[0].y);
-        target_.lineTo(run_[1].x, run_[1].y);
-    } else if (run_.size() > 2) {
-        target_.polyline(run_);
+    // Sharp turns split the run: the two pieces' round caps make the round join.
+    const std::span<const IntPoint> run(run_);
+    std::size_t start = 0;
+    for (std::size_t i = 1; i + 1 < run.size(); ++i) {
+        if (sharpTurn(run[i - 1], run[i], run[i + 1])) {
+            hand(run.subspan(start, i + 1 - start));
+            start = i;
+        }
     }
+    if (!run.empty()) hand(run.subspan(start));
     run_.clear();
 }
 

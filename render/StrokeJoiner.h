@@ -40,6 +40,8 @@ class StrokeJoiner final : public Canvas {
     void flush();
 
   private:
+    // Draws points as a polyline, or as a segment when there are two.
+    void hand(std::span<const IntPoint> points);
     bool joining() const { return penWidth_ > kUnjoinedWidth; }
 
     static constexpr int kUnjoinedWidth = 1;

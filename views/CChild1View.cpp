@@ -42,9 +42,10 @@ void CChild1View::paintEvent(QPaintEvent* event) {
     if (now != showing_) {
         // A new page or size brings the stored records up to date, as drawing
         // them does; the cache has their picture if it drew equal records.
-        const PageKey key{now.generation, now.page, doc.cellSize, ratio};
-        picture_ =
-            pages_.page(key, doc.faceLineWidth, doc.PreparePageFaces(now.generation, now.page));
+        shownPage_ = {now.generation, now.page, doc.cellSize, ratio};
+        shownPenWidth_ = doc.faceLineWidth;
+        picture_ = pages_.page(shownPage_, shownPenWidth_,
+                               doc.PreparePageFaces(now.generation, now.page));
         showing_ = now;
     }
     // The same steps as drawView, with the faces taken from the cache.
@@ -69,8 +70,8 @@ void CChild1View::paintEvent(QPaintEvent* event) {
 void CChild1View::prefetchNeighbours() {
     prefetchQueued_ = false;
     CMirelDoc& doc = document();
-    if (doc.cellSize <= 0) return;
-    const PageKey shown{doc.viewedGeneration, doc.page, doc.cellSize, devicePixelRatioF()};
+    const PageKey shown = shownPage_;
+    if (shown.cellSize <= 0) return;
     // Up first: going back through the generations is what is held down.
     std::vector<PageKey> next;
     for (const int step : {-1, 1}) {
@@ -81,12 +82,20 @@ void CChild1View::prefetchNeighbours() {
             next.push_back(key);
         }
     }
-    pages_.prefetch(next, doc.faceLineWidth, [&doc](const PageKey& key) {
+    pages_.prefetch(next, shownPenWidth_, [&doc](const PageKey& key) {
         return doc.PreparedPageCopies(key.generation, key.page);
     });
 }
 
+void CChild1View::adoptOwnLayout() {
+    CMirelDoc& doc = document();
+    if (doc.cellSize != 0 && (doc.gridWidth != width() || doc.gridHeight != height())) {
+        doc.LayoutGrid(width(), height());
+    }
+}
+
 void CChild1View::mouseMoveEvent(QMouseEvent* event) {
+    adoptOwnLayout();
     CMirelDoc& doc = document();
     if (doc.activeView != kGridView) doc.ActivateView(kGridView);
     if (const auto cell = cellUnder(doc, event)) {
@@ -97,6 +106,7 @@ void CChild1View::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CChild1View::mouseDoubleClickEvent(QMouseEvent* event) {
+    adoptOwnLayout();
     CMirelDoc& doc = document();
     // With 60 marks neither gesture does anything, wherever it lands.
     if (doc.currentSelection().count < kMaxMarks) {
@@ -122,11 +132,11 @@ void CChild1View::keyPressEvent(QKeyEvent* event) {
         if (key == Qt::Key_Up && doc.viewedGeneration > 0) {
             --doc.viewedGeneration;
             doc.page = 0;
-            update();
+            doc.InvalidateView(kGridView);
         } else if (key == Qt::Key_Down && doc.viewedGeneration < doc.generationCount()) {
             ++doc.viewedGeneration;
             doc.page = 0;
-            update();
+            doc.InvalidateView(kGridView);
         }
     }
     MirelView::keyPressEvent(event);

@@ -25,6 +25,9 @@ protected:
 private:
     // Starts drawing, while the window is idle, the pages Up and Down show next.
     void prefetchNeighbours();
+    // Frames of one document share its grid geometry, which is the last drawn
+    // window's; input is hit-tested with this window's own (once laid out).
+    void adoptOwnLayout();
 
     // What the window shows: a page of a generation at a client size.
     struct Showing {
@@ -39,7 +42,12 @@ private:
     // Drawn pages are kept, and a mark toggle repaints only its frame over them.
     PageCache pages_;
     Showing showing_;
-    QImage picture_;  // of the faces of showing_
+    // The picture of the faces of showing_, where it sits in the cache and the
+    // face pen it was drawn with (the document's geometry may be another
+    // frame's by the time the window is idle).
+    QImage picture_;
+    PageKey shownPage_;
+    int shownPenWidth_ = 1;
     bool prefetchQueued_ = false;
 };
 

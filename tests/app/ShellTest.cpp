@@ -1,5 +1,7 @@
 #include <QAction>
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
@@ -19,7 +21,10 @@
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/CViewExSplitWnd.h"
+#include "app/DocumentFrames.h"
 #include "app/FrameLayout.h"
+#include "app/MarkCountPane.h"
+#include "app/Translations.h"
 #include "document/CMirelDoc.h"
 #include "views/MirelView.h"
 
@@ -79,7 +84,10 @@ TEST(ShellTest, ChildFrameAndPanesAreSizedFromTheDesktop) {
     EXPECT_EQ(frame->size(), QSize(layout.childWidth, layout.childHeight));
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Mirel1"));
     EXPECT_EQ(frame->view(1)->width(), layout.leftPaneWidth);
-    EXPECT_EQ(frame->view(2)->height(), layout.rightPaneHeight);
+    // Window 2 is square: the borders and the bar take their share of the
+    // right column's nominal width, and its height follows.
+    EXPECT_EQ(frame->view(2)->height(), frame->view(2)->width());
+    EXPECT_LE(frame->view(2)->width(), layout.rightPaneHeight);
     EXPECT_EQ(frame->outerSplitter()->orientation(), Qt::Horizontal);
     EXPECT_EQ(frame->innerSplitter()->orientation(), Qt::Vertical);
     EXPECT_EQ(frame->outerSplitter()->widget(0), frame->view(1));
@@ -105,11 +113,12 @@ TEST(ShellTest, EachChildFrameIsSizedFromTheDesktopAsItIsWhenMade) {
     EXPECT_EQ(mainFrame.size(), QSize(1280, 996));
     EXPECT_EQ(first->size(), QSize(1272, 904));
     EXPECT_EQ(first->view(kGridView)->width(), 1091);
-    EXPECT_EQ(first->view(kDetailView)->height(), 181);
-    // H = 1023: (5115 - 740) / 4 - 4 = 1089, right column 1280 - 1089 - 8 = 183.
+    // H = 1023: (5115 - 740) / 4 - 4 = 1089, right column 1280 - 1089 - 8 = 183,
+    // two pixels wider than the first frame's.
     EXPECT_EQ(second->size(), QSize(1272, 903));
     EXPECT_EQ(second->view(kGridView)->width(), 1089);
-    EXPECT_EQ(second->view(kDetailView)->height(), 183);
+    EXPECT_EQ(second->view(kDetailView)->width(), first->view(kDetailView)->width() + 2);
+    EXPECT_EQ(second->view(kDetailView)->height(), second->view(kDetailView)->width());
 }
 
 TEST(ShellTest, MenuSetsFollowWhetherADocumentIsOpen) {
@@ -139,6 +148,9 @@ TEST(ShellTest, MenuSetsFollowWhetherADocumentIsOpen) {
     ASSERT_TRUE(test::waitUntil([&] { return shell.mainFrame().childFrames().isEmpty(); }));
     EXPECT_EQ(visibleMenuTitles(shell.mainFrame()),
               (QStringList{"ファイル(&F)", "表示(&V)", "ヘルプ(&H)"}));
+    EXPECT_EQ(shell.mainFrame().generationPane()->text(),
+              QStringLiteral("表示されている顔集団が何世代目か"))
+        << "pane 1 still speaks of the closed document";
     const QMenu* fileNoDoc = visibleMenu(shell.mainFrame(), QStringLiteral("ファイル(&F)"));
     ASSERT_NE(fileNoDoc, nullptr);
     EXPECT_EQ(actionTexts(fileNoDoc->actions()),
@@ -249,13 +261,13 @@ TEST(ShellTest, WindowMenuListsTheDocumentsAndActivatesOne) {
     ASSERT_NE(window, nullptr);
     emit window->aboutToShow();
     const QList<QAction*> entries = window->actions();
-    EXPECT_EQ(actionTexts(entries), (QStringList{"重ねて表示(&C)", "並べて表示(&T)",
-                                                 "アイコンの整列(&A)", "|", "&1 Mirel1",
-                                                 "&2 Mirel2"}));
-    ASSERT_EQ(entries.size(), 6);
-    EXPECT_FALSE(entries[4]->isChecked());
-    EXPECT_TRUE(entries[5]->isChecked());
-    entries[4]->trigger();
+    EXPECT_EQ(actionTexts(entries),
+              (QStringList{"新しいウィンドウを開く(&N)", "重ねて表示(&C)", "並べて表示(&T)",
+                           "アイコンの整列(&A)", "|", "&1 Mirel1", "&2 Mirel2"}));
+    ASSERT_EQ(entries.size(), 7);
+    EXPECT_FALSE(entries[5]->isChecked());
+    EXPECT_TRUE(entries[6]->isChecked());
+    entries[5]->trigger();
     EXPECT_EQ(shell.mainFrame().activeChildFrame(), shell.firstFrame());
 }
 
@@ -327,6 +339,125 @@ TEST(ShellTest, AboutBoxShowsNameVersionAndAuthors) {
     const QLabel* authors = about.findChild<QLabel*>(QStringLiteral("authorsLine"));
     ASSERT_NE(authors, nullptr);
     EXPECT_FALSE(authors->text().isEmpty());
+}
+
+TEST(ShellTest, AltFOpensTheFileMenuWithAndWithoutADocument) {
+    test::Shell shell;
+    for (const bool withDocument : {true, false}) {
+        if (!withDocument) {
+            shell.mainFrame().mdiArea()->closeAllSubWindows();
+            ASSERT_TRUE(test::waitUntil([&] { return shell.mainFrame().childFrames().isEmpty(); }));
+        }
+        QTest::keyClick(&shell.mainFrame(), Qt::Key_F, Qt::AltModifier);
+        const QMenu* file = visibleMenu(shell.mainFrame(), QStringLiteral("ファイル(&F)"));
+        ASSERT_NE(file, nullptr);
+        EXPECT_TRUE(test::waitUntil([&] { return QApplication::activePopupWidget() == file; }))
+            << (withDocument ? "with" : "without") << " a document";
+        if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    }
+}
+
+// Counts the paint events a widget receives.
+class PaintWatch final : public QObject {
+public:
+    explicit PaintWatch(QWidget* widget) { widget->installEventFilter(this); }
+    // Forgets the paints so far; true once a paint arrived after that.
+    void reset() {
+        QCoreApplication::processEvents();
+        painted_ = false;
+    }
+    bool painted() const { return painted_; }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted_ = true;
+        return false;
+    }
+
+private:
+    bool painted_ = false;
+};
+
+TEST(ShellTest, ANewWindowShowsTheSameDocumentAndFollowsIt) {
+    test::Shell shell;
+    CChildFrame* first = shell.firstFrame();
+    CMirelDoc& doc = first->document();
+    CChildFrame* second = shell.mainFrame().newWindow();
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(&second->document(), &doc);
+    EXPECT_EQ(first->windowTitle(), QStringLiteral("Mirel1:1"));
+    EXPECT_EQ(second->windowTitle(), QStringLiteral("Mirel1:2"));
+    MirelView* grid1 = first->view(kGridView);
+    MirelView* grid2 = second->view(kGridView);
+    ASSERT_TRUE(test::waitUntil([&] { return doc.cellSize > 0; }));
+    auto cellCentre = [&](int cell) {
+        const int size = doc.cellSize;
+        return QPoint(size * (cell % 5) + size / 2, size * (cell / 5) + size / 2);
+    };
+    PaintWatch firstGrid(grid1);
+
+    // A mark made in the second frame repaints the first.
+    QTest::mouseMove(grid2, cellCentre(7));
+    firstGrid.reset();
+    QTest::mouseDClick(grid2, Qt::LeftButton, Qt::NoModifier, cellCentre(7));
+    ASSERT_EQ(doc.currentSelection().count, 1);
+    EXPECT_TRUE(test::waitUntil([&] { return firstGrid.painted(); })) << "after a mark";
+    const int size = doc.cellSize;
+    EXPECT_EQ(grid1->grab().toImage().pixelColor(size * 2 + doc.markLineWidth, size + size / 2),
+              QColor(128, 0, 0));
+    EXPECT_EQ(shell.mainFrame().markCountPane()->text(), QStringLiteral("選択 1／60"));
+
+    // The keys go to the frame the mouse is in; the other frame follows.
+    ASSERT_EQ(QApplication::focusWidget(), grid2);
+    firstGrid.reset();
+    QTest::keyClick(grid2, Qt::Key_Return);
+    EXPECT_EQ(doc.generationCount(), 1);
+    EXPECT_TRUE(test::waitUntil([&] { return firstGrid.painted(); })) << "after breeding";
+    EXPECT_EQ(shell.mainFrame().markCountPane()->text(), QStringLiteral("選択 0／60"));
+    firstGrid.reset();
+    QTest::keyClick(grid2, Qt::Key_Up);
+    EXPECT_EQ(doc.viewedGeneration, 0);
+    EXPECT_TRUE(test::waitUntil([&] { return firstGrid.painted(); })) << "after browsing";
+
+    // Into the first frame: its own window 1 takes the keys, though the
+    // document's active view was window 1 already.
+    shell.mainFrame().mdiArea()->setActiveSubWindow(first);
+    QTest::mouseMove(grid1, cellCentre(2));
+    EXPECT_EQ(QApplication::focusWidget(), grid1);
+    QTest::keyClick(grid1, Qt::Key_Down);
+    EXPECT_EQ(doc.viewedGeneration, 1);
+
+    // Closing one frame keeps the document; the last one is told so.
+    second->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(shell.mainFrame().childFrames().size(), 1);
+    EXPECT_EQ(first->windowTitle(), QStringLiteral("Mirel1"));
+    EXPECT_EQ(first->document().generationCount(), 1);
+    EXPECT_TRUE(first->documentFrames()->isLastFrame(first));
+
+    // File ▸ 閉じる closes the document, every frame of it, and no other.
+    ASSERT_NE(shell.mainFrame().newWindow(), nullptr);
+    CChildFrame* other = shell.mainFrame().newDocument();
+    ASSERT_NE(other, nullptr);
+    shell.mainFrame().mdiArea()->setActiveSubWindow(first);
+    QMenu* file = visibleMenu(shell.mainFrame(), QStringLiteral("ファイル(&F)"));
+    ASSERT_NE(file, nullptr);
+    file->actions()[2]->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(shell.mainFrame().childFrames(), QList<CChildFrame*>{other});
+}
+
+TEST(ShellTest, QtsOwnButtonsSpeakJapanese) {
+    test::ensureApplication();
+    const QString before = QDialogButtonBox(QDialogButtonBox::Cancel).buttons().front()->text();
+    {
+        const Translations japanese;
+        ASSERT_TRUE(japanese.qtTextsTranslated());
+        const QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        EXPECT_EQ(buttons.buttons().front()->text(), QStringLiteral("キャンセル"));
+    }
+    EXPECT_EQ(QDialogButtonBox(QDialogButtonBox::Cancel).buttons().front()->text(), before);
+    EXPECT_TRUE(Translations(QStringLiteral("en")).qtTextsTranslated());
 }
 
 }  // namespace

@@ -80,7 +80,7 @@ TEST(StrokeJoiner, JoinsOnlySegmentsThatShareTheirEnds) {
              c.lineTo(2, 3);
          },
          "P 0,0 1,0 2,1 2,3"},
-        {"repeated points and straight stretches go; a turn back stays",
+        {"repeated points and straight stretches go; a sharp turn splits the run",
          [](Canvas& c) {
              c.moveTo(0, 0);
              c.lineTo(1, 1);
@@ -93,7 +93,7 @@ TEST(StrokeJoiner, JoinsOnlySegmentsThatShareTheirEnds) {
              c.moveTo(3, 4);
              c.lineTo(3, 2);
          },
-         "P 0,0 3,3 3,4 3,2"},
+         "P 0,0 3,3 3,4 | M 3,4 | L 3,2"},
         {"a run of one point stays a segment of no length",
          [](Canvas& c) {
              c.moveTo(4, 4);

@@ -22,30 +22,33 @@ constexpr int kWaitMilliseconds = 1000;
 // shell's layout is made for desktops like 1280 x 1024.
 constexpr const char* kOffscreenConfig = R"({
   "synchronousWindowSystemEvents": false,
-  "windowFrameMargins": false,
+  "windowFrameMargins": %1,
   "screens": [{"name": "test", "x": 0, "y": 0, "width": 1280, "height": 1024,
                "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]
 })";
 
-void configureOffscreenScreen() {
+void configureOffscreenScreen(WindowFrames frames) {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (!platform.isEmpty() && platform != "offscreen") return;
     // Test programs start side by side: write a private copy, then rename it
     // over the shared name, so no reader ever sees a half-written file.
     const auto folder = std::filesystem::temp_directory_path();
-    const auto config = folder / "mirel-offscreen-1280x1024.json";
+    const bool framed = frames == WindowFrames::Bordered;
+    const auto config =
+        folder / (framed ? "mirel-offscreen-1280x1024-framed.json" : "mirel-offscreen-1280x1024.json");
     const auto draft =
         folder / ("mirel-offscreen-" + std::to_string(QCoreApplication::applicationPid()) + ".json");
-    std::ofstream(draft) << kOffscreenConfig;
+    std::ofstream(draft)
+        << QString::fromLatin1(kOffscreenConfig).arg(framed ? "true" : "false").toStdString();
     std::filesystem::rename(draft, config);
     qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config.string().c_str());
 }
 
 }  // namespace
 
-void ensureApplication() {
+void ensureApplication(WindowFrames frames) {
     if (QApplication::instance() != nullptr) return;
-    configureOffscreenScreen();
+    configureOffscreenScreen(frames);
     // Recent files and other settings go to a throw-away test location.
     QStandardPaths::setTestModeEnabled(true);
     static int argc = 1;

@@ -26,8 +26,13 @@ class CMainFrame;
 
 namespace mirel::test {
 
-// The one QApplication of the test program (offscreen unless told otherwise).
-void ensureApplication();
+// Whether top-level windows get borders and a title bar, as a window manager
+// gives them, or none.
+enum class WindowFrames { None, Bordered };
+
+// The one QApplication of the test program (offscreen unless told otherwise);
+// `frames` counts only for the first call.
+void ensureApplication(WindowFrames frames = WindowFrames::None);
 
 // Processes events until `done` holds or a second has passed; returns `done()`.
 bool waitUntil(const std::function<bool()>& done);

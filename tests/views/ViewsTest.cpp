@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPrinter>
+#include <QStatusBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -52,6 +53,8 @@ protected:
     }
 
     std::string savedFaceFile() const { return shell_.folder().read("Output/face.txt"); }
+    // What the status bar's message pane says.
+    QString statusMessage() { return shell_.mainFrame().statusBar()->currentMessage(); }
 
     test::Shell shell_;
     CChildFrame* frame_ = nullptr;
@@ -127,10 +130,14 @@ TEST_F(ViewsTest, DoubleClicksOutsideTheGridChangeNothing) {
     EXPECT_TRUE(shell_.messages().empty());
 }
 
-TEST_F(ViewsTest, EnterWithoutMarksDoesNothing) {
+TEST_F(ViewsTest, EnterWithoutMarksDoesNothingAndSaysWhy) {
     press(Qt::Key_Return);
     EXPECT_EQ(doc_->generationCount(), 0);
     EXPECT_EQ(doc_->viewedGeneration, 0);
+    EXPECT_TRUE(statusMessage().contains(QStringLiteral("ダブルクリック"))) << statusMessage().toStdString();
+    press(Qt::Key_Up);
+    EXPECT_TRUE(statusMessage().contains(QStringLiteral("ダブルクリック")))
+        << "keys that are not refused leave the answer standing";
 }
 
 TEST_F(ViewsTest, EnterBreedsShowsTheNewGenerationAndKeepsThePreviousMarks) {
@@ -216,6 +223,7 @@ TEST_F(ViewsTest, MovingIntoWindowThreeTakesTheKeysFromWindowOne) {
     EXPECT_EQ(QApplication::focusWidget(), window3_);
     press(Qt::Key_Return);
     EXPECT_EQ(doc_->generationCount(), 0) << "Enter reached window 1";
+    EXPECT_TRUE(statusMessage().contains(QStringLiteral("ウィンドウ1"))) << statusMessage().toStdString();
 
     QTest::mouseMove(window2_, QPoint(10, 10));
     EXPECT_EQ(doc_->activeView, kDetailView);
@@ -258,15 +266,17 @@ TEST_F(ViewsTest, TheSaveCommandSavesTheFaceLastDrawnInWindowTwo) {
     }
 }
 
-TEST_F(ViewsTest, WithSixtyMarksDoubleClicksAreRefused) {
+TEST_F(ViewsTest, WithSixtyMarksDoubleClicksAreRefusedAndSayWhy) {
     Selection& full = doc_->marks().selections[0];
     doc_->marks().resetPending = 0;
     full.count = kMaxMarks;
     for (int k = 0; k < kMaxMarks; ++k) full.setMark(k, {0, k});
     const Selection before = full;
     doubleClick(window1_, Qt::LeftButton, cellCentre(0));
+    EXPECT_TRUE(statusMessage().contains(QStringLiteral("60"))) << statusMessage().toStdString();
     doubleClick(window1_, Qt::LeftButton, cellCentre(19));
     doubleClick(window1_, Qt::RightButton, cellCentre(3));
+    EXPECT_TRUE(statusMessage().contains(QStringLiteral("保存"))) << statusMessage().toStdString();
     EXPECT_EQ(doc_->currentSelection(), before);
     EXPECT_TRUE(shell_.messages().empty());
 }

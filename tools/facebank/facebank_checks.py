@@ -212,3 +212,28 @@ def curve_faults(pts, flags, hair, hflags, sizes):
             if not (rising or (falling and not stroke)):
                 faults.append(f"size {size}: {axis}{entries} -> {v}")
     return faults
+
+
+# The reader refuses a coordinate beyond this in the file's unit.
+MAX_FILE_COORDINATE = 100000.0
+KAMIYOUSO_FILE_UNIT = 5.0 / 3.0
+
+
+def reader_faults(pts, flags, hair):
+    """What the reader would refuse in a face's files: a coordinate out of
+    range, a temple (166) on the centre line, which leaves the hairline no
+    scale, or a face whose constrained chin (154) and top (167) lie at one
+    height, which leaves it no scale either."""
+    faults = [f"coordinate {v} beyond {MAX_FILE_COORDINATE:g}"
+              for p in list(pts) + list(hair) for v in p if abs(v) > MAX_FILE_COORDINATE]
+    if round(pts[166][0], 6) == 0.0:
+        faults.append("point 166 on the centre line")
+    p, _ = constrained(pts, flags)
+    if round(p[154][1], 6) == round(p[167][1], 6):
+        faults.append("points 154 and 167 at one height once constrained")
+    return faults
+
+
+def kamiyouso_faults(k):
+    return [f"hair element coordinate {v} beyond {MAX_FILE_COORDINATE:g}"
+            for p in k for v in p if abs(v * KAMIYOUSO_FILE_UNIT) > MAX_FILE_COORDINATE]

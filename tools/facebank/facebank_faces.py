@@ -10,15 +10,17 @@ FACE_FLAGS = 96
 HAEGIWA_FLAGS = 35
 
 # Head profiles: half-width, height of the widest level, cap and jaw powers.
+SHAPE_KEYS = ("width", "widest_y", "cap_power", "jaw_power")
 SHAPES = {
-    "oval": parts.Profile(78.0, -5.0, 2.2, 2.0),
-    "round": parts.Profile(86.0, 0.0, 2.4, 2.3),
-    "long": parts.Profile(68.0, -10.0, 2.2, 2.2),
-    "square": parts.Profile(80.0, 5.0, 2.6, 3.2),
-    "pointed": parts.Profile(77.0, -10.0, 2.3, 1.55),
+    "oval": (78.0, -5.0, 2.2, 2.0),
+    "round": (86.0, 0.0, 2.4, 2.3),
+    "long": (68.0, -10.0, 2.2, 2.2),
+    "square": (80.0, 5.0, 2.6, 3.2),
+    "pointed": (77.0, -10.0, 2.3, 1.55),
 }
 
 # Eyes: half-width, lid height, tilt, lower lid depth, crease gap, under-eye gap, pupil.
+EYE_KEYS = ("eye_w", "eye_h", "tilt", "lower_lid", "crease", "under", "pupil")
 EYES = {
     "almond": (14.0, 6.0, 1.5, 5.0, 5.0, 5.0, 7.0),
     "round": (13.0, 8.0, 0.0, 7.0, 5.0, 4.0, 8.0),
@@ -29,6 +31,7 @@ EYES = {
 }
 
 # Brows: length, arch, thickness, droop of the outer end.
+BROW_KEYS = ("brow_len", "arch", "brow_thick", "droop")
 BROWS = {
     "arched": (30.0, 5.0, 3.0, 2.0),
     "straight": (32.0, 2.0, 5.0, 0.0),
@@ -39,6 +42,7 @@ BROWS = {
 }
 
 # Noses: bridge length, half-width of the wings, drop of the tip line.
+NOSE_KEYS = ("bridge", "wing", "tip_drop")
 NOSES = {
     "small": (40.0, 10.0, 0.0),
     "straight": (52.0, 12.0, 1.0),
@@ -48,6 +52,7 @@ NOSES = {
 }
 
 # Mouths: half-width, corner lift, upper lip, lower lip, bow, opening.
+MOUTH_KEYS = ("mouth_w", "lift", "upper_lip", "lower_lip", "bow", "opening")
 MOUTHS = {
     "full": (23.0, 1.5, 5.0, 7.5, 0.8, 1.0),
     "thin": (24.0, 0.5, 3.0, 4.5, 0.3, 0.5),
@@ -57,47 +62,64 @@ MOUTHS = {
     "stern": (24.0, -2.0, 3.0, 5.0, 0.2, 0.5),
 }
 
+# The measures that no named type sets: outline side, ears, where the eyes,
+# brows, nose and mouth sit, and the line lengths.
+DEFAULTS = dict(side_y169=-2.0, ear_top=-30.0, ear_len=52.0, ear_out=12.0, eye_y=-18.0,
+                eye_gap=19.0, brow_gap=13.0, frown=10.0, tip_y=36.0, mouth_y=62.0,
+                wrinkle_gap=7.0)
 
-def build(face):
-    """Returns (face points, face flags, hairline points, hairline flags)."""
-    prof = SHAPES[face["shape"]]
+
+def measures(face):
+    """Every measure of a face as one flat dictionary: the values of its named
+    shape, eyes, brows, nose and mouth over the common defaults, then the
+    face's own values ("m")."""
+    m = dict(DEFAULTS)
+    m.update(zip(SHAPE_KEYS, SHAPES[face["shape"]]))
+    m.update(zip(EYE_KEYS, EYES[face["eyes"]]))
+    m.update(zip(BROW_KEYS, BROWS[face["brows"]]))
+    m.update(zip(NOSE_KEYS, NOSES[face["nose"]]))
+    m.update(zip(MOUTH_KEYS, MOUTHS[face["mouth"]]))
+    m.update(face.get("m", {}))
+    return m
+
+
+def build_points(m, hair_shape):
+    """Face points and hairline points of the measures m."""
+    prof = parts.Profile(m["width"], m["widest_y"], m["cap_power"], m["jaw_power"])
     pts = [(0.0, 0.0)] * FACE_POINTS
-    y169 = face.get("side_y169", -2.0)
+    y169 = m["side_y169"]
     y152 = parts.CHIN_Y - 12.0
     side = (-72.0, -38.0 + min(y169, 30.0) * 0.4, y169,
             y169 + (y152 - y169) * 0.32, y169 + (y152 - y169) * 0.62,
             y169 + (y152 - y169) * 0.86)
     parts.outline(pts, prof, side)
-    ear_top, ear_len, ear_out = face.get("ear", (-30.0, 52.0, 12.0))
-    parts.ears(pts, prof, ear_top, ear_len, ear_out)
+    parts.ears(pts, prof, m["ear_top"], m["ear_len"], m["ear_out"])
 
-    eye_y = face.get("eye_y", -18.0)
-    half_w, height, tilt, lower, crease, under, pupil = EYES[face["eyes"]]
-    eye_x = -(face.get("eye_gap", 19.0) + half_w)
-    parts.eye(pts, eye_x, eye_y, half_w, height, tilt, lower, crease, under,
-              face.get("pupil", pupil))
+    eye_y, half_w, height = m["eye_y"], m["eye_w"], m["eye_h"]
+    eye_x = -(m["eye_gap"] + half_w)
+    parts.eye(pts, eye_x, eye_y, half_w, height, m["tilt"], m["lower_lid"], m["crease"],
+              m["under"], m["pupil"])
 
-    length, arch, thick, droop = BROWS[face["brows"]]
-    brow_y = eye_y - height - face.get("brow_gap", 13.0)
-    parts.brow(pts, eye_x + half_w + 2.0, brow_y, length, arch, thick, droop,
-               face.get("frown", 10.0))
+    brow_y = eye_y - height - m["brow_gap"]
+    parts.brow(pts, eye_x + half_w + 2.0, brow_y, m["brow_len"], m["arch"], m["brow_thick"],
+               m["droop"], m["frown"])
 
-    bridge, wing, drop = NOSES[face["nose"]]
-    tip_y = face.get("tip_y", 36.0)
-    parts.nose(pts, tip_y, bridge, wing, drop)
+    tip_y, wing = m["tip_y"], m["wing"]
+    parts.nose(pts, tip_y, m["bridge"], wing, m["tip_drop"])
     parts.beside_nose(pts, tip_y, wing)
 
-    mw, lift, upper, lower_lip, bow, opening = MOUTHS[face["mouth"]]
-    mouth_y = face.get("mouth_y", 62.0)
-    parts.mouth(pts, mouth_y, mw, lift, upper, lower_lip, bow, opening)
+    mouth_y, mw, upper = m["mouth_y"], m["mouth_w"], m["upper_lip"]
+    parts.mouth(pts, mouth_y, mw, m["lift"], upper, m["lower_lip"], m["bow"], m["opening"])
     parts.below_nose(pts, tip_y, mouth_y - upper - 1.0, -wing, pts[79])
-    parts.forehead(pts, brow_y - 16.0, 34.0, face.get("wrinkle_gap", 7.0))
+    parts.forehead(pts, brow_y - 16.0, 34.0, m["wrinkle_gap"])
     parts.cheeks(pts, tip_y - 4.0, -mw - 16.0)
+    return pts, hairline(pts, **hair_shape)
 
-    flags = face_flags(face)
-    hair = hairline(pts, **face["hair"])
-    hflags = hairline_flags(face)
-    return pts, flags, hair, hflags
+
+def build(face):
+    """Returns (face points, face flags, hairline points, hairline flags)."""
+    pts, hair = build_points(measures(face), face["hair"])
+    return pts, face_flags(face), hair, hairline_flags(face)
 
 
 BASE_FACE_FLAGS = {

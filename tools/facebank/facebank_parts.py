@@ -161,7 +161,8 @@ def below_nose(pts, tip_y, lip_top_y, wing_x, corner):
     """Below the nose 114-122 (anchor 122, the top of the upper lip on the
     centre line): smile folds 114-116 and their mirrors, philtrum 120-121."""
     pts[122] = (0.0, lip_top_y)
-    pts[120] = (-3.5, max(tip_y + 12.0, lip_top_y - 9.0))
+    # The philtrum's top stays above its foot (121) however short it is.
+    pts[120] = (-3.5, min(max(tip_y + 12.0, lip_top_y - 9.0), lip_top_y - 3.0))
     pts[121] = (-4.5, lip_top_y - 1.0)
     cx, cy = corner
     pts[114] = (wing_x - 5.0, tip_y - 3.0)

@@ -1,0 +1,78 @@
+#include "app/DocumentFrames.h"
+
+#include "app/CChildFrame.h"
+#include "document/CMirelDoc.h"
+
+namespace mirel {
+
+DocumentFrames::DocumentFrames(std::unique_ptr<CMirelDoc> document)
+    : document_(std::move(document)) {
+    document_->attachHost(this);
+}
+
+DocumentFrames::~DocumentFrames() { document_->attachHost(nullptr); }
+
+bool DocumentFrames::isLastFrame(const CChildFrame* frame) const {
+    return frames_.size() == 1 && frames_.front() == frame;
+}
+
+void DocumentFrames::addFrame(CChildFrame* frame) {
+    frames_.append(frame);
+    // A new frame opens in front, under the user's eyes: it takes the keys.
+    current_ = frame;
+    retitleFrames();
+}
+
+void DocumentFrames::removeFrame(CChildFrame* frame) {
+    frames_.removeAll(frame);
+    if (current_ == frame) current_ = frames_.isEmpty() ? nullptr : frames_.back();
+    retitleFrames();
+}
+
+void DocumentFrames::pointerEntered(CChildFrame* frame, int view) {
+    if (frame == current_) return;
+    current_ = frame;
+    // The document's activeView may already be n from the other frame, so
+    // the view's own check would not move the keyboard over here.
+    document_->ActivateView(view);
+}
+
+void DocumentFrames::setTitle(const QString& title) {
+    title_ = title;
+    retitleFrames();
+}
+
+void DocumentFrames::retitleFrames() {
+    const bool numbered = frames_.size() > 1;
+    for (qsizetype k = 0; k < frames_.size(); ++k) {
+        frames_[k]->setWindowTitle(numbered ? QStringLiteral("%1:%2").arg(title_).arg(k + 1)
+                                            : title_);
+    }
+}
+
+void DocumentFrames::activateView(int view) {
+    if (current_ != nullptr) current_->activateView(view);
+}
+
+void DocumentFrames::invalidateView(int view) {
+    for (CChildFrame* frame : frames_) frame->invalidateView(view);
+}
+
+void DocumentFrames::setStatusPane(const std::string& text, int width) {
+    if (current_ != nullptr) current_->setStatusPane(text, width);
+}
+
+void DocumentFrames::showMessage(MessageKind kind, const std::string& caption,
+                                 const std::string& text) {
+    if (current_ != nullptr) current_->showMessage(kind, caption, text);
+}
+
+void DocumentFrames::marksChanged() {
+    // The current frame's window 1 already drew the toggled frame itself.
+    for (CChildFrame* frame : frames_) {
+        if (frame != current_) frame->invalidateView(kGridView);
+    }
+    if (current_ != nullptr) current_->marksChanged();
+}
+
+}  // namespace mirel

@@ -1,0 +1,63 @@
+#pragma once
+// One open document and the child frames that show it. It is the document's
+// host: repaints go to every frame, activation and the keyboard to the frame
+// the mouse was last in. The document lives as long as its last frame.
+
+#include <QList>
+#include <QString>
+
+#include <memory>
+
+#include "document/DocumentHost.h"
+
+namespace mirel {
+
+class CChildFrame;
+class CMirelDoc;
+
+class DocumentFrames final : public DocumentHost {
+public:
+    explicit DocumentFrames(std::unique_ptr<CMirelDoc> document);
+    ~DocumentFrames() override;
+    DocumentFrames(const DocumentFrames&) = delete;
+    DocumentFrames& operator=(const DocumentFrames&) = delete;
+
+    CMirelDoc& document() const { return *document_; }
+
+    // The frames in the order they were opened.
+    const QList<CChildFrame*>& frames() const { return frames_; }
+    // Whether closing `frame` closes the document.
+    bool isLastFrame(const CChildFrame* frame) const;
+    void addFrame(CChildFrame* frame);
+    void removeFrame(CChildFrame* frame);
+
+    // The frame the mouse was last in; a move into another frame's view `n`
+    // makes that frame current and its view n the active view.
+    CChildFrame* currentFrame() const { return current_; }
+    void pointerEntered(CChildFrame* frame, int view);
+
+    // The document's name ("Mirel1" or a file's name); frames add ":k" while
+    // there are several.
+    const QString& title() const { return title_; }
+    void setTitle(const QString& title);
+    const QString& pathName() const { return pathName_; }
+    void setPathName(const QString& path) { pathName_ = path; }
+
+    void activateView(int view) override;
+    void invalidateView(int view) override;
+    void setStatusPane(const std::string& text, int width) override;
+    void showMessage(MessageKind kind, const std::string& caption,
+                     const std::string& text) override;
+    void marksChanged() override;
+
+private:
+    void retitleFrames();
+
+    std::unique_ptr<CMirelDoc> document_;
+    QList<CChildFrame*> frames_;
+    CChildFrame* current_ = nullptr;
+    QString title_;
+    QString pathName_;
+};
+
+}  // namespace mirel
