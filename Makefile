@@ -1,7 +1,7 @@
 # Two entry points: `make run` and `make test`. Both install what is missing first.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test asan clean
+.PHONY: deps configure build run test asan package translations clean
 
 deps:
 	./scripts/install-deps
@@ -17,6 +17,15 @@ run: build
 
 test: build
 	ctest --preset default -j $(JOBS)
+
+# The Debian package of the install tree: build/mirel_<version>_<arch>.deb.
+package: build
+	cmake --build --preset default --target package
+
+# Brings app/translations/*.ts up to date with the texts in the code (lupdate);
+# translate the new entries with Qt Linguist, then build.
+translations: configure
+	cmake --build --preset default --target update_translations
 
 asan: deps
 	cmake --preset asan

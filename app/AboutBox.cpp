@@ -14,7 +14,7 @@ constexpr int kIconSide = 32;
 }  // namespace
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("バージョン情報 Mirel"));
+    setWindowTitle(tr("バージョン情報 Mirel"));
     setModal(true);
 
     auto* icon = new QLabel(this);
@@ -25,7 +25,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
 
     auto* version = new QLabel(QStringLiteral("Mirel Version 1.0"), this);
     version->setObjectName(QStringLiteral("versionLine"));
-    auto* authors = new QLabel(QStringLiteral("作者：Mirel 開発チーム"), this);
+    auto* authors = new QLabel(tr("作者：Mirel 開発チーム"), this);
     authors->setObjectName(QStringLiteral("authorsLine"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

@@ -13,6 +13,7 @@
 #include <QStatusBar>
 
 #include "app/AboutBox.h"
+#include "app/AppFolders.h"
 #include "app/CChildFrame.h"
 #include "app/DocumentFrames.h"
 #include "app/FrameLayout.h"
@@ -21,6 +22,7 @@
 #include "app/MarkCountPane.h"
 #include "document/CMirelDoc.h"
 #include "face/FatalError.h"
+#include "output/FaceTextExport.h"
 #include "views/ViewPrinting.h"
 
 namespace mirel {
@@ -84,14 +86,19 @@ CMainFrame::~CMainFrame() {
 }
 
 std::unique_ptr<CMirelDoc> CMainFrame::createDocument(LoadFailurePolicy policy) {
-    auto created = CMirelDoc::create(clock_);
+    const AppFolders folders = appFolders();
+    auto created = CMirelDoc::create(clock_, folders.data.toStdString());
     if (auto* failure = std::get_if<LoadFailure>(&created)) {
         if (policy == LoadFailurePolicy::EndProcess) fatalError(failure->caption, failure->text);
         showMessage(MessageKind::Error, QString::fromStdString(failure->caption),
                     QString::fromStdString(failure->text));
         return nullptr;
     }
-    return std::move(std::get<std::unique_ptr<CMirelDoc>>(created));
+    auto document = std::move(std::get<std::unique_ptr<CMirelDoc>>(created));
+    if (folders.output != QLatin1String(kOutputFolder)) {
+        document->setOutputFolder(folders.output.toStdString());
+    }
+    return document;
 }
 
 CChildFrame* CMainFrame::newDocument(LoadFailurePolicy policy) {
@@ -107,7 +114,7 @@ CChildFrame* CMainFrame::openDocument(const QString& path, LoadFailurePolicy pol
         recentFiles_.remove(path);
         updateRecentFileActions();
         showMessage(MessageKind::Error, kAppName,
-                    QStringLiteral("ファイル %1 を開けません。").arg(path));
+                    tr("ファイル %1 を開けません。").arg(path));
         return nullptr;
     }
     auto document = createDocument(policy);
@@ -211,7 +218,7 @@ QPrinter& CMainFrame::printer() {
 }
 
 void CMainFrame::fileOpen() {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("開く"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("開く"));
     if (!path.isEmpty()) openDocument(path);
 }
 
@@ -230,13 +237,13 @@ void CMainFrame::fileSave() {
     if (frame == nullptr) return;
     QString path = frame->pathName();
     if (path.isEmpty()) {
-        path = QFileDialog::getSaveFileName(this, QStringLiteral("名前を付けて保存"),
+        path = QFileDialog::getSaveFileName(this, tr("名前を付けて保存"),
                                             frame->documentTitle());
         if (path.isEmpty()) return;
     }
     if (!frame->saveDocumentFile(path)) {
         showMessage(MessageKind::Error, kAppName,
-                    QStringLiteral("ファイル %1 に保存できません。").arg(path));
+                    tr("ファイル %1 に保存できません。").arg(path));
         return;
     }
     recentFiles_.add(path);
@@ -253,6 +260,13 @@ void CMainFrame::filePrintPreview() {
 }
 
 void CMainFrame::filePrintSetup() { setUpPrinter(printer(), this); }
+
+void CMainFrame::chooseLanguage(UiLanguage language) {
+    if (language == savedLanguage() && language == currentLanguage()) return;
+    saveLanguage(language);
+    showMessage(MessageKind::Information, kAppName,
+                tr("表示言語は次回の起動から切り替わります。"));
+}
 
 void CMainFrame::saveDetailFace() {
     if (CChildFrame* frame = activeChildFrame()) frame->saveDetailFace();

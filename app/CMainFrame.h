@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/Language.h"
 #include "app/RecentFileList.h"
 #include "document/DocumentHost.h"
 #include "document/WallClock.h"
@@ -78,6 +79,11 @@ public:
     QPrinter& printer();
     RecentFileList& recentFiles() { return recentFiles_; }
 
+    // Writes the face of the active document's window 2 as a picture of
+    // side `size`, the format following the file's extension; false (after
+    // telling the user) when there is nothing to export or it failed.
+    bool exportDetailFace(const QString& path, int size);
+
 protected:
     bool event(QEvent* event) override;
 
@@ -103,6 +109,8 @@ private:
     void filePrintPreview();
     void filePrintSetup();
     void saveDetailFace();
+    void fileExport();
+    void chooseLanguage(UiLanguage language);
     void openRecentFile(int entry);
     void showAbout();
     void showHowToUse();

@@ -1,6 +1,7 @@
 #include "app/DocumentFrames.h"
 
 #include "app/CChildFrame.h"
+#include "app/Language.h"
 #include "document/CMirelDoc.h"
 
 namespace mirel {
@@ -65,6 +66,10 @@ void DocumentFrames::setStatusPane(const std::string& text, int width) {
 void DocumentFrames::showMessage(MessageKind kind, const std::string& caption,
                                  const std::string& text) {
     if (current_ != nullptr) current_->showMessage(kind, caption, text);
+}
+
+std::string DocumentFrames::translate(const std::string& text) const {
+    return translateCoreText(text.c_str()).toStdString();
 }
 
 void DocumentFrames::marksChanged() {

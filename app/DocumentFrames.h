@@ -49,6 +49,7 @@ public:
     void showMessage(MessageKind kind, const std::string& caption,
                      const std::string& text) override;
     void marksChanged() override;
+    std::string translate(const std::string& text) const override;
 
 private:
     void retitleFrames();

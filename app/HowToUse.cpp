@@ -29,13 +29,17 @@ HowToUse::HowToUse(QWidget* parent) : QDialog(parent) {
            "<p>キーはマウスがウィンドウ1の上にあるときに働きます。"
            "ウィンドウ ▸ 新しいウィンドウを開く で、同じ似顔絵をもう一つのウィンドウに表示できます。</p>"
            "<p>保存すると、作業フォルダーの <b>Output</b> フォルダー（あらかじめ作っておきます）に"
-           "次の6つのファイルが書かれ、前の内容は上書きされます。</p>"
+           "次の6つのファイルが書かれ、前の内容は上書きされます。作業フォルダーに Data も Output も"
+           "ないとき（インストールした Mirel をメニューなどから起動したとき）は、ピクチャ フォルダーの"
+           " <b>Mirel</b> フォルダーに書かれます。</p>"
            "<ul>"
            "<li>mirelesakuhin.wmf：似顔絵（Windows メタファイル）</li>"
            "<li>mirelesakuhin.bmp：似顔絵（24ビット ビットマップ、ウィンドウ2の顔の大きさ）</li>"
            "<li>face.txt、haegiwa.txt、kamiyouso.txt：顔・生え際・髪の要素のデータ（サンプルの顔と同じ形式）</li>"
            "<li>Rireki.txt：世代数、かかった時間、各世代で選んだ顔の履歴</li>"
-           "</ul>"),
+           "</ul>"
+           "<p><b>ファイル ▸ 書き出し</b>：ウィンドウ2の顔を、選んだ大きさの PNG・SVG・PDF に"
+           "書き出します。</p>"),
         this);
     page->setObjectName(QStringLiteral("howToUsePage"));
     page->setTextFormat(Qt::RichText);

@@ -18,6 +18,7 @@ struct CMainFrame::Actions {
     QAction* fileClose = nullptr;
     QAction* fileSave = nullptr;
     QAction* saveDetailFace = nullptr;
+    QAction* fileExport = nullptr;
     QAction* filePrint = nullptr;
     QAction* filePrintPreview = nullptr;
     QAction* filePrintSetup = nullptr;
@@ -30,6 +31,8 @@ struct CMainFrame::Actions {
     QAction* editPaste = nullptr;
     QAction* viewToolBar = nullptr;
     QAction* viewStatusBar = nullptr;
+    QAction* languageJapanese = nullptr;
+    QAction* languageEnglish = nullptr;
     QAction* windowNew = nullptr;
     QAction* windowCascade = nullptr;
     QAction* windowTile = nullptr;

@@ -2,12 +2,15 @@
 // one new document (or opens the file named on the command line).
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QStringList>
 
+#include <cstdio>
 #include <string_view>
 
 #include "app/CMainFrame.h"
+#include "app/Language.h"
 #include "app/Translations.h"
 #include "face/FatalError.h"
 
@@ -16,28 +19,58 @@ namespace {
 const QString kSettingsKey =
     QStringLiteral("アプリケーション ウィザードで生成されたローカル アプリケーション");
 
+constexpr int kExitUsage = 2;
+
 void showFatalMessage(std::string_view caption, std::string_view text) {
+    // Also on stderr: started from a launcher or a script, the box may be all
+    // there is, and from a terminal the text outlives it.
+    std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(caption.size()), caption.data(),
+                 static_cast<int>(text.size()), text.data());
     QMessageBox::critical(nullptr,
                           QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
                           QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+QIcon applicationIcon() {
+    QIcon bundled;
+    for (const char* size : {"32", "64", "256"}) {
+        bundled.addFile(QStringLiteral(":/icons/mirel-%1.png").arg(QLatin1String(size)));
+    }
+    return QIcon::fromTheme(QStringLiteral("org.mirel.Mirel"), bundled);
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    const mirel::Translations translations;
     mirel::setFatalReporter(&showFatalMessage);
 
     QApplication::setOrganizationName(kSettingsKey);
     QApplication::setApplicationName(QStringLiteral("Mirel"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setDesktopFileName(QStringLiteral("org.mirel.Mirel"));
+    QApplication::setWindowIcon(applicationIcon());
+
+    // --lang chooses the interface for this run; otherwise the one kept in the settings.
+    QStringList arguments = QApplication::arguments().mid(1);
+    const mirel::LanguageArgument language = mirel::takeLanguageArgument(arguments);
+    if (!language.error.isEmpty()) {
+        std::fprintf(stderr, "mirel: %s\n", qPrintable(language.error));
+        return kExitUsage;
+    }
+    mirel::UiLanguage shown = language.language.value_or(mirel::savedLanguage());
+    if (!mirel::installTranslations(app, shown)) {
+        std::fprintf(stderr, "mirel: no English translation in %s; the interface stays Japanese\n",
+                     qPrintable(mirel::translationsFolder()));
+        shown = mirel::UiLanguage::Japanese;
+    }
+    // Qt's own texts (dialogs, buttons) in the same language as Mirel's.
+    const mirel::Translations qtTexts(mirel::languageCode(shown));
 
     mirel::CMainFrame mainFrame;
 
     // Without arguments a new document; with a file name, that file (a
     // document file stores nothing, so it gives a fresh document as well).
-    const QStringList arguments = QApplication::arguments().mid(1);
     if (arguments.isEmpty()) {
         mainFrame.newDocument(mirel::LoadFailurePolicy::EndProcess);
     } else if (mainFrame.openDocument(arguments.front(), mirel::LoadFailurePolicy::EndProcess) ==

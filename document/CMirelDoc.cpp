@@ -12,11 +12,14 @@
 
 namespace mirel {
 
-std::string formatStatusText(int generationCount, int viewedGeneration) {
-    char text[160];
-    std::snprintf(text, sizeof text,
-                  " 現在までにかかった世代数：%3d世代，　現在閲覧している世代：%3d世代目",
-                  generationCount, viewedGeneration);
+std::string formatStatusText(int generationCount, int viewedGeneration,
+                             const std::string& format) {
+    char text[256];
+    // The format is one of ours (the source text or its translation).
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+    std::snprintf(text, sizeof text, format.c_str(), generationCount, viewedGeneration);
+#pragma GCC diagnostic pop
     return text;
 }
 
@@ -29,7 +32,10 @@ std::variant<std::unique_ptr<CMirelDoc>, LoadFailure> CMirelDoc::create(
 }
 
 CMirelDoc::CMirelDoc(PopulationStore store, WallClock clock)
-    : clock_(std::move(clock)), store_(std::move(store)), detailFace(store_.at({0, 0})) {
+    : clock_(std::move(clock)),
+      store_(std::move(store)),
+      outputFolder_(kOutputFolder),
+      detailFace(store_.at({0, 0})) {
     history_.clockStart = clock_();
     viewedGeneration = store_.generationCount();
 }
@@ -53,7 +59,8 @@ void CMirelDoc::ActivateView(int n) {
 
 void CMirelDoc::UpdateStatusText() {
     if (host_ != nullptr) {
-        host_->setStatusPane(formatStatusText(store_.generationCount(), viewedGeneration),
+        host_->setStatusPane(formatStatusText(store_.generationCount(), viewedGeneration,
+                                              translate(kStatusFormat)),
                              kStatusPaneWidth);
     }
 }
@@ -138,17 +145,40 @@ void CMirelDoc::InvalidateView(int n) {
     if (host_ != nullptr) host_->invalidateView(n);
 }
 
+void CMirelDoc::setOutputFolder(std::filesystem::path folder) {
+    outputFolder_ = std::move(folder);
+    createOutputFolder_ = true;
+}
+
+std::filesystem::path CMirelDoc::inOutputFolder(const char* fixedPath) const {
+    return outputFolder_ / std::filesystem::path(fixedPath).filename();
+}
+
 void CMirelDoc::SaveFace(FaceRecord face) {
+    if (createOutputFolder_) {
+        // A folder that cannot be made shows up as the file steps' failures.
+        std::error_code ignored;
+        std::filesystem::create_directories(outputFolder_, ignored);
+    }
     // Every step runs whatever the earlier ones did; each reports its own failure.
-    if (auto failure = ExportMetafile(face)) report(MessageKind::Error, kMessageCaption, *failure);
-    if (auto failure = ExportBitmap(face, detailSize)) {
+    if (auto failure = ExportMetafile(face, inOutputFolder(kMetafilePath))) {
         report(MessageKind::Error, kMessageCaption, *failure);
     }
-    if (auto failure = ExportFaceText(face)) report(MessageKind::Error, kMessageCaption, *failure);
-    if (auto failure = WriteHistoryLog(history_, marks_.selections, clock_())) {
+    if (auto failure = ExportBitmap(face, detailSize, inOutputFolder(kBitmapPath))) {
         report(MessageKind::Error, kMessageCaption, *failure);
     }
-    report(MessageKind::Information, kMessageCaption, kFaceSavedText);
+    if (auto failure = ExportFaceText(face, outputFolder_)) {
+        report(MessageKind::Error, kMessageCaption, *failure);
+    }
+    if (auto failure = WriteHistoryLog(history_, marks_.selections, clock_(),
+                                       inOutputFolder(kHistoryLogPath))) {
+        report(MessageKind::Error, kMessageCaption, *failure);
+    }
+    // Outside the project folder the user has to be told where the files went.
+    const std::string where = outputFolder_ != kOutputFolder
+                                  ? translate(kSavedToText) + outputFolder_.string()
+                                  : std::string();
+    report(MessageKind::Information, kMessageCaption, kFaceSavedText, where);
 }
 
 void CMirelDoc::LayoutGrid(int width, int height) {
@@ -179,8 +209,15 @@ void CMirelDoc::DrawDetailWindow(Canvas& canvas, int width, int height) {
     DrawFace(detailFace, canvas, layout.originX, layout.originY, detailSize, detailLineWidth);
 }
 
-void CMirelDoc::report(MessageKind kind, const std::string& caption, const std::string& text) {
-    if (host_ != nullptr) host_->showMessage(kind, caption, text);
+void CMirelDoc::report(MessageKind kind, const std::string& caption, const std::string& text,
+                       const std::string& detail) {
+    if (host_ == nullptr) return;
+    const std::string shown = translate(text);
+    host_->showMessage(kind, caption, detail.empty() ? shown : shown + "\n" + detail);
+}
+
+std::string CMirelDoc::translate(const std::string& text) const {
+    return host_ != nullptr ? host_->translate(text) : text;
 }
 
 }  // namespace mirel

@@ -5,6 +5,7 @@
 // document needs from the windows goes through its DocumentHost.
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <variant>
@@ -24,9 +25,15 @@ namespace mirel {
 inline constexpr int kStatusPaneWidth = 450;
 inline constexpr const char* kFaceSavedText = "顔情報を出力しました";
 inline constexpr const char* kMessageCaption = "Mirel";
+// The second line of the saved message when the files go elsewhere than the
+// working directory's Output folder.
+inline constexpr const char* kSavedToText = "保存先：";
+inline constexpr const char* kStatusFormat =
+    " 現在までにかかった世代数：%3d世代，　現在閲覧している世代：%3d世代目";
 
-// " 現在までにかかった世代数：%3d世代，　現在閲覧している世代：%3d世代目".
-std::string formatStatusText(int generationCount, int viewedGeneration);
+// kStatusFormat, or its translation (which takes the same two numbers), filled in.
+std::string formatStatusText(int generationCount, int viewedGeneration,
+                             const std::string& format = kStatusFormat);
 
 class CMirelDoc {
 public:
@@ -76,6 +83,10 @@ public:
     // Writes the portrait, the face data and the history; `face` is a copy,
     // so the caller's record stays as it is.
     void SaveFace(FaceRecord face);
+    // Where SaveFace writes: "Output" in the working directory unless set.
+    // A folder set here is created by the first save that finds it missing.
+    void setOutputFolder(std::filesystem::path folder);
+    const std::filesystem::path& outputFolder() const { return outputFolder_; }
 
     // Window 1's layout step: geometry fields from its client size.
     void LayoutGrid(int width, int height);
@@ -85,7 +96,11 @@ public:
     void DrawDetailWindow(Canvas& canvas, int width, int height);
 
 private:
-    void report(MessageKind kind, const std::string& caption, const std::string& text);
+    // `text` in the user's language, and `detail` (already in it) on a line of its own.
+    void report(MessageKind kind, const std::string& caption, const std::string& text,
+                const std::string& detail = {});
+    std::string translate(const std::string& text) const;
+    std::filesystem::path inOutputFolder(const char* fixedPath) const;
 
     // Declared in construction order: detailFace copies from the store.
     WallClock clock_;
@@ -93,6 +108,8 @@ private:
     PopulationStore store_;
     SelectionMarkTable marks_;
     HistoryRecord history_;
+    std::filesystem::path outputFolder_;
+    bool createOutputFolder_ = false;
 
 public:
     // The face window 2 shows and the save command writes.

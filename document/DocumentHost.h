@@ -27,6 +27,9 @@ public:
     // A modal message box with an OK button.
     virtual void showMessage(MessageKind kind, const std::string& caption,
                              const std::string& text) = 0;
+    // A text of the document in the user's language; the Japanese source
+    // text itself when there is no translation.
+    virtual std::string translate(const std::string& text) const { return text; }
     // The newest generation's marks changed (a toggle or a new generation).
     virtual void marksChanged() {}
 };

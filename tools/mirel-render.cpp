@@ -18,6 +18,7 @@
 #include "face/Normalisation.h"
 #include "face/SampleLoader.h"
 #include "output/MetafileExport.h"
+#include "output/PictureExport.h"
 #include "render/DrawFace.h"
 #include "render/QPainterCanvas.h"
 
@@ -44,7 +45,8 @@ constexpr const char kUsage[] =
     "      DIR (default Data), 5 x 4 cells of side N (default 218, made even)\n"
     "face  the face in folder DIR (face.txt, haegiwa.txt, kamiyouso.txt),\n"
     "      centred on an N x N image (default 600)\n"
-    "OUT   ends in .png or .bmp (24-bit), or for face in .wmf (a Windows\n"
+    "OUT   ends in .png or .bmp (24-bit), or for face in .svg or .pdf (N points\n"
+    "      wide, as the application's export writes them) or .wmf (a Windows\n"
     "      metafile, always 600 units wide, as the application saves it)\n";
 
 // Image formats by the output file's extension.
@@ -96,6 +98,12 @@ constexpr std::string_view kMetafileExtension = ".wmf";
 
 bool isMetafile(std::string_view path) {
     return path.size() > kMetafileExtension.size() && path.ends_with(kMetafileExtension);
+}
+
+// SVG and PDF: one face, written by the application's picture export.
+bool isVectorPicture(std::string_view path) {
+    const auto format = mirel::pictureFormatOf(std::string(path));
+    return format == mirel::PictureFormat::Svg || format == mirel::PictureFormat::Pdf;
 }
 
 const ImageFormat* formatOf(std::string_view path) {
@@ -158,6 +166,10 @@ std::variant<Options, UsageError> parseArguments(const std::vector<std::string_v
             return UsageError{"a metafile holds one face: use face DIR OUT.wmf"};
         }
         if (faceOnly) return UsageError{"a metafile is always 600 units wide: --size is not for .wmf"};
+    } else if (isVectorPicture(options.out)) {
+        if (options.command == Command::Grid) {
+            return UsageError{"SVG and PDF hold one face: use face DIR OUT"};
+        }
     } else if (formatOf(options.out) == nullptr) {
         return UsageError{"unknown output format for " + options.out};
     }
@@ -232,8 +244,21 @@ int writeMetafile(const Options& options) {
     return kExitOk;
 }
 
+int writeVectorPicture(const Options& options) {
+    FaceRecord face;
+    if (auto failure = mirel::loadFaceFolder(options.faceDir, face)) {
+        return fileError(failure->caption, failure->text);
+    }
+    const auto format = mirel::pictureFormatOf(options.out);
+    if (mirel::ExportPicture(face, options.size, *format, options.out)) {
+        return fileError(mirel::kLoadErrorCaption, "cannot write " + options.out);
+    }
+    return kExitOk;
+}
+
 int run(const Options& options) {
     if (isMetafile(options.out)) return writeMetafile(options);
+    if (isVectorPicture(options.out)) return writeVectorPicture(options);
     return writeImage(options, *formatOf(options.out));
 }
 

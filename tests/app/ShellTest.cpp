@@ -129,13 +129,14 @@ TEST(ShellTest, MenuSetsFollowWhetherADocumentIsOpen) {
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(actionTexts(file->actions()),
               (QStringList{"新規作成(&N)", "開く...(&O)", "閉じる(&C)",
-                           "ウィンドウ2に表示された顔を保存（&F）", "|", "印刷...(&P)",
+                           "ウィンドウ2に表示された顔を保存（&F）", "書き出し(&E)...", "|",
+                           "印刷...(&P)",
                            "印刷プレビュー(&V)", "プリンタの設定(&R)...", "|", "最近使ったファイル",
                            "|", "アプリケーションの終了(&X)"}));
     const QAction* saveFace = file->actions()[3];
     EXPECT_EQ(saveFace->statusTip(), QStringLiteral("ウィンドウ2に表示された顔をファイルに保存します"));
     EXPECT_EQ(file->actions()[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-    EXPECT_EQ(file->actions()[5]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(file->actions()[6]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
 
     const QMenu* edit = visibleMenu(shell.mainFrame(), QStringLiteral("編集(&E)"));
     ASSERT_NE(edit, nullptr);

@@ -258,6 +258,24 @@ TEST_F(CMirelDocTest, SaveFaceWithoutOutputFolderReportsEachFailureThenTheResult
     EXPECT_FALSE(std::filesystem::exists(folder_.path() / "Output"));
 }
 
+TEST_F(CMirelDocTest, SaveFaceIntoAChosenFolderMakesItAndSaysWhere) {
+    auto doc = makeDocument();
+    ASSERT_TRUE(doc);
+    const auto folder = folder_.path() / "Pictures/Mirel";
+    doc->setOutputFolder(folder);
+    RecordingCanvas canvas;
+    doc->DrawDetailWindow(canvas, 181, 181);
+    doc->SaveFace(doc->detailFace);
+
+    for (const char* file : {"mirelesakuhin.wmf", "mirelesakuhin.bmp", "face.txt", "haegiwa.txt",
+                             "kamiyouso.txt", "Rireki.txt"}) {
+        EXPECT_GT(std::filesystem::file_size(folder / file), 0u) << file;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder_.path() / "Output/face.txt"));
+    ASSERT_EQ(host_.messages.size(), 1u);
+    EXPECT_EQ(host_.messages[0].text, "顔情報を出力しました\n保存先：" + folder.string());
+}
+
 TEST_F(CMirelDocTest, AnUnreadableSampleGivesTheReadersFailureAndNoDocument) {
     std::filesystem::remove(folder_.path() / "Data/facebank7/face.txt");
     auto created = CMirelDoc::create([] { return 0; });

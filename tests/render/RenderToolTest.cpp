@@ -97,6 +97,27 @@ TEST_F(RenderTool, WritesTheSameMetafileAsTheApplicationsSave) {
     EXPECT_NE(bytes.substr(0, 4), std::string("\xD7\xCD\xC6\x9A", 4)) << "no placeable header";
 }
 
+TEST_F(RenderTool, WritesSvgAndPdfOfTheChosenSize) {
+    writeFace("one");
+    struct Case {
+        const char* arguments;
+        const char* file;
+        const char* opening;  // what the format's files begin with
+        const char* size;     // the page size as the file states it
+    };
+    const Case cases[] = {
+        {"face one face.svg --size 240", "face.svg", "<?xml", "viewBox=\"0 0 240 240\""},
+        {"face one face.pdf --size 240", "face.pdf", "%PDF-", "/MediaBox [0 0 240.000000 240.000000]"},
+    };
+    for (const Case& c : cases) {
+        const ToolRun r = run(c.arguments);
+        ASSERT_EQ(r.status, 0) << c.arguments << ": " << r.err;
+        const std::string bytes = dir.read(c.file);
+        EXPECT_EQ(bytes.rfind(c.opening, 0), 0u) << c.file;
+        EXPECT_NE(bytes.find(c.size), std::string::npos) << c.file;
+    }
+}
+
 TEST_F(RenderTool, UsageErrorsExitWithTwo) {
     writeFace("one");
     const char* cases[] = {
@@ -118,6 +139,8 @@ TEST_F(RenderTool, UsageErrorsExitWithTwo) {
         "face one out.png --colour red",
         "grid out.wmf",
         "face one out.wmf --size 300",
+        "grid out.svg",
+        "grid out.pdf",
     };
     for (const char* arguments : cases) {
         const ToolRun r = run(arguments);
