@@ -1,7 +1,7 @@
 #include "app/CChildFrame.h"
 
+#include <QCloseEvent>
 #include <QEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QMdiArea>
 
@@ -10,6 +10,8 @@
 #include "app/CMainFrame.h"
 #include "app/CViewExSplitWnd.h"
 #include "app/DocumentFrames.h"
+#include "app/FileNames.h"
+#include "app/SessionTexts.h"
 #include "app/FrameLayout.h"
 #include "app/RefusalNotices.h"
 #include "document/CMirelDoc.h"
@@ -75,7 +77,9 @@ CChildFrame::CChildFrame(std::shared_ptr<DocumentFrames> frames, CMainFrame& mai
 
 CChildFrame::~CChildFrame() {
     // The views refer to the document: they go first, inner splitter first;
-    // the document goes with its last frame.
+    // the document goes with its last frame. Its recovery file goes only
+    // when that frame is closed (closeEvent): a frame torn down any other
+    // way leaves the work recoverable.
     for (MirelView* view : views_) view->removeEventFilter(this);
     delete inner_;
     delete outer_;
@@ -151,13 +155,13 @@ const QString& CChildFrame::pathName() const { return frames_->pathName(); }
 
 void CChildFrame::setPathName(const QString& path) { frames_->setPathName(path); }
 
-bool CChildFrame::saveDocumentFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    file.close();
-    setPathName(QFileInfo(path).absoluteFilePath());
-    setDocumentTitle(QFileInfo(path).fileName());
-    return true;
+FileWriteResult CChildFrame::saveDocumentFile(const QString& path) {
+    const FileWriteResult result = document().saveSession(localPath(path));
+    if (result.written()) {
+        setPathName(QFileInfo(path).absoluteFilePath());
+        setDocumentTitle(QFileInfo(path).fileName());
+    }
+    return result;
 }
 
 void CChildFrame::printActiveView(QPrinter& printer) {
@@ -194,6 +198,22 @@ void CChildFrame::showMessage(MessageKind kind, const std::string& caption,
     mainFrame_.showMessage(kind, QString::fromStdString(caption), QString::fromStdString(text));
 }
 
+void CChildFrame::showFilesNotSaved(const std::vector<std::string>& paths) {
+    mainFrame_.showMessage(MessageKind::Warning, QStringLiteral("Mirel"), filesNotSavedText(paths));
+}
+
 void CChildFrame::marksChanged() { mainFrame_.updateMarkCountPane(); }
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    if (frames_->isLastFrame(this)) {
+        if (!mainFrame_.maySaveBeforeClosing(*this)) {
+            event->ignore();
+            return;
+        }
+        // The document is closed on purpose: there is nothing to recover.
+        document().discardRecovery();
+    }
+    QMdiSubWindow::closeEvent(event);
+}
 
 }  // namespace mirel

@@ -11,8 +11,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "document/DocumentHost.h"
+#include "output/AtomicFile.h"
 
 class QPrinter;
 
@@ -47,10 +49,12 @@ public:
     // The document's name; the frame's own title adds ":k" when it has several.
     const QString& documentTitle() const;
     void setDocumentTitle(const QString& title);
+    // The session file the document belongs to; empty until saved or opened.
     const QString& pathName() const;
     void setPathName(const QString& path);
-    // The document stores nothing, so its file is empty; takes the file's name.
-    bool saveDocumentFile(const QString& path);
+    // Writes the document's session to `path` (a whole file or, on failure,
+    // the previous one untouched); on success takes the file's name.
+    FileWriteResult saveDocumentFile(const QString& path);
 
     void printActiveView(QPrinter& printer);
     void previewActiveView(QPrinter& printer);
@@ -62,6 +66,7 @@ public:
     void invalidateView(int n);
     void setStatusPane(const std::string& text, int width);
     void showMessage(MessageKind kind, const std::string& caption, const std::string& text);
+    void showFilesNotSaved(const std::vector<std::string>& paths);
     void marksChanged();
 
     // The size the frame was made with: Window ▸ cascade gives it back.
@@ -69,6 +74,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Closing the document's last frame closes the document: when it is
+    // modified, that asks whether to save first.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     int viewNumber(const QObject* object) const;

@@ -1,8 +1,5 @@
 #include "app/CMainFrame.h"
 
-#include <QFile>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
@@ -16,10 +13,12 @@
 #include "app/AppFolders.h"
 #include "app/CChildFrame.h"
 #include "app/DocumentFrames.h"
+#include "app/FileNames.h"
 #include "app/FrameLayout.h"
 #include "app/HowToUse.h"
 #include "app/MainFrameActions.h"
 #include "app/MarkCountPane.h"
+#include "app/RecoveryFiles.h"
 #include "document/CMirelDoc.h"
 #include "face/FatalError.h"
 #include "output/FaceTextExport.h"
@@ -44,6 +43,7 @@ CMainFrame::CMainFrame(WallClock clock, DesktopSize desktop, QWidget* parent)
       clock_(std::move(clock)),
       desktop_(std::move(desktop)),
       recentFiles_(kRecentFileCount),
+      recoveryFolder_(defaultRecoveryFolder()),
       actions_(std::make_unique<Actions>()) {
     const QSize desktopNow = desktop_();
     desktopWidth_ = desktopNow.width();
@@ -94,11 +94,7 @@ std::unique_ptr<CMirelDoc> CMainFrame::createDocument(LoadFailurePolicy policy) 
                     QString::fromStdString(failure->text));
         return nullptr;
     }
-    auto document = std::move(std::get<std::unique_ptr<CMirelDoc>>(created));
-    if (folders.output != QLatin1String(kOutputFolder)) {
-        document->setOutputFolder(folders.output.toStdString());
-    }
-    return document;
+    return std::move(std::get<std::unique_ptr<CMirelDoc>>(created));
 }
 
 CChildFrame* CMainFrame::newDocument(LoadFailurePolicy policy) {
@@ -108,25 +104,14 @@ CChildFrame* CMainFrame::newDocument(LoadFailurePolicy policy) {
     return addChildFrame(std::move(document), kAppName + QString::number(untitledCount_));
 }
 
-CChildFrame* CMainFrame::openDocument(const QString& path, LoadFailurePolicy policy) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        recentFiles_.remove(path);
-        updateRecentFileActions();
-        showMessage(MessageKind::Error, kAppName,
-                    tr("ファイル %1 を開けません。").arg(path));
-        return nullptr;
-    }
-    auto document = createDocument(policy);
-    if (!document) return nullptr;
-    recentFiles_.add(path);
-    updateRecentFileActions();
-    CChildFrame* frame = addChildFrame(std::move(document), QFileInfo(path).fileName());
-    frame->setPathName(QFileInfo(path).absoluteFilePath());
-    return frame;
-}
-
 CChildFrame* CMainFrame::addChildFrame(std::unique_ptr<CMirelDoc> document, const QString& title) {
+    // Every document, a fresh one or one read from a session, saves where this run saves.
+    const QString output = appFolders().output;
+    if (output != QLatin1String(kOutputFolder)) document->setOutputFolder(localPath(output));
+    if (!recoveryFolder_.isEmpty()) {
+        document->setRecoveryFile(localPath(recoveryFilePath(recoveryFolder_, ++recoverySerial_)),
+                                  {});
+    }
     auto frames = std::make_shared<DocumentFrames>(std::move(document));
     frames->setTitle(title);
     return showChildFrame(new CChildFrame(std::move(frames), *this));
@@ -207,6 +192,8 @@ void CMainFrame::showMessage(MessageKind kind, const QString& caption, const QSt
         presenter_(kind, caption, text);
     } else if (kind == MessageKind::Information) {
         QMessageBox::information(this, caption, text);
+    } else if (kind == MessageKind::Warning) {
+        QMessageBox::warning(this, caption, text);
     } else {
         QMessageBox::critical(this, caption, text);
     }
@@ -215,40 +202,6 @@ void CMainFrame::showMessage(MessageKind kind, const QString& caption, const QSt
 QPrinter& CMainFrame::printer() {
     if (!printer_) printer_ = std::make_unique<QPrinter>();
     return *printer_;
-}
-
-void CMainFrame::fileOpen() {
-    const QString path = QFileDialog::getOpenFileName(this, tr("開く"));
-    if (!path.isEmpty()) openDocument(path);
-}
-
-void CMainFrame::fileClose() {
-    CChildFrame* active = activeChildFrame();
-    if (active == nullptr) return;
-    const QList<CChildFrame*> frames = active->documentFrames()->frames();
-    for (CChildFrame* frame : frames) {
-        if (frame != active) frame->close();
-    }
-    active->close();
-}
-
-void CMainFrame::fileSave() {
-    CChildFrame* frame = activeChildFrame();
-    if (frame == nullptr) return;
-    QString path = frame->pathName();
-    if (path.isEmpty()) {
-        path = QFileDialog::getSaveFileName(this, tr("名前を付けて保存"),
-                                            frame->documentTitle());
-        if (path.isEmpty()) return;
-    }
-    if (!frame->saveDocumentFile(path)) {
-        showMessage(MessageKind::Error, kAppName,
-                    tr("ファイル %1 に保存できません。").arg(path));
-        return;
-    }
-    recentFiles_.add(path);
-    updateRecentFileActions();
-    updateActions();
 }
 
 void CMainFrame::filePrint() {

@@ -3,6 +3,7 @@
 // holding one child frame per document.
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QRect>
 #include <QSize>
 
@@ -41,6 +42,9 @@ class CMainFrame final : public QMainWindow {
 public:
     using MessagePresenter =
         std::function<void(MessageKind kind, const QString& caption, const QString& text)>;
+    // Asks a question with the given buttons and returns the one chosen.
+    using QuestionPresenter = std::function<QMessageBox::StandardButton(
+        const QString& text, QMessageBox::StandardButtons buttons)>;
 
     explicit CMainFrame(WallClock clock = systemWallClock,
                         DesktopSize desktop = primaryDesktopSize, QWidget* parent = nullptr);
@@ -48,9 +52,24 @@ public:
 
     // Opens a fresh document in its own child frame; nullptr when refused.
     CChildFrame* newDocument(LoadFailurePolicy policy = LoadFailurePolicy::RefuseDocument);
-    // A document file stores nothing: opening one gives a fresh document titled after it.
+    // Restores the session in `path`; a file that is not a session gives a
+    // fresh document titled after it. A damaged or unreadable session opens
+    // nothing and says why.
     CChildFrame* openDocument(const QString& path,
                               LoadFailurePolicy policy = LoadFailurePolicy::RefuseDocument);
+    // Saves the frame's session, asking for a file name when it has none or
+    // when `askName`; false when cancelled or failed (the failure is shown).
+    bool saveFrame(CChildFrame& frame, bool askName);
+    // Whether `frame` may close: a modified document asks whether to save
+    // first; Cancel, or a save that did not happen, keeps it open.
+    bool maySaveBeforeClosing(CChildFrame& frame);
+
+    // Where the open documents' recovery files go; tests use their own folder.
+    void setRecoveryFolder(const QString& folder) { recoveryFolder_ = folder; }
+    const QString& recoveryFolder() const { return recoveryFolder_; }
+    // When processes that ended uncleanly left recovery files, offers to
+    // reopen them (or else removes them); returns how many were reopened.
+    int offerRecovery();
     // Window ▸ new window: a further frame on the active frame's document.
     CChildFrame* newWindow();
     CChildFrame* activeChildFrame() const;
@@ -68,6 +87,9 @@ public:
     // Replaces the message boxes (tests record the messages instead).
     void setMessagePresenter(MessagePresenter presenter);
     void showMessage(MessageKind kind, const QString& caption, const QString& text);
+    // Replaces the question boxes (tests answer them instead).
+    void setQuestionPresenter(QuestionPresenter presenter) { questioner_ = std::move(presenter); }
+    QMessageBox::StandardButton ask(const QString& text, QMessageBox::StandardButtons buttons);
 
     // The desktop as it was when this frame was constructed.
     int desktopWidth() const { return desktopWidth_; }
@@ -85,6 +107,8 @@ public:
     bool exportDetailFace(const QString& path, int size);
 
 protected:
+    // Quitting closes every document window first; one that stays open keeps Mirel running.
+    void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
@@ -105,6 +129,8 @@ private:
     // Closes the active document: every frame on it, the active one last.
     void fileClose();
     void fileSave();
+    void fileSaveAs();
+    QString askSavePath(const CChildFrame& frame);
     void filePrint();
     void filePrintPreview();
     void filePrintSetup();
@@ -130,6 +156,9 @@ private:
     int untitledCount_ = 0;
     RecentFileList recentFiles_;
     MessagePresenter presenter_;
+    QuestionPresenter questioner_;
+    QString recoveryFolder_;
+    int recoverySerial_ = 0;
     std::unique_ptr<Actions> actions_;
     std::unique_ptr<QPrinter> printer_;
     QMdiArea* mdiArea_ = nullptr;

@@ -64,7 +64,12 @@ void CMainFrame::createActions() {
                             tr("作業中のドキュメントを保存します"),
                             tr("上書き保存"));
     a.fileSave->setIcon(themeIcon("document-save", QStyle::SP_DialogSaveButton, s));
+    a.fileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(a.fileSave, &QAction::triggered, this, &CMainFrame::fileSave);
+
+    a.fileSaveAs = makeAction(this, tr("名前を付けて保存(&A)..."),
+                              tr("作業中のドキュメントを新しい名前で保存します"));
+    connect(a.fileSaveAs, &QAction::triggered, this, &CMainFrame::fileSaveAs);
 
     a.saveDetailFace = makeAction(this, tr("ウィンドウ2に表示された顔を保存（&F）"),
                                   tr("ウィンドウ2に表示された顔をファイルに保存します"));
@@ -191,7 +196,7 @@ void CMainFrame::createActions() {
     connect(a.helpHowToUse, &QAction::triggered, this, &CMainFrame::showHowToUse);
 
     // Accelerators work whichever menu set is showing.
-    addActions({a.fileNew, a.fileOpen, a.filePrint, a.editUndo, a.editCut, a.editCopy,
+    addActions({a.fileNew, a.fileOpen, a.fileSave, a.filePrint, a.editUndo, a.editCut, a.editCopy,
                 a.editPaste, a.nextPane, a.previousPane});
 }
 
@@ -211,7 +216,8 @@ void CMainFrame::createMenus() {
     fileNoDoc->addAction(a.appExit);
 
     QMenu* fileDoc = new QMenu(tr("ファイル(&F)"), this);
-    fileDoc->addActions({a.fileNew, a.fileOpen, a.fileClose, a.saveDetailFace, a.fileExport});
+    fileDoc->addActions({a.fileNew, a.fileOpen, a.fileClose, a.fileSave, a.fileSaveAs,
+                         a.saveDetailFace, a.fileExport});
     fileDoc->addSeparator();
     fileDoc->addActions({a.filePrint, a.filePrintPreview, a.filePrintSetup});
     fileDoc->addSeparator();
@@ -310,8 +316,9 @@ void CMainFrame::updateActions() {
     showMenuSet(hasDocument ? documentMenus_ : noDocumentMenus_);
     if (!hasDocument) resetGenerationPane();
     const bool active = activeChildFrame() != nullptr;
-    for (QAction* action : {a.fileClose, a.fileSave, a.saveDetailFace, a.fileExport, a.filePrint,
-                            a.filePrintPreview, a.nextPane, a.previousPane, a.windowNew}) {
+    for (QAction* action : {a.fileClose, a.fileSave, a.fileSaveAs, a.saveDetailFace, a.fileExport,
+                            a.filePrint, a.filePrintPreview, a.nextPane, a.previousPane,
+                            a.windowNew}) {
         action->setEnabled(active);
     }
     for (QAction* action : {a.windowCascade, a.windowTile, a.windowArrange}) {

@@ -1,6 +1,7 @@
 #include "app/DocumentFrames.h"
 
 #include "app/CChildFrame.h"
+#include "app/FileNames.h"
 #include "app/Language.h"
 #include "document/CMirelDoc.h"
 
@@ -43,6 +44,11 @@ void DocumentFrames::setTitle(const QString& title) {
     retitleFrames();
 }
 
+void DocumentFrames::setPathName(const QString& path) {
+    pathName_ = path;
+    document_->setRecoveryFile(document_->recoveryFile(), localPath(path).string());
+}
+
 void DocumentFrames::retitleFrames() {
     const bool numbered = frames_.size() > 1;
     for (qsizetype k = 0; k < frames_.size(); ++k) {
@@ -66,6 +72,10 @@ void DocumentFrames::setStatusPane(const std::string& text, int width) {
 void DocumentFrames::showMessage(MessageKind kind, const std::string& caption,
                                  const std::string& text) {
     if (current_ != nullptr) current_->showMessage(kind, caption, text);
+}
+
+void DocumentFrames::showFilesNotSaved(const std::vector<std::string>& paths) {
+    if (current_ != nullptr) current_->showFilesNotSaved(paths);
 }
 
 std::string DocumentFrames::translate(const std::string& text) const {

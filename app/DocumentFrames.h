@@ -41,13 +41,15 @@ public:
     const QString& title() const { return title_; }
     void setTitle(const QString& title);
     const QString& pathName() const { return pathName_; }
-    void setPathName(const QString& path) { pathName_ = path; }
+    // Also names the file in the document's recovery file.
+    void setPathName(const QString& path);
 
     void activateView(int view) override;
     void invalidateView(int view) override;
     void setStatusPane(const std::string& text, int width) override;
     void showMessage(MessageKind kind, const std::string& caption,
                      const std::string& text) override;
+    void showFilesNotSaved(const std::vector<std::string>& paths) override;
     void marksChanged() override;
     std::string translate(const std::string& text) const override;
 

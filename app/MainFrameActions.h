@@ -17,6 +17,7 @@ struct CMainFrame::Actions {
     QAction* fileOpen = nullptr;
     QAction* fileClose = nullptr;
     QAction* fileSave = nullptr;
+    QAction* fileSaveAs = nullptr;
     QAction* saveDetailFace = nullptr;
     QAction* fileExport = nullptr;
     QAction* filePrint = nullptr;

@@ -69,12 +69,15 @@ int main(int argc, char* argv[]) {
 
     mirel::CMainFrame mainFrame;
 
-    // Without arguments a new document; with a file name, that file (a
-    // document file stores nothing, so it gives a fresh document as well).
+    // What a crash left comes first; then, without arguments, a new document
+    // unless work was reopened; with a file name, that session (any other
+    // file gives a fresh document).
+    const int reopened = mainFrame.offerRecovery();
     if (arguments.isEmpty()) {
-        mainFrame.newDocument(mirel::LoadFailurePolicy::EndProcess);
+        if (reopened == 0) mainFrame.newDocument(mirel::LoadFailurePolicy::EndProcess);
     } else if (mainFrame.openDocument(arguments.front(), mirel::LoadFailurePolicy::EndProcess) ==
-               nullptr) {
+                   nullptr &&
+               reopened == 0) {
         return 1;
     }
 

@@ -40,6 +40,18 @@ CMirelDoc::CMirelDoc(PopulationStore store, WallClock clock)
     viewedGeneration = store_.generationCount();
 }
 
+CMirelDoc::CMirelDoc(Session session, WallClock clock)
+    : CMirelDoc(PopulationStore::restore(std::move(session.records), session.generationCount),
+                std::move(clock)) {
+    marks_ = session.marks;
+    history_ = session.history;
+    history_.clockStart = clock_();
+    detailFace = session.detailFace;
+    viewedGeneration = session.position.viewedGeneration;
+    page = session.position.page;
+    hoverCell = session.position.hoverCell;
+}
+
 const Selection& CMirelDoc::currentSelection() const {
     return marks_.selections[store_.generationCount()];
 }
@@ -105,6 +117,7 @@ void CMirelDoc::RedrawMarks(Canvas& canvas) {
 
 void CMirelDoc::ToggleMark(Canvas& canvas, int cell) {
     if (currentSelection().count >= kMaxMarks) return;
+    modified_ = true;
     marks_.ToggleSelectionMark(canvas, viewedGeneration, page, cell, store_.generationCount(),
                                cellSize, markLineWidth);
     if (host_ != nullptr) host_->marksChanged();
@@ -135,6 +148,8 @@ void CMirelDoc::AdvanceGeneration() {
     page = 0;
     stepGenerationClock(history_, clock_());
     ++history_.logGeneration;
+    modified_ = true;
+    writeRecovery();
     if (host_ != nullptr) {
         host_->invalidateView(kGridView);
         host_->marksChanged();
@@ -145,40 +160,97 @@ void CMirelDoc::InvalidateView(int n) {
     if (host_ != nullptr) host_->invalidateView(n);
 }
 
-void CMirelDoc::setOutputFolder(std::filesystem::path folder) {
-    outputFolder_ = std::move(folder);
-    createOutputFolder_ = true;
-}
-
 std::filesystem::path CMirelDoc::inOutputFolder(const char* fixedPath) const {
     return outputFolder_ / std::filesystem::path(fixedPath).filename();
 }
 
 void CMirelDoc::SaveFace(FaceRecord face) {
-    if (createOutputFolder_) {
-        // A folder that cannot be made shows up as the file steps' failures.
-        std::error_code ignored;
-        std::filesystem::create_directories(outputFolder_, ignored);
-    }
+    const std::filesystem::path& folder = outputFolder_;
+    // On a fresh start there is no output folder, and every step would fail;
+    // one that cannot be made shows up as the file steps' failures.
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+
     // Every step runs whatever the earlier ones did; each reports its own failure.
-    if (auto failure = ExportMetafile(face, inOutputFolder(kMetafilePath))) {
+    std::vector<std::filesystem::path> notWritten;
+    const auto metafile = inOutputFolder(kMetafilePath);
+    if (auto failure = ExportMetafile(face, metafile)) {
+        report(MessageKind::Error, kMessageCaption, *failure);
+        notWritten.push_back(metafile);
+    }
+    const auto bitmap = inOutputFolder(kBitmapPath);
+    bool bitmapWritten = false;
+    if (auto failure = ExportBitmap(face, detailSize, bitmap, &bitmapWritten)) {
         report(MessageKind::Error, kMessageCaption, *failure);
     }
-    if (auto failure = ExportBitmap(face, detailSize, inOutputFolder(kBitmapPath))) {
+    if (!bitmapWritten) notWritten.push_back(bitmap);
+    if (auto failure = ExportFaceText(face, folder, &notWritten)) {
         report(MessageKind::Error, kMessageCaption, *failure);
     }
-    if (auto failure = ExportFaceText(face, outputFolder_)) {
+    const auto historyLog = inOutputFolder(kHistoryLogPath);
+    if (auto failure = WriteHistoryLog(history_, marks_.selections, clock_(), historyLog)) {
         report(MessageKind::Error, kMessageCaption, *failure);
+        notWritten.push_back(historyLog);
     }
-    if (auto failure = WriteHistoryLog(history_, marks_.selections, clock_(),
-                                       inOutputFolder(kHistoryLogPath))) {
-        report(MessageKind::Error, kMessageCaption, *failure);
+    if (notWritten.empty()) {
+        // Outside the project folder the user has to be told where the files went.
+        const std::string where = outputFolder_ != kOutputFolder
+                                      ? translate(kSavedToText) + outputFolder_.string()
+                                      : std::string();
+        report(MessageKind::Information, kMessageCaption, kFaceSavedText, where);
+    } else if (host_ != nullptr) {
+        std::vector<std::string> names;
+        for (const auto& path : notWritten) names.push_back(path.string());
+        host_->showFilesNotSaved(names);
     }
-    // Outside the project folder the user has to be told where the files went.
-    const std::string where = outputFolder_ != kOutputFolder
-                                  ? translate(kSavedToText) + outputFolder_.string()
-                                  : std::string();
-    report(MessageKind::Information, kMessageCaption, kFaceSavedText, where);
+}
+
+HistoryRecord CMirelDoc::bookedHistory() const {
+    HistoryRecord booked = history_;
+    stepGenerationClock(booked, clock_());
+    return booked;
+}
+
+SessionSource CMirelDoc::sessionSource(const HistoryRecord& booked,
+                                       std::string documentPath) const {
+    const std::size_t stored = std::size_t(store_.generationCount() + 1) * kPopulationSize;
+    return SessionSource{
+        .generations = std::span<const FaceRecord>(&store_.at({0, 0}), stored),
+        .marks = marks_,
+        .history = booked,
+        .detailFace = detailFace,
+        .position = {viewedGeneration, page, hoverCell},
+        .documentPath = std::move(documentPath),
+    };
+}
+
+FileWriteResult CMirelDoc::saveSession(const std::filesystem::path& path) {
+    const HistoryRecord booked = bookedHistory();
+    const FileWriteResult result = writeSessionFile(path, sessionSource(booked));
+    if (result.written()) {
+        modified_ = false;
+        discardRecovery();
+    }
+    return result;
+}
+
+void CMirelDoc::setRecoveryFile(std::filesystem::path file, std::string documentPath) {
+    recoveryFile_ = std::move(file);
+    recoveryDocumentPath_ = std::move(documentPath);
+}
+
+void CMirelDoc::writeRecovery() {
+    if (recoveryFile_.empty()) return;
+    std::error_code ignored;
+    std::filesystem::create_directories(recoveryFile_.parent_path(), ignored);
+    const HistoryRecord booked = bookedHistory();
+    (void)writeSessionFile(recoveryFile_, sessionSource(booked, recoveryDocumentPath_));
+}
+
+void CMirelDoc::discardRecovery() {
+    if (recoveryFile_.empty()) return;
+    std::error_code ignored;
+    std::filesystem::remove(recoveryFile_, ignored);
 }
 
 void CMirelDoc::LayoutGrid(int width, int height) {

@@ -12,10 +12,12 @@
 #include <vector>
 
 #include "document/DocumentHost.h"
+#include "document/SessionFile.h"
 #include "document/WallClock.h"
 #include "face/FaceRecord.h"
 #include "face/LoadFailure.h"
 #include "ga/PopulationStore.h"
+#include "output/FaceTextExport.h"
 #include "output/HistoryRecord.h"
 #include "render/Canvas.h"
 #include "render/SelectionMarks.h"
@@ -43,6 +45,9 @@ public:
         WallClock clock = systemWallClock, const std::string& dataDir = "Data");
 
     CMirelDoc(PopulationStore store, WallClock clock);
+    // The document a session file holds, as it was saved; only the clock of
+    // the current generation starts again now.
+    CMirelDoc(Session session, WallClock clock);
     CMirelDoc(const CMirelDoc&) = delete;
     CMirelDoc& operator=(const CMirelDoc&) = delete;
 
@@ -80,13 +85,34 @@ public:
     void InvalidateView(int n);
     // Breeds the next generation from the current marks, if there is one.
     void AdvanceGeneration();
-    // Writes the portrait, the face data and the history; `face` is a copy,
-    // so the caller's record stays as it is.
+    // Writes the portrait, the face data and the history into the output
+    // folder (made when missing); `face` is a copy, so the caller's record
+    // stays as it is. Ends with the success message, or, when a file was not
+    // written, with the host's list of the files not written.
     void SaveFace(FaceRecord face);
-    // Where SaveFace writes: "Output" in the working directory unless set.
-    // A folder set here is created by the first save that finds it missing.
-    void setOutputFolder(std::filesystem::path folder);
+    // Where SaveFace writes: "Output" in the working directory unless set;
+    // made by the save that finds it missing.
+    void setOutputFolder(std::filesystem::path folder) { outputFolder_ = std::move(folder); }
     const std::filesystem::path& outputFolder() const { return outputFolder_; }
+
+    // Set by marking, unmarking and breeding; cleared by a successful saveSession.
+    bool isModified() const { return modified_; }
+    void setModified(bool modified) { modified_ = modified; }
+
+    // Everything a session file holds, borrowed from this document; the
+    // history is `booked`, a copy with the running generation's time added.
+    SessionSource sessionSource(const HistoryRecord& booked, std::string documentPath = {}) const;
+    // Writes the session to `path` as a whole or not at all; on success the
+    // document is no longer modified and its recovery file is removed.
+    [[nodiscard]] FileWriteResult saveSession(const std::filesystem::path& path);
+
+    // After every breeding step the session is also written to `file`
+    // (silently: it is a safety net), naming `documentPath` as its document.
+    // An empty file turns this off.
+    void setRecoveryFile(std::filesystem::path file, std::string documentPath);
+    const std::filesystem::path& recoveryFile() const { return recoveryFile_; }
+    // Removes the recovery file, if one was written (a clean close or a save).
+    void discardRecovery();
 
     // Window 1's layout step: geometry fields from its client size.
     void LayoutGrid(int width, int height);
@@ -101,6 +127,8 @@ private:
                 const std::string& detail = {});
     std::string translate(const std::string& text) const;
     std::filesystem::path inOutputFolder(const char* fixedPath) const;
+    HistoryRecord bookedHistory() const;
+    void writeRecovery();
 
     // Declared in construction order: detailFace copies from the store.
     WallClock clock_;
@@ -108,8 +136,10 @@ private:
     PopulationStore store_;
     SelectionMarkTable marks_;
     HistoryRecord history_;
-    std::filesystem::path outputFolder_;
-    bool createOutputFolder_ = false;
+    std::filesystem::path outputFolder_ = kOutputFolder;
+    bool modified_ = false;
+    std::filesystem::path recoveryFile_;
+    std::string recoveryDocumentPath_;
 
 public:
     // The face window 2 shows and the save command writes.

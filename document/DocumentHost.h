@@ -4,10 +4,11 @@
 // frames showing the document implement it; tests use a recording fake.
 
 #include <string>
+#include <vector>
 
 namespace mirel {
 
-enum class MessageKind { Information, Error };
+enum class MessageKind { Information, Warning, Error };
 
 // Views are numbered 1 to 3 in creation order: grid, enlarged face, blank pane.
 inline constexpr int kGridView = 1;
@@ -27,6 +28,9 @@ public:
     // A modal message box with an OK button.
     virtual void showMessage(MessageKind kind, const std::string& caption,
                              const std::string& text) = 0;
+    // The warning that ends a save of a face when some of its files were not
+    // written, naming them.
+    virtual void showFilesNotSaved(const std::vector<std::string>& paths) = 0;
     // A text of the document in the user's language; the Japanese source
     // text itself when there is no translation.
     virtual std::string translate(const std::string& text) const { return text; }

@@ -39,6 +39,13 @@ std::variant<PopulationStore, LoadFailure> PopulationStore::load(const std::stri
     return PopulationStore(std::move(records));
 }
 
+PopulationStore PopulationStore::restore(std::vector<FaceRecord> records, int generationCount) {
+    records.resize(kRecordCount);
+    PopulationStore store(std::move(records));
+    store.generationCount_ = std::clamp(generationCount, 0, kLastGeneration);
+    return store;
+}
+
 BreedResult PopulationStore::breedNextGeneration(Selection selection) {
     const int g = generationCount_;
     if (g >= kLastGeneration) return BreedResult::GenerationLimit;

@@ -39,6 +39,9 @@ class PopulationStore {
     explicit PopulationStore(Generation generation0);
     // Generation 0 from the samples, or the loader's failure without ending the process.
     static std::variant<PopulationStore, LoadFailure> load(const std::string& dataDir = "Data");
+    // A store as it was saved: `records` holds all 50 generations' slots (the
+    // ones after generationCount are not read), 0 <= generationCount <= 49.
+    static PopulationStore restore(std::vector<FaceRecord> records, int generationCount);
 
     PopulationStore(const PopulationStore&) = delete;
     PopulationStore& operator=(const PopulationStore&) = delete;

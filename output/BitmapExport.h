@@ -26,11 +26,13 @@ constexpr int bitmapSide(int detailSize) {
 // centred, with window 2's pen width rule. Null image when n is 0.
 QImage renderFaceBitmap(FaceRecord record, int detailSize);
 
-// Renders and saves the bitmap with Qt's BMP encoder (24 bits, uncompressed,
-// bottom-up). As with the other picture the result of the save itself is not
-// reported; the only failure text is for a detailSize that gives no bitmap,
-// in which case no file is written.
+// Renders the bitmap with Qt's BMP encoder (24 bits, uncompressed, bottom-up)
+// and replaces the file with it as a whole or not at all. The only failure
+// text is for a detailSize that gives no bitmap (no file is written); a save
+// that failed shows no text of its own, but `written`, when given, says
+// whether the file was written.
 [[nodiscard]] std::optional<std::string> ExportBitmap(
-    const FaceRecord& record, int detailSize, const std::filesystem::path& path = kBitmapPath);
+    const FaceRecord& record, int detailSize, const std::filesystem::path& path = kBitmapPath,
+    bool* written = nullptr);
 
 }  // namespace mirel

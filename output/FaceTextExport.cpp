@@ -106,7 +106,8 @@ std::string formatKamiyousoFile(const HairGene& hair) {
 }
 
 std::optional<std::string> ExportFaceText(const FaceRecord& record,
-                                          const std::filesystem::path& folder) {
+                                          const std::filesystem::path& folder,
+                                          std::vector<std::filesystem::path>* notWritten) {
     // Each text is made just before its file is written, so a failure leaves
     // the later files as they were.
     using Formatter = std::string (*)(const FaceRecord&);
@@ -119,8 +120,11 @@ std::optional<std::string> ExportFaceText(const FaceRecord& record,
         {kHaegiwaFileName, [](const FaceRecord& r) { return formatHaegiwaFile(r.hair); }},
         {kKamiyousoFileName, [](const FaceRecord& r) { return formatKamiyousoFile(r.hair); }},
     };
-    for (const Step& step : kSteps) {
-        if (auto failure = writeTextFileReporting(folder / step.name, step.format(record))) {
+    for (std::size_t k = 0; k < std::size(kSteps); ++k) {
+        if (auto failure = writeTextFileReporting(folder / kSteps[k].name, kSteps[k].format(record))) {
+            for (std::size_t rest = k; notWritten != nullptr && rest < std::size(kSteps); ++rest) {
+                notWritten->push_back(folder / kSteps[rest].name);
+            }
             return failure;
         }
     }

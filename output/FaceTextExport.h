@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "face/FaceRecord.h"
 
@@ -26,9 +27,11 @@ std::string formatHaegiwaFile(const HairGene& hair);
 std::string formatKamiyousoFile(const HairGene& hair);
 
 // Writes face.txt, haegiwa.txt and kamiyouso.txt into `folder` (which is not
-// created), each opened, written and closed before the next. Stops at the
-// first failure and returns its text; nothing when all three were written.
+// created), each replaced as a whole before the next is begun. Stops at the
+// first failure and returns its text, adding the paths of the files it did
+// not write to `notWritten` when given; nothing when all three were written.
 [[nodiscard]] std::optional<std::string> ExportFaceText(
-    const FaceRecord& record, const std::filesystem::path& folder = kOutputFolder);
+    const FaceRecord& record, const std::filesystem::path& folder = kOutputFolder,
+    std::vector<std::filesystem::path>* notWritten = nullptr);
 
 }  // namespace mirel

@@ -1,5 +1,6 @@
 #include "output/MetafileExport.h"
 
+#include "output/AtomicFile.h"
 #include "output/OutputMessages.h"
 #include "output/WmfCanvas.h"
 #include "render/DrawFace.h"
@@ -15,7 +16,10 @@ bool writeFaceMetafile(FaceRecord record, const std::filesystem::path& path) {
 
 std::optional<std::string> ExportMetafile(const FaceRecord& record,
                                           const std::filesystem::path& path) {
-    if (!writeFaceMetafile(record, path)) return kMetafileSaveFailed;
+    const auto write = [&record](const std::filesystem::path& temporary) {
+        return writeFaceMetafile(record, temporary);
+    };
+    if (!replaceFileWith(path, write).written()) return kMetafileSaveFailed;
     return std::nullopt;
 }
 

@@ -20,7 +20,8 @@ inline constexpr int kMetafilePenWidth = 4;
 // metafile at `path`. False when the file could not be created or written.
 [[nodiscard]] bool writeFaceMetafile(FaceRecord record, const std::filesystem::path& path);
 
-// writeFaceMetafile with the failure text to show, or nothing on success.
+// writeFaceMetafile into a temporary file that then replaces `path` (as a
+// whole or not at all); the failure text to show, or nothing on success.
 [[nodiscard]] std::optional<std::string> ExportMetafile(
     const FaceRecord& record, const std::filesystem::path& path = kMetafilePath);
 

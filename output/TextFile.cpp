@@ -1,17 +1,20 @@
 #include "output/TextFile.h"
 
-#include <cstdio>
-
+#include "output/AtomicFile.h"
 #include "output/OutputMessages.h"
 
 namespace mirel {
 
 TextFileResult writeTextFile(const std::filesystem::path& path, std::string_view bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return TextFileResult::kOpenFailed;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const bool closed = std::fclose(file) == 0;
-    return written && closed ? TextFileResult::kWritten : TextFileResult::kCloseFailed;
+    switch (replaceFile(path, bytes).status) {
+        case FileWriteStatus::kOpenFailed:
+            return TextFileResult::kOpenFailed;
+        case FileWriteStatus::kWriteFailed:
+            return TextFileResult::kCloseFailed;
+        case FileWriteStatus::kWritten:
+            break;
+    }
+    return TextFileResult::kWritten;
 }
 
 std::optional<std::string> writeTextFileReporting(const std::filesystem::path& path,

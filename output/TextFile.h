@@ -11,9 +11,10 @@ namespace mirel {
 
 enum class TextFileResult { kWritten, kOpenFailed, kCloseFailed };
 
-// Replaces `path` with exactly `bytes` (no line-end translation). A write that
-// does not complete is reported as kCloseFailed: the bytes did not reach the
-// file, which is what a failing close means to the user.
+// Replaces `path` with exactly `bytes` (no line-end translation), as a whole
+// or not at all (output/AtomicFile.h). A write that does not complete is
+// reported as kCloseFailed: the bytes did not reach the file, which is what a
+// failing close means to the user; the previous file is then still there.
 [[nodiscard]] TextFileResult writeTextFile(const std::filesystem::path& path,
                                            std::string_view bytes);
 

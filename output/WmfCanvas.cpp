@@ -53,6 +53,7 @@ struct WmfCanvas::Impl {
     ObjectHandle stockBrush = 0;
     ObjectHandle pen = 0;  // selected, as a metafile object index
     ObjectHandle brush = 0;
+    std::filesystem::path path;
     bool failed = false;
     bool finished = false;
 
@@ -161,9 +162,10 @@ struct WmfCanvas::Impl {
 
 std::unique_ptr<WmfCanvas> WmfCanvas::create(const std::filesystem::path& path) {
     auto impl = std::make_unique<Impl>();
+    impl->path = path;
     if (wmf_start(path.c_str(), kBufferBytes, kBufferBytes, &impl->track) != 0) return nullptr;
-    // The library writes the file in one fwrite and ignores fclose's result;
-    // unbuffered, a failed write shows in that fwrite.
+    // The library writes the file in one fwrite and ignores its result and
+    // fclose's; finish() compares the file's size with what was recorded.
     std::setvbuf(impl->track->fp, nullptr, _IONBF, 0);
     if (wmf_htable_create(kHandleSlots, kHandleSlots, &impl->handles) != 0) return nullptr;
 
@@ -202,8 +204,11 @@ bool WmfCanvas::finish() {
     m.remove(m.stockPen);
     m.remove(m.stockBrush);
     m.append(U_WMREOF_set());
+    const std::size_t recorded = m.track->used;
     if (wmf_finish(m.track) != 0) return false;
-    return !m.failed;
+    std::error_code ec;
+    const auto written = std::filesystem::file_size(m.path, ec);
+    return !m.failed && !ec && written == recorded;
 }
 
 ObjectHandle WmfCanvas::createPen(int width, Rgb colour) {

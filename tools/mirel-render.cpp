@@ -1,5 +1,6 @@
-// mirel-render: draws generation 0 as window 1 shows it, or one face from a
-// folder, into an image file. For looking at faces without the application.
+// mirel-render: draws generation 0 as window 1 shows it, a page of a saved
+// session, or one face from a folder, into an image file. For looking at
+// faces without the application.
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -13,6 +14,8 @@
 #include <variant>
 #include <vector>
 
+#include "document/CMirelDoc.h"
+#include "document/SessionFile.h"
 #include "face/FaceRecord.h"
 #include "face/LoadFailure.h"
 #include "face/Normalisation.h"
@@ -32,6 +35,7 @@ constexpr int kExitFileError = 255;
 
 constexpr int kGridColumns = 5;
 constexpr int kGridRows = 4;
+constexpr int kPages = mirel::kPopulationSize / (kGridColumns * kGridRows);
 constexpr int kDefaultCell = 218;
 constexpr int kMaxCell = 1024;
 constexpr int kDefaultSize = 600;
@@ -39,10 +43,14 @@ constexpr int kMaxSize = 4096;
 
 constexpr const char kUsage[] =
     "usage: mirel-render grid OUT [--data DIR] [--cell N]\n"
+    "       mirel-render grid OUT --session FILE [--generation G] [--page P] [--cell N]\n"
     "       mirel-render face DIR OUT [--size N]\n"
     "\n"
     "grid  generation 0 as the population window draws it: the sample bank under\n"
-    "      DIR (default Data), 5 x 4 cells of side N (default 218, made even)\n"
+    "      DIR (default Data), 5 x 4 cells of side N (default 218, made even);\n"
+    "      with --session, page P (0-2, default 0) of generation G (default the\n"
+    "      one the session was viewing) of a saved session, exactly as window 1\n"
+    "      shows it on screen: smoothed lines and the frames of the marks\n"
     "face  the face in folder DIR (face.txt, haegiwa.txt, kamiyouso.txt),\n"
     "      centred on an N x N image (default 600)\n"
     "OUT   ends in .png or .bmp (24-bit), or for face in .svg or .pdf (N points\n"
@@ -67,6 +75,9 @@ struct Options {
     std::string faceDir;
     std::string out;
     std::string dataDir = "Data";
+    std::string session;
+    std::optional<int> generation;
+    int page = 0;
     int cell = kDefaultCell;
     int size = kDefaultSize;
 };
@@ -121,7 +132,8 @@ std::variant<Options, UsageError> parseArguments(const std::vector<std::string_v
     std::vector<std::string_view> positional;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
-        const bool takesValue = arg == "--data" || arg == "--cell" || arg == "--size";
+        const bool takesValue = arg == "--data" || arg == "--cell" || arg == "--size" ||
+                                arg == "--session" || arg == "--generation" || arg == "--page";
         if (!takesValue) {
             if (arg.starts_with("--")) return UsageError{"unknown option " + std::string(arg)};
             positional.push_back(arg);
@@ -131,6 +143,15 @@ std::variant<Options, UsageError> parseArguments(const std::vector<std::string_v
         const std::string_view value = args[++i];
         if (arg == "--data") {
             options.dataDir = std::string(value);
+        } else if (arg == "--session") {
+            options.session = std::string(value);
+        } else if (arg == "--generation") {
+            options.generation = parseCount(value, 0, mirel::kGenerationCount - 1);
+            if (!options.generation) return UsageError{"--generation takes a whole number from 0 to 49"};
+        } else if (arg == "--page") {
+            const auto page = parseCount(value, 0, kPages - 1);
+            if (!page) return UsageError{"--page takes 0, 1 or 2"};
+            options.page = *page;
         } else if (arg == "--cell") {
             const auto cell = parseCount(value, 2, kMaxCell);
             if (!cell) return UsageError{"--cell takes a whole number from 2 to 1024"};
@@ -157,9 +178,17 @@ std::variant<Options, UsageError> parseArguments(const std::vector<std::string_v
     const bool gridOnly = std::find(args.begin(), args.end(), "--data") != args.end() ||
                           std::find(args.begin(), args.end(), "--cell") != args.end();
     const bool faceOnly = std::find(args.begin(), args.end(), "--size") != args.end();
-    if ((options.command == Command::Face && gridOnly) ||
+    const bool sessionOnly = std::find(args.begin(), args.end(), "--generation") != args.end() ||
+                             std::find(args.begin(), args.end(), "--page") != args.end();
+    if ((options.command == Command::Face && (gridOnly || !options.session.empty())) ||
         (options.command == Command::Grid && faceOnly)) {
         return UsageError{"option not valid for this command"};
+    }
+    if (sessionOnly && options.session.empty()) {
+        return UsageError{"--generation and --page need --session"};
+    }
+    if (!options.session.empty() && std::find(args.begin(), args.end(), "--data") != args.end()) {
+        return UsageError{"a session holds its own generation 0: --data is not for --session"};
     }
     if (isMetafile(options.out)) {
         if (options.command == Command::Grid) {
@@ -205,6 +234,53 @@ std::optional<mirel::LoadFailure> drawGrid(const Options& options, QImage& image
     return std::nullopt;
 }
 
+std::string_view sessionFailureText(mirel::SessionError error) {
+    switch (error) {
+        case mirel::SessionError::kNotASession:
+            return "not a Mirel session";
+        case mirel::SessionError::kUnreadable:
+            return "cannot be read";
+        case mirel::SessionError::kTruncated:
+            return "cut short";
+        case mirel::SessionError::kChecksum:
+            return "damaged (checksum mismatch)";
+        case mirel::SessionError::kNewerVersion:
+            return "written by a newer Mirel, format";
+        case mirel::SessionError::kUnknownSection:
+            return "holds a section this Mirel does not know:";
+        case mirel::SessionError::kDamaged:
+            break;
+    }
+    return "damaged:";
+}
+
+// Page `page` of a generation of a saved session, drawn by the document as
+// window 1 paints it on screen.
+std::optional<mirel::LoadFailure> drawSessionGrid(const Options& options, QImage& image) {
+    auto read = mirel::readSessionFile(options.session);
+    if (const auto* failure = std::get_if<mirel::SessionFailure>(&read)) {
+        std::string text = options.session + ": " + std::string(sessionFailureText(failure->error));
+        if (!failure->detail.empty()) text += " " + failure->detail;
+        return mirel::LoadFailure{mirel::kLoadErrorCaption, text};
+    }
+    mirel::CMirelDoc document(std::move(std::get<mirel::Session>(read)), [] { return 0; });
+    if (options.generation) {
+        if (*options.generation > document.generationCount()) {
+            return mirel::LoadFailure{mirel::kLoadErrorCaption,
+                                      options.session + " holds generations 0 to " +
+                                          std::to_string(document.generationCount())};
+        }
+        document.viewedGeneration = *options.generation;
+    }
+    document.page = options.page;
+    QPainter painter(&image);
+    mirel::QPainterCanvas canvas(painter, true);
+    document.LayoutGrid(image.width(), image.height());
+    document.DrawPopulationPage(canvas);
+    document.RedrawMarks(canvas);
+    return std::nullopt;
+}
+
 std::optional<mirel::LoadFailure> drawOneFace(const Options& options, QImage& image) {
     FaceRecord face;
     if (auto failure = mirel::loadFaceFolder(options.faceDir, face)) return failure;
@@ -222,8 +298,9 @@ int writeImage(const Options& options, const ImageFormat& format) {
                        : whiteImage(options.size, options.size, format);
     if (image.isNull()) return fileError(mirel::kLoadErrorCaption, "out of memory for the image");
 
-    const auto failure =
-        options.command == Command::Grid ? drawGrid(options, image) : drawOneFace(options, image);
+    const auto failure = options.command == Command::Face ? drawOneFace(options, image)
+                         : options.session.empty()    ? drawGrid(options, image)
+                                                      : drawSessionGrid(options, image);
     if (failure) return fileError(failure->caption, failure->text);
 
     if (!image.save(QString::fromStdString(options.out), format.qtFormat)) {

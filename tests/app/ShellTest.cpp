@@ -26,6 +26,7 @@
 #include "app/MarkCountPane.h"
 #include "app/Translations.h"
 #include "document/CMirelDoc.h"
+#include "document/SessionFile.h"
 #include "views/MirelView.h"
 
 namespace mirel {
@@ -128,15 +129,17 @@ TEST(ShellTest, MenuSetsFollowWhetherADocumentIsOpen) {
     const QMenu* file = visibleMenu(shell.mainFrame(), QStringLiteral("ファイル(&F)"));
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(actionTexts(file->actions()),
-              (QStringList{"新規作成(&N)", "開く...(&O)", "閉じる(&C)",
-                           "ウィンドウ2に表示された顔を保存（&F）", "書き出し(&E)...", "|",
+              (QStringList{"新規作成(&N)", "開く...(&O)", "閉じる(&C)", "上書き保存(&S)",
+                           "名前を付けて保存(&A)...", "ウィンドウ2に表示された顔を保存（&F）",
+                           "書き出し(&E)...", "|",
                            "印刷...(&P)",
                            "印刷プレビュー(&V)", "プリンタの設定(&R)...", "|", "最近使ったファイル",
                            "|", "アプリケーションの終了(&X)"}));
-    const QAction* saveFace = file->actions()[3];
+    const QAction* saveFace = file->actions()[5];
     EXPECT_EQ(saveFace->statusTip(), QStringLiteral("ウィンドウ2に表示された顔をファイルに保存します"));
     EXPECT_EQ(file->actions()[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-    EXPECT_EQ(file->actions()[6]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(file->actions()[3]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(file->actions()[8]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
 
     const QMenu* edit = visibleMenu(shell.mainFrame(), QStringLiteral("編集(&E)"));
     ASSERT_NE(edit, nullptr);
@@ -170,6 +173,7 @@ TEST(ShellTest, EveryAcceleratorNamesItsOneCommand) {
     const AcceleratorCase cases[] = {
         {QKeySequence(Qt::CTRL | Qt::Key_N), "新規作成(&N)"},
         {QKeySequence(Qt::CTRL | Qt::Key_O), "開く...(&O)"},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), "上書き保存(&S)"},
         {QKeySequence(Qt::CTRL | Qt::Key_P), "印刷...(&P)"},
         {QKeySequence(Qt::CTRL | Qt::Key_Z), "元に戻す(&U)"},
         {QKeySequence(Qt::ALT | Qt::Key_Backspace), "元に戻す(&U)"},
@@ -291,23 +295,26 @@ TEST(ShellDeathTest, AtStartUpAnUnreadableSampleEndsTheProcess) {
                 testing::ExitedWithCode(255), "error: can't open face data file");
 }
 
-TEST(ShellTest, OpeningAFileGivesAFreshDocumentAndSavingWritesAnEmptyFile) {
+TEST(ShellTest, OpeningAFileThatIsNoSessionGivesAFreshDocumentAndSavingWritesASession) {
     test::Shell shell;
     CMirelDoc& first = shell.firstFrame()->document();
     first.ActivateView(kGridView);
     const auto saved = shell.folder().path() / "portrait.mirel";
-    ASSERT_TRUE(shell.firstFrame()->saveDocumentFile(QString::fromStdString(saved.string())));
-    EXPECT_EQ(std::filesystem::file_size(saved), 0u);
+    ASSERT_TRUE(shell.firstFrame()->saveDocumentFile(QString::fromStdString(saved.string())).written());
+    EXPECT_TRUE(shell.folder().read("portrait.mirel").starts_with(kSessionMagic));
     EXPECT_EQ(shell.firstFrame()->windowTitle(), QStringLiteral("portrait.mirel"));
 
-    const auto other = shell.folder().write("notes.txt", "not a portrait");
-    CChildFrame* opened = shell.mainFrame().openDocument(QString::fromStdString(other.string()));
-    ASSERT_NE(opened, nullptr);
-    EXPECT_EQ(opened->windowTitle(), QStringLiteral("notes.txt"));
-    EXPECT_EQ(opened->document().generationCount(), 0);
-    EXPECT_EQ(opened->document().currentSelection().count, 0);
-    EXPECT_EQ(shell.mainFrame().recentFiles().files().front(),
-              QString::fromStdString(std::filesystem::absolute(other).string()));
+    for (const char* name : {"notes.txt", "old.mirel"}) {
+        const auto other = shell.folder().write(name, name == std::string("old.mirel") ? "" : "not a portrait");
+        CChildFrame* opened = shell.mainFrame().openDocument(QString::fromStdString(other.string()));
+        ASSERT_NE(opened, nullptr) << name;
+        EXPECT_EQ(opened->windowTitle(), QString::fromUtf8(name));
+        EXPECT_EQ(opened->document().generationCount(), 0);
+        EXPECT_EQ(opened->document().currentSelection().count, 0);
+        EXPECT_TRUE(opened->pathName().isEmpty()) << "saving must not overwrite " << name;
+        EXPECT_EQ(shell.mainFrame().recentFiles().files().front(),
+                  QString::fromStdString(std::filesystem::absolute(other).string()));
+    }
 
     EXPECT_EQ(shell.mainFrame().openDocument(QStringLiteral("/nonexistent/file")), nullptr);
     EXPECT_EQ(shell.messages().size(), 1u);
@@ -443,9 +450,16 @@ TEST(ShellTest, ANewWindowShowsTheSameDocumentAndFollowsIt) {
     shell.mainFrame().mdiArea()->setActiveSubWindow(first);
     QMenu* file = visibleMenu(shell.mainFrame(), QStringLiteral("ファイル(&F)"));
     ASSERT_NE(file, nullptr);
+    // The bred document is modified: one question for the document, not one per frame.
+    int asked = 0;
+    shell.mainFrame().setQuestionPresenter([&asked](const QString&, QMessageBox::StandardButtons) {
+        ++asked;
+        return QMessageBox::Discard;
+    });
     file->actions()[2]->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(shell.mainFrame().childFrames(), QList<CChildFrame*>{other});
+    EXPECT_EQ(asked, 1);
 }
 
 TEST(ShellTest, QtsOwnButtonsSpeakJapanese) {

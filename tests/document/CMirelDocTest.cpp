@@ -4,44 +4,16 @@
 
 #include <filesystem>
 
-#include "FakeHost.h"
-#include "FixtureBank.h"
+#include "DocumentFixture.h"
 #include "RecordingCanvas.h"
-#include "TempDir.h"
 
 namespace mirel {
 namespace {
 
 using test::CanvasOp;
-using test::FakeHost;
 using test::RecordingCanvas;
 
-class CMirelDocTest : public testing::Test {
-protected:
-    CMirelDocTest() : workingDir_(folder_.path()) { test::writeFixtureBank(folder_.path()); }
-
-    std::unique_ptr<CMirelDoc> makeDocument() {
-        auto created = CMirelDoc::create([this] { return now_; });
-        auto* document = std::get_if<std::unique_ptr<CMirelDoc>>(&created);
-        if (document == nullptr) {
-            ADD_FAILURE() << "fixture bank not loaded: " << std::get<LoadFailure>(created).text;
-            return nullptr;
-        }
-        (*document)->attachHost(&host_);
-        return std::move(*document);
-    }
-
-    // Lays window 1 out as on screen (1091 x 904: cells of 218).
-    void drawGrid(CMirelDoc& document) {
-        RecordingCanvas canvas;
-        document.DrawGridWindow(canvas, 1091, 904);
-    }
-
-    test::TempDir folder_;
-    test::ScopedWorkingDir workingDir_;
-    FakeHost host_;
-    std::int32_t now_ = 1000;
-};
+using CMirelDocTest = test::DocumentTest;
 
 TEST_F(CMirelDocTest, StartsAtGenerationZeroWithNothingMarked) {
     auto doc = makeDocument();
@@ -241,7 +213,7 @@ TEST_F(CMirelDocTest, SaveFaceWritesAllSixFilesAndLeavesTheStoredFaceAsItWas) {
     EXPECT_EQ(doc->history().clockStart, 1075);
 }
 
-TEST_F(CMirelDocTest, SaveFaceWithoutOutputFolderReportsEachFailureThenTheResult) {
+TEST_F(CMirelDocTest, SaveFaceMakesTheMissingOutputFolder) {
     auto doc = makeDocument();
     ASSERT_TRUE(doc);
     std::filesystem::remove_all(folder_.path() / "Output");
@@ -249,13 +221,31 @@ TEST_F(CMirelDocTest, SaveFaceWithoutOutputFolderReportsEachFailureThenTheResult
     doc->DrawDetailWindow(canvas, 181, 181);
     doc->SaveFace(doc->detailFace);
 
-    ASSERT_EQ(host_.messages.size(), 4u);
-    EXPECT_EQ(host_.messages[0].text, "Meta Filesファイル保存に失敗しました");
-    EXPECT_EQ(host_.messages[1].text, "テキストファイルopenに失敗しました");
-    EXPECT_EQ(host_.messages[2].text, "テキストファイルopenに失敗しました");
-    EXPECT_EQ(host_.messages[3].kind, MessageKind::Information);
-    EXPECT_EQ(host_.messages[3].text, "顔情報を出力しました");
-    EXPECT_FALSE(std::filesystem::exists(folder_.path() / "Output"));
+    ASSERT_EQ(host_.messages.size(), 1u);
+    EXPECT_EQ(host_.messages[0].kind, MessageKind::Information);
+    EXPECT_EQ(host_.messages[0].text, "顔情報を出力しました");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path() / "Output"), {}), 6);
+}
+
+TEST_F(CMirelDocTest, ASaveWithAFailedStepEndsWithTheFilesNotWrittenInsteadOfSuccess) {
+    auto doc = makeDocument();
+    ASSERT_TRUE(doc);
+    RecordingCanvas canvas;
+    doc->DrawDetailWindow(canvas, 181, 181);
+    // A folder where haegiwa.txt should go: that step, and the one after it, fail.
+    std::filesystem::create_directory(folder_.path() / "Output/haegiwa.txt");
+    folder_.write("Output/kamiyouso.txt", "the previous save");
+    doc->setModified(true);
+    doc->SaveFace(doc->detailFace);
+
+    ASSERT_EQ(host_.messages.size(), 1u);
+    EXPECT_EQ(host_.messages[0].kind, MessageKind::Error);
+    EXPECT_EQ(host_.messages[0].text, "テキストファイルopenに失敗しました");
+    ASSERT_EQ(host_.notSaved.size(), 1u);
+    EXPECT_EQ(host_.notSaved[0], (std::vector<std::string>{"Output/haegiwa.txt", "Output/kamiyouso.txt"}));
+    EXPECT_EQ(folder_.read("Output/kamiyouso.txt"), "the previous save");
+    EXPECT_FALSE(folder_.read("Output/Rireki.txt").empty());
+    EXPECT_TRUE(doc->isModified()) << "saving a face is not saving the session";
 }
 
 TEST_F(CMirelDocTest, SaveFaceIntoAChosenFolderMakesItAndSaysWhere) {

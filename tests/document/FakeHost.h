@@ -26,12 +26,16 @@ public:
                      const std::string& text) override {
         messages.push_back({kind, caption, text});
     }
+    void showFilesNotSaved(const std::vector<std::string>& paths) override {
+        notSaved.push_back(paths);
+    }
 
     std::vector<int> activated;
     std::vector<int> invalidated;
     std::string statusText;
     int statusWidth = 0;
     std::vector<RecordedMessage> messages;
+    std::vector<std::vector<std::string>> notSaved;
 };
 
 }  // namespace mirel::test

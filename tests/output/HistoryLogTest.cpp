@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "FileSizeLimit.h"
 #include "TempDir.h"
 #include "output/HistoryLog.h"
 #include "output/OutputMessages.h"
@@ -199,11 +200,14 @@ TEST(HistoryLogTest, MissingFolderReportsOpenFailureAfterTheClockStep) {
 }
 
 TEST(HistoryLogTest, FailedWriteIsReportedAsCloseFailure) {
-    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    test::TempDir dir;
+    dir.write("Rireki.txt", "old");
     HistoryRecord history;
-    const auto failure = WriteHistoryLog(history, Selections{}, 0, "/dev/full");
+    const test::ScopedFileSizeLimit full(16);  // the log is longer than that
+    const auto failure = WriteHistoryLog(history, Selections{}, 0, dir.path() / "Rireki.txt");
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(*failure, kTextFileCloseFailed);
+    EXPECT_EQ(dir.read("Rireki.txt"), "old");
 }
 
 TEST(HistoryLogTest, DefaultPathIsBelowOutputInTheWorkingDirectory) {

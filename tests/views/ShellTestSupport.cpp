@@ -6,6 +6,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -78,10 +80,17 @@ Shell::Shell(bool openDocument) : workingDir_(folder_.path()) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        QString::fromStdString((folder_.path() / "settings").string()));
     mainFrame_ = std::make_unique<CMainFrame>([this] { return now_; });
+    // Recovery files stay in the test's folder, never in the user's.
+    mainFrame_->setRecoveryFolder(QString::fromStdString((folder_.path() / "recovery").string()));
     mainFrame_->setMessagePresenter(
         [this](MessageKind kind, const QString& caption, const QString& text) {
             messages_.push_back({kind, caption, text});
         });
+    // A question nobody expected must not wait for an answer that never comes.
+    mainFrame_->setQuestionPresenter([](const QString& text, QMessageBox::StandardButtons buttons) {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return buttons.testFlag(QMessageBox::Discard) ? QMessageBox::Discard : QMessageBox::No;
+    });
     if (openDocument) firstFrame_ = mainFrame_->newDocument();
     mainFrame_->show();
     mainFrame_->activateWindow();

@@ -1,0 +1,139 @@
+// The document's session: saved and restored exactly, the modified flag, a
+// failed save that keeps the previous file, and the recovery file.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "DocumentFixture.h"
+#include "FileSizeLimit.h"
+#include "ga/RandomSource.h"
+
+namespace mirel {
+namespace {
+
+using SessionDocumentTest = test::DocumentTest;
+namespace fs = std::filesystem;
+
+std::unique_ptr<CMirelDoc> reopen(const fs::path& path, std::int32_t now) {
+    auto read = readSessionFile(path);
+    if (auto* failure = std::get_if<SessionFailure>(&read)) {
+        ADD_FAILURE() << "refused: " << static_cast<int>(failure->error) << " " << failure->detail;
+        return nullptr;
+    }
+    return std::make_unique<CMirelDoc>(std::move(std::get<Session>(read)), [now] { return now; });
+}
+
+TEST_F(SessionDocumentTest, TheLastGenerationWithMarksOnOlderOnesComesBackExactly) {
+    auto doc = makeDocument();
+    ASSERT_TRUE(doc);
+    drawGrid(*doc);
+    test::RecordingCanvas canvas;
+    for (int g = 0; g < kGenerationCount - 1; ++g) {
+        now_ += 7 + g % 3;
+        doc->ToggleMark(canvas, g % 20);
+        if (g >= 2) {  // a face two generations back as a parent too
+            doc->viewedGeneration = g - 2;
+            doc->ToggleMark(canvas, 3);
+            doc->viewedGeneration = g;
+        }
+        doc->AdvanceGeneration();
+    }
+    ASSERT_EQ(doc->generationCount(), 49);
+    doc->ToggleMark(canvas, 11);
+    doc->viewedGeneration = 30;
+    doc->hoverCell = 6;
+    doc->HoverFace(6);
+    doc->DrawDetailWindow(canvas, 181, 181);
+    now_ += 40;  // the running generation's time goes into the file
+    const fs::path path = folder_.path() / "portrait.mirel";
+    ASSERT_TRUE(doc->saveSession(path).written());
+    EXPECT_FALSE(doc->isModified());
+
+    // Opening draws nothing from the one random source and does not reseed it.
+    resetRandomSource();
+    for (int k = 0; k < 5; ++k) nextRandom();
+    auto back = reopen(path, now_ + 500);
+    ASSERT_TRUE(back);
+    const int drawn = nextRandom();
+    resetRandomSource();
+    for (int k = 0; k < 5; ++k) nextRandom();
+    EXPECT_EQ(drawn, nextRandom());
+
+    EXPECT_EQ(back->generationCount(), 49);
+    for (int g = 0; g < kGenerationCount; ++g) {
+        for (int i = 0; i < kPopulationSize; ++i) {
+            ASSERT_EQ(std::memcmp(&back->populationStore().at({g, i}),
+                                  &doc->populationStore().at({g, i}), sizeof(FaceRecord)),
+                      0)
+                << g << "," << i;
+        }
+    }
+    EXPECT_EQ(back->marks(), doc->marks());
+    EXPECT_EQ(back->marks().selections[20].mark(1), (GeneRef{18, 3}));
+    HistoryRecord expected = doc->history();
+    expected.generationSeconds[49] += 40;
+    expected.clockNow = now_;
+    expected.clockStart = now_ + 500;  // the clock starts again at open
+    EXPECT_EQ(back->history(), expected);
+    EXPECT_EQ(back->detailFace, doc->detailFace);
+    EXPECT_EQ(back->viewedGeneration, 30);
+    EXPECT_EQ(back->page, doc->page);
+    EXPECT_EQ(back->hoverCell, 6);
+    EXPECT_FALSE(back->isModified());
+}
+
+TEST_F(SessionDocumentTest, AFullDiskKeepsThePreviousSessionAndTheModifiedFlag) {
+    auto doc = makeDocument();
+    ASSERT_TRUE(doc);
+    drawGrid(*doc);
+    test::RecordingCanvas canvas;
+    const fs::path path = folder_.path() / "portrait.mirel";
+    ASSERT_TRUE(doc->saveSession(path).written());
+    const std::string saved = folder_.read("portrait.mirel");
+    doc->ToggleMark(canvas, 2);
+    doc->AdvanceGeneration();
+    {
+        const test::ScopedFileSizeLimit full(saved.size());  // the new session is larger
+        const FileWriteResult result = doc->saveSession(path);
+        EXPECT_EQ(result.status, FileWriteStatus::kWriteFailed);
+        EXPECT_NE(result.error, 0);
+    }
+    EXPECT_EQ(folder_.read("portrait.mirel"), saved);
+    EXPECT_TRUE(doc->isModified());
+    for (const auto& entry : fs::directory_iterator(folder_.path())) {
+        EXPECT_FALSE(entry.path().filename().string().ends_with(".tmp")) << entry.path();
+    }
+}
+
+TEST_F(SessionDocumentTest, MarksAndBreedingModifyTheDocumentAndEachBreedingWritesTheRecovery) {
+    auto doc = makeDocument();
+    ASSERT_TRUE(doc);
+    drawGrid(*doc);
+    test::RecordingCanvas canvas;
+    const fs::path recovery = folder_.path() / "recovery" / "123-1.mirel";
+    doc->setRecoveryFile(recovery, "/home/u/portrait.mirel");
+    doc->HoverFace(4);
+    EXPECT_FALSE(doc->isModified()) << "looking changes nothing";
+    doc->ToggleMark(canvas, 1);
+    EXPECT_TRUE(doc->isModified());
+    EXPECT_FALSE(fs::exists(recovery)) << "written after breeding only";
+
+    doc->AdvanceGeneration();
+    auto read = readSessionFile(recovery);
+    ASSERT_TRUE(std::holds_alternative<Session>(read));
+    EXPECT_EQ(std::get<Session>(read).generationCount, 1);
+    EXPECT_EQ(std::get<Session>(read).documentPath, "/home/u/portrait.mirel");
+
+    ASSERT_TRUE(doc->saveSession(folder_.path() / "p.mirel").written());
+    EXPECT_FALSE(doc->isModified());
+    EXPECT_FALSE(fs::exists(recovery)) << "a save removes it";
+    doc->ToggleMark(canvas, 1);
+    doc->AdvanceGeneration();
+    EXPECT_TRUE(fs::exists(recovery));
+    doc->discardRecovery();
+    EXPECT_FALSE(fs::exists(recovery));
+}
+
+}  // namespace
+}  // namespace mirel

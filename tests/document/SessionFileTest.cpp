@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "PlausibleFace.h"
+#include "TempDir.h"
+#include "document/SessionFile.h"
+
+namespace mirel {
+namespace {
+
+// Two generations of distinct faces, marks on both, every field non-zero.
+struct SmallSession {
+    SmallSession() {
+        records = test::plausibleGeneration();
+        const auto second = test::plausibleGeneration();
+        records.insert(records.end(), second.rbegin(), second.rend());
+        marks.resetPending = 0;
+        marks.hoverGeneration = 1;
+        marks.hoverIndex = 47;
+        marks.selections[0].count = 2;
+        marks.selections[0].setMark(0, {0, 5});
+        marks.selections[0].setMark(1, {0, 59});
+        marks.selections[1].count = 1;
+        marks.selections[1].setMark(0, {0, 3});  // a face of the older generation
+        history.logGeneration = 1;
+        history.generationSeconds[0] = 75.5;
+        history.generationSeconds[1] = 3.0;
+        history.clockStart = 1000;
+        history.clockNow = 1003;
+        detailFace = test::plausibleRecord(17);
+    }
+
+    SessionSource source(std::string documentPath = {}) const {
+        return {records, marks, history, detailFace, {1, 2, 7}, std::move(documentPath)};
+    }
+
+    std::vector<FaceRecord> records;
+    SelectionMarkTable marks;
+    HistoryRecord history;
+    FaceRecord detailFace;
+};
+
+// The same bytes with the checksum made right again, so the content is judged.
+std::string resealed(std::string bytes) {
+    const std::uint32_t crc = sessionChecksum(std::string_view(bytes).substr(kSessionHeaderBytes));
+    for (int k = 0; k < 4; ++k)
+        bytes[kSessionHeaderBytes - 4 + k] = static_cast<char>(crc >> (8 * k));
+    return bytes;
+}
+
+std::string withSection(std::string bytes, std::string_view tag, std::string_view body) {
+    std::string section(tag);
+    for (int k = 0; k < 8; ++k) section += static_cast<char>(body.size() >> (8 * k));
+    section += body;
+    bytes += section;
+    const std::uint64_t length = bytes.size() - kSessionHeaderBytes;
+    for (int k = 0; k < 8; ++k)
+        bytes[kSessionMagic.size() + 4 + k] = static_cast<char>(length >> (8 * k));
+    return resealed(bytes);
+}
+
+SessionError errorOf(std::string_view bytes) {
+    const auto decoded = decodeSession(bytes);
+    return std::holds_alternative<SessionFailure>(decoded) ? std::get<SessionFailure>(decoded).error
+                                                           : SessionError{-1};
+}
+
+TEST(SessionFileTest, EveryFieldComesBackBitForBit) {
+    const SmallSession small;
+    const std::string bytes = encodeSession(small.source("/home/u/portrait.mirel"));
+    ASSERT_TRUE(bytes.starts_with(kSessionMagic));
+    auto decoded = decodeSession(bytes);
+    ASSERT_TRUE(std::holds_alternative<Session>(decoded))
+        << static_cast<int>(std::get<SessionFailure>(decoded).error);
+    const Session& s = std::get<Session>(decoded);
+    EXPECT_EQ(s.generationCount, 1);
+    ASSERT_EQ(s.records.size(), std::size_t(kGenerationCount) * kPopulationSize);
+    for (std::size_t k = 0; k < small.records.size(); ++k) {
+        ASSERT_EQ(std::memcmp(&s.records[k], &small.records[k], sizeof(FaceRecord)), 0) << k;
+    }
+    EXPECT_EQ(s.records[small.records.size()], FaceRecord{});
+    EXPECT_EQ(s.marks, small.marks);
+    EXPECT_EQ(s.history, small.history);
+    EXPECT_EQ(s.detailFace, small.detailFace);
+    EXPECT_EQ(s.position, (SessionPosition{1, 2, 7}));
+    EXPECT_EQ(s.documentPath, "/home/u/portrait.mirel");
+}
+
+TEST(SessionFileTest, EveryCutAndFlippedByteIsRefusedAndAnEmptyFileIsNoSession) {
+    const SmallSession small;
+    const std::string bytes = encodeSession(small.source());
+    EXPECT_EQ(errorOf(""), SessionError::kNotASession);
+    EXPECT_EQ(errorOf("## feature points ##\n"), SessionError::kNotASession);
+    for (std::size_t length = 1; length < bytes.size(); ++length) {
+        ASSERT_EQ(errorOf(std::string_view(bytes).substr(0, length)), SessionError::kTruncated)
+            << "cut at " << length;
+    }
+    // Header fields, section headers and some of everything else.
+    for (std::size_t at = 0; at < bytes.size(); at += (at < 200 ? 1 : 49999)) {
+        std::string flipped = bytes;
+        flipped[at] = static_cast<char>(flipped[at] ^ 0x10);
+        ASSERT_TRUE(std::holds_alternative<SessionFailure>(decodeSession(flipped)))
+            << "byte " << at;
+    }
+}
+
+TEST(SessionFileTest, WrongChecksumNewerVersionAndBrokenContentSayWhy) {
+    // The standard check value of CRC-32, across the eight-byte steps.
+    EXPECT_EQ(sessionChecksum("123456789"), 0xCBF43926u);
+    EXPECT_EQ(sessionChecksum("123456789123456789"), 0x4B837AE4u);
+    const SmallSession small;
+    const std::string bytes = encodeSession(small.source());
+    std::string badSum = bytes;
+    badSum[kSessionHeaderBytes - 1] ^= 0x01;
+    std::string newer = bytes;
+    newer[kSessionMagic.size()] = 2;
+    std::string outOfRange = bytes;  // HEAD: generationCount 50
+    outOfRange[kSessionHeaderBytes + 12] = 50;
+
+    const struct {
+        const char* what;
+        std::string bytes;
+        SessionError error;
+    } cases[] = {
+        {"checksum", badSum, SessionError::kChecksum},
+        {"version 2", newer, SessionError::kNewerVersion},
+        {"generation 50", resealed(outOfRange), SessionError::kDamaged},
+        {"trailing bytes", resealed(bytes + "x"), SessionError::kDamaged},
+        {"unknown required section", withSection(bytes, "LOCK", "abc"),
+         SessionError::kUnknownSection},
+        {"HEAD twice", withSection(bytes, "HEAD", std::string(28, '\0')), SessionError::kDamaged},
+    };
+    for (const auto& c : cases) EXPECT_EQ(errorOf(c.bytes), c.error) << c.what;
+
+    // A section that only adds to the document is passed over.
+    EXPECT_TRUE(std::holds_alternative<Session>(decodeSession(withSection(bytes, "note", "hi"))));
+}
+
+TEST(SessionFileTest, FoldersFifosAndUnreadableFilesAreRefusedWithoutBlocking) {
+    test::TempDir dir;
+    const auto fifo = dir.path() / "pipe.mirel";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const auto locked = dir.write("locked.mirel", "MIREL");
+    ::chmod(locked.c_str(), 0);
+    ::alarm(20);  // a FIFO opened for reading would wait for a writer for ever
+    for (const auto& path : {dir.path(), fifo, locked, dir.path() / "missing.mirel"}) {
+        if (path == locked && ::geteuid() == 0) continue;  // root reads it anyway
+        const auto read = readSessionFile(path);
+        ASSERT_TRUE(std::holds_alternative<SessionFailure>(read)) << path;
+        EXPECT_EQ(std::get<SessionFailure>(read).error, SessionError::kUnreadable) << path;
+        EXPECT_FALSE(std::get<SessionFailure>(read).detail.empty()) << path;
+    }
+    ::alarm(0);
+}
+
+}  // namespace
+}  // namespace mirel
