@@ -1,7 +1,7 @@
 # Two entry points: `make run` and `make test`. Both install what is missing first.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test asan package translations clean
+.PHONY: deps configure build run test asan fuzz package translations clean
 
 deps:
 	./scripts/install-deps
@@ -32,5 +32,10 @@ asan: deps
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 
+# Not part of test: clang and libFuzzer; fuzzes one core for FUZZ_SECONDS (default 60).
+fuzz:
+	./scripts/install-deps --fuzz
+	MIREL_FUZZ_REQUIRED=1 JOBS=$(JOBS) ./scripts/fuzz $(FUZZ_SECONDS)
+
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz

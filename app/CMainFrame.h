@@ -70,6 +70,12 @@ public:
     // When processes that ended uncleanly left recovery files, offers to
     // reopen them (or else removes them); returns how many were reopened.
     int offerRecovery();
+    // The same for a name as the file system spells it (the command line's
+    // bytes). A name that is not valid in the locale's encoding still opens,
+    // but is kept neither in the recent-file list nor as the document's path
+    // (Qt could not spell it again), so saving asks for a name.
+    CChildFrame* openDocumentFile(const QByteArray& nativePath,
+                                  LoadFailurePolicy policy = LoadFailurePolicy::RefuseDocument);
     // Window ▸ new window: a further frame on the active frame's document.
     CChildFrame* newWindow();
     CChildFrame* activeChildFrame() const;

@@ -27,7 +27,15 @@ QString sessionFilter() {
 }  // namespace
 
 CChildFrame* CMainFrame::openDocument(const QString& path, LoadFailurePolicy policy) {
-    auto read = readSessionFile(localPath(path));
+    return openDocumentFile(QFile::encodeName(path), policy);
+}
+
+CChildFrame* CMainFrame::openDocumentFile(const QByteArray& nativePath, LoadFailurePolicy policy) {
+    const QString path = QFile::decodeName(nativePath);
+    // A name Qt cannot spell again is kept neither in the recent-file list nor
+    // as the document's path, so that saving asks for a name.
+    const bool spellable = QFile::encodeName(path) == nativePath;
+    auto read = readSessionFile(std::filesystem::path(nativePath.toStdString()));
     std::unique_ptr<CMirelDoc> document;
     bool isSession = false;
     if (auto* session = std::get_if<Session>(&read)) {
@@ -47,10 +55,12 @@ CChildFrame* CMainFrame::openDocument(const QString& path, LoadFailurePolicy pol
         document = createDocument(policy);
         if (!document) return nullptr;
     }
-    recentFiles_.add(path);
-    updateRecentFileActions();
+    if (spellable) {
+        recentFiles_.add(path);
+        updateRecentFileActions();
+    }
     CChildFrame* frame = addChildFrame(std::move(document), QFileInfo(path).fileName());
-    if (isSession) frame->setPathName(QFileInfo(path).absoluteFilePath());
+    if (isSession && spellable) frame->setPathName(QFileInfo(path).absoluteFilePath());
     return frame;
 }
 

@@ -2,6 +2,8 @@
 // one new document (or opens the file named on the command line).
 
 #include <QApplication>
+#include <QByteArray>
+#include <QFile>
 #include <QIcon>
 #include <QMessageBox>
 #include <QStringList>
@@ -29,6 +31,16 @@ void showFatalMessage(std::string_view caption, std::string_view text) {
     QMessageBox::critical(nullptr,
                           QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
                           QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+// The command line's own bytes for `argument`: QApplication::arguments()
+// decodes them lossily, which would change a name that is not valid in the
+// locale's encoding into one that does not exist.
+QByteArray nativeArgument(const QString& argument, int argc, char* argv[]) {
+    for (int k = 1; k < argc; ++k) {
+        if (QFile::decodeName(argv[k]) == argument) return QByteArray(argv[k]);
+    }
+    return QFile::encodeName(argument);
 }
 
 QIcon applicationIcon() {
@@ -75,8 +87,8 @@ int main(int argc, char* argv[]) {
     const int reopened = mainFrame.offerRecovery();
     if (arguments.isEmpty()) {
         if (reopened == 0) mainFrame.newDocument(mirel::LoadFailurePolicy::EndProcess);
-    } else if (mainFrame.openDocument(arguments.front(), mirel::LoadFailurePolicy::EndProcess) ==
-                   nullptr &&
+    } else if (mainFrame.openDocumentFile(nativeArgument(arguments.front(), argc, argv),
+                                          mirel::LoadFailurePolicy::EndProcess) == nullptr &&
                reopened == 0) {
         return 1;
     }

@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <memory>
 #include <span>
+
+#include "face/RegularFile.h"
 
 namespace mirel {
 namespace {
@@ -14,17 +15,32 @@ namespace {
 // to a huge file cannot exhaust memory. Values beyond it count as missing.
 constexpr std::size_t kMaxFileBytes = std::size_t{16} << 20;
 
-std::string rejection(std::string_view group, std::string_view fileName, std::string_view problem) {
-    std::string text(group);
-    text.append(" data file ").append(fileName).append(" ").append(problem);
-    return text;
-}
+constexpr std::string_view kGroupNames[] = {"face", "haegiwa", "kamiyouso"};
 
 constexpr std::string_view kNotFinite = "holds a number that is not finite";
 
+std::string shortest(double value, std::chars_format format = std::chars_format::general) {
+    std::array<char, 32> number{};
+    const auto end = std::to_chars(number.data(), number.data() + number.size(), value, format).ptr;
+    return {number.data(), end};
+}
+
+// The first value that is not finite, or else the first beyond the range.
 template <std::size_t N>
-bool allFinite(const std::array<double, N>& values) {
-    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+ParseStatus checkValues(const std::array<double, N>& values, DataGroup group,
+                        std::string_view fileName) {
+    const auto notFinite = [](double v) { return !std::isfinite(v); };
+    if (std::any_of(values.begin(), values.end(), notFinite)) {
+        return refusalText(group, fileName, kNotFinite);
+    }
+    const auto outside = [](double v) { return std::abs(v) > kMaxFileValue; };
+    const auto found = std::find_if(values.begin(), values.end(), outside);
+    if (found == values.end()) return std::nullopt;
+    std::string problem = "holds the value ";
+    const std::string limit = shortest(kMaxFileValue, std::chars_format::fixed);
+    problem.append(shortest(*found)).append(", outside -").append(limit);
+    problem.append(" to ").append(limit);
+    return refusalText(group, fileName, problem);
 }
 
 template <std::size_t N>
@@ -32,80 +48,79 @@ void storePoints(const std::array<double, 2 * N>& reals, std::array<Point2, N>& 
     for (std::size_t n = 0; n < N; ++n) points[n] = {reals[2 * n], reals[2 * n + 1]};
 }
 
-// The group's values, stored only when all of them were read and are finite.
+// The group's values, stored only when all of them were read, finite and in range.
 template <std::size_t PointCount, std::size_t FlagCount>
-ParseStatus parseGroup(std::string_view bytes, DataGroup group, std::string_view groupName,
-                       std::string_view fileName, std::array<Point2, PointCount>& points,
+ParseStatus parseGroup(std::string_view bytes, DataGroup group, std::string_view fileName,
+                       std::array<Point2, PointCount>& points,
                        std::array<std::int32_t, FlagCount>& flags) {
     points = {};
     flags = {};
     std::array<double, 2 * PointCount> reals{};
     std::array<std::int32_t, FlagCount> integers{};
     if (ParseStatus failure = parseValues(bytes, group, reals, integers)) return failure;
-    if (!allFinite(reals)) return rejection(groupName, fileName, kNotFinite);
+    if (ParseStatus failure = checkValues(reals, group, fileName)) return failure;
     storePoints(reals, points);
     flags = integers;
     return std::nullopt;
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-// The file's bytes, or nothing when it cannot be opened. A read error ends
-// the content early, which the parser reports as a short file.
-std::optional<std::string> readFileBytes(const std::string& path) {
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) return std::nullopt;
-    std::string bytes;
-    std::array<char, 4096> chunk{};
-    while (bytes.size() < kMaxFileBytes) {
-        const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), file.get());
-        bytes.append(chunk.data(), got);
-        if (got < chunk.size()) break;
-    }
-    return bytes;
-}
-
 template <typename Block, typename ParseFn>
 std::optional<LoadFailure> tryRead(const std::string& path, DataGroup group, Block& block,
                                    ParseFn parse) {
-    const std::optional<std::string> bytes = readFileBytes(path);
-    if (!bytes) return LoadFailure{.text = std::string(openFailureText(group))};
-    if (ParseStatus failure = parse(*bytes, path, block)) return LoadFailure{.text = *failure};
+    std::string bytes;
+    switch (readRegularFile(path, kMaxFileBytes, bytes)) {
+        case FileRead::CannotOpen:
+            return LoadFailure{.text = std::string(openFailureText(group))};
+        case FileRead::NotRegular:
+            return LoadFailure{.text = refusalText(group, path, "is not a regular file")};
+        case FileRead::Read:
+            break;
+    }
+    if (ParseStatus failure = parse(bytes, path, block)) return LoadFailure{.text = *failure};
     return std::nullopt;
 }
 
 }  // namespace
 
+std::string refusalText(DataGroup group, std::string_view fileName, std::string_view problem) {
+    std::string text(kGroupNames[static_cast<std::size_t>(group)]);
+    text.append(" data file ").append(fileName).append(" ").append(problem);
+    return text;
+}
+
 ParseStatus parseFaceData(std::string_view bytes, std::string_view fileName, FaceGene& face) {
-    ParseStatus failure =
-        parseGroup(bytes, DataGroup::Face, "face", fileName, face.absPoints, face.flags);
+    ParseStatus failure = parseGroup(bytes, DataGroup::Face, fileName, face.absPoints, face.flags);
     if (failure) return failure;
-    // Normalisation divides by the height between the chin and the face top.
+    // Normalisation divides by the height between the chin and the face top,
+    // and scales the hairline by the x of point 166.
+    std::string_view problem;
     if (face.absPoints[154].y == face.absPoints[167].y) {
-        face.absPoints = {};
-        face.flags = {};
-        return rejection("face", fileName, "has points 154 and 167 at the same height");
+        problem = "has points 154 and 167 at the same height";
+    } else if (face.absPoints[166].x == 0.0) {
+        problem = "has point 166 at x = 0";
+    } else {
+        return std::nullopt;
     }
-    return std::nullopt;
+    face.absPoints = {};
+    face.flags = {};
+    return refusalText(DataGroup::Face, fileName, problem);
 }
 
 ParseStatus parseHaegiwaData(std::string_view bytes, std::string_view fileName, HairGene& hair) {
-    ParseStatus failure = parseGroup(bytes, DataGroup::Haegiwa, "haegiwa", fileName,
-                                     hair.haegiwaAbs, hair.haegiwaFlags);
+    ParseStatus failure =
+        parseGroup(bytes, DataGroup::Haegiwa, fileName, hair.haegiwaAbs, hair.haegiwaFlags);
     if (failure) return failure;
     // Normalisation divides by the x of point 0.
     if (hair.haegiwaAbs[0].x == 0.0) {
         hair.haegiwaAbs = {};
         hair.haegiwaFlags = {};
-        return rejection("haegiwa", fileName, "has point 0 at x = 0");
+        return refusalText(DataGroup::Haegiwa, fileName, "has point 0 at x = 0");
     }
     return std::nullopt;
 }
 
 ParseStatus parseKamiyousoData(std::string_view bytes, std::string_view fileName, HairGene& hair) {
-    return parseGroup(bytes, DataGroup::Kamiyouso, "kamiyouso", fileName, hair.kamiyousoAbs,
+    return parseGroup(bytes, DataGroup::Kamiyouso, fileName, hair.kamiyousoAbs,
                       hair.kamiyousoFlags);
 }
 

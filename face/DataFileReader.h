@@ -2,8 +2,10 @@
 // Reads one face data file into its block. Each reader sets its own fields to
 // zero first and touches nothing else of the block. Besides the grammar's
 // failures, it rejects values that would poison a record: numbers that are not
-// finite, a face whose points 154 and 167 share a y, a hairline whose point 0
-// has x = 0 (both make a normalisation factor infinite).
+// finite or beyond kMaxFileValue, a face whose points 154 and 167 share a y or
+// whose point 166 has x = 0, a hairline whose point 0 has x = 0 (each makes a
+// normalisation factor infinite or zero), and a path that is not a regular
+// file (a FIFO would block the read for ever).
 
 #include <optional>
 #include <string>
@@ -14,6 +16,14 @@
 #include "face/LoadFailure.h"
 
 namespace mirel {
+
+// Every real of a data file lies within +-kMaxFileValue (in the file's unit):
+// far beyond any face, and short enough for the export's six decimals to stay
+// within the token limit.
+inline constexpr double kMaxFileValue = 100000.0;
+
+// How a file is refused: "<group> data file <fileName> <problem>".
+std::string refusalText(DataGroup group, std::string_view fileName, std::string_view problem);
 
 // Parse cores: `bytes` is the file content, `fileName` only names the file in
 // the rejection messages.

@@ -17,8 +17,8 @@ inline constexpr double kReferenceHeight = 210.0;  // distance from point 167 to
 inline constexpr double kKamiyousoScale = 0.6;
 
 // One record: face, then hairline against the scaled face, then hair
-// elements. Expects face points 154 and 167 at different y and hairline point
-// 0 off the centre line (the readers reject other files).
+// elements. Expects face points 154 and 167 at different y, and face point
+// 166 and hairline point 0 off the centre line (the readers reject other files).
 void normaliseRecord(FaceRecord& record);
 
 void normalisePopulation(std::span<FaceRecord, kLoadedRecordCount> records);

@@ -1,12 +1,11 @@
 #include "face/SampleLoader.h"
 
-#include <algorithm>
-#include <cmath>
 #include <filesystem>
 #include <utility>
 
 #include "face/DataFileReader.h"
 #include "face/FatalError.h"
+#include "face/LoadChecks.h"
 #include "face/RecordConverter.h"
 
 namespace mirel {
@@ -17,28 +16,6 @@ constexpr int kFillSourceRecord = 1;
 
 void endOnFailure(const std::optional<LoadFailure>& failure) {
     if (failure) fatalError(failure->caption, failure->text);
-}
-
-template <std::size_t N>
-bool allFinite(const std::array<Point2, N>& points) {
-    return std::all_of(points.begin(), points.end(),
-                       [](const Point2& p) { return std::isfinite(p.x) && std::isfinite(p.y); });
-}
-
-// Finite files can still overflow when scaled; such a face is refused rather
-// than drawn from infinities.
-std::optional<LoadFailure> checkScaled(const FaceRecord& record, const std::string& facePath,
-                                       const std::string& haegiwaPath,
-                                       const std::string& kamiyousoPath) {
-    const auto refuse = [](std::string_view group, const std::string& path) {
-        std::string text(group);
-        text.append(" data file ").append(path).append(" cannot be scaled to the face space");
-        return LoadFailure{.text = std::move(text)};
-    };
-    if (!allFinite(record.face.absPoints)) return refuse("face", facePath);
-    if (!allFinite(record.hair.haegiwaAbs)) return refuse("haegiwa", haegiwaPath);
-    if (!allFinite(record.hair.kamiyousoAbs)) return refuse("kamiyouso", kamiyousoPath);
-    return std::nullopt;
 }
 
 }  // namespace
@@ -83,15 +60,13 @@ std::optional<LoadFailure> SampleLoader::tryLoadSamplePopulation(
     }
 
     normalisePopulation(records);
-    for (int n = 1; n <= kSampleCount; ++n) {
-        if (auto failure = checkScaled(records[n - 1], faceFilePath(n), haegiwaFilePath(n),
-                                       kamiyousoFilePath())) {
-            return failure;
-        }
-    }
-
     const RecordConverter converter;
     for (FaceRecord& record : records) converter.toRelative(record);
+    // Records beyond the samples are copies of them.
+    for (int n = 1; n <= kSampleCount; ++n) {
+        const FaceFilePaths paths{faceFilePath(n), haegiwaFilePath(n), kamiyousoFilePath()};
+        if (auto failure = checkLoadedFace(records[n - 1], paths)) return failure;
+    }
     return std::nullopt;
 }
 
@@ -111,21 +86,22 @@ void SampleLoader::readKamiyousoFile(const std::string& path, HairGene& hair) co
     endOnFailure(tryReadKamiyousoData(path, hair));
 }
 
+std::optional<LoadFailure> prepareLoadedFace(FaceRecord& record, const FaceFilePaths& paths) {
+    normaliseRecord(record);
+    RecordConverter().toRelative(record);
+    return checkLoadedFace(record, paths);
+}
+
 std::optional<LoadFailure> loadFaceFolder(const std::string& dir, FaceRecord& record) {
     record = {};
-    const std::string facePath = dir + "/face.txt";
-    const std::string haegiwaPath = dir + "/haegiwa.txt";
-    const std::string kamiyousoPath = dir + "/kamiyouso.txt";
-    if (auto failure = tryReadFaceData(facePath, record.face)) return failure;
-    if (auto failure = tryReadHaegiwaData(haegiwaPath, record.hair)) return failure;
+    const FaceFilePaths paths{dir + "/face.txt", dir + "/haegiwa.txt", dir + "/kamiyouso.txt"};
+    if (auto failure = tryReadFaceData(paths.face, record.face)) return failure;
+    if (auto failure = tryReadHaegiwaData(paths.haegiwa, record.hair)) return failure;
     std::error_code ignored;
-    if (std::filesystem::exists(kamiyousoPath, ignored)) {
-        if (auto failure = tryReadKamiyousoData(kamiyousoPath, record.hair)) return failure;
+    if (std::filesystem::exists(paths.kamiyouso, ignored)) {
+        if (auto failure = tryReadKamiyousoData(paths.kamiyouso, record.hair)) return failure;
     }
-    normaliseRecord(record);
-    if (auto failure = checkScaled(record, facePath, haegiwaPath, kamiyousoPath)) return failure;
-    RecordConverter().toRelative(record);
-    return std::nullopt;
+    return prepareLoadedFace(record, paths);
 }
 
 }  // namespace mirel

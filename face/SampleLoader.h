@@ -8,6 +8,7 @@
 #include <string>
 
 #include "face/FaceRecord.h"
+#include "face/LoadChecks.h"
 #include "face/LoadFailure.h"
 #include "face/Normalisation.h"
 
@@ -45,6 +46,11 @@ class SampleLoader {
   private:
     std::string dataDir_;
 };
+
+// Prepares a record whose absolute points and flags were just read: normalised,
+// relative form derived, then refused (`paths` name it) when it could not be
+// drawn, saved and read back. On failure `record` is unspecified.
+std::optional<LoadFailure> prepareLoadedFace(FaceRecord& record, const FaceFilePaths& paths);
 
 // Prepares the face in folder `dir` (face.txt, haegiwa.txt and, when present,
 // kamiyouso.txt, else no hair elements) as a loaded sample: normalised, then

@@ -13,6 +13,8 @@
 #include <QToolBar>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -318,6 +320,30 @@ TEST(ShellTest, OpeningAFileThatIsNoSessionGivesAFreshDocumentAndSavingWritesASe
 
     EXPECT_EQ(shell.mainFrame().openDocument(QStringLiteral("/nonexistent/file")), nullptr);
     EXPECT_EQ(shell.messages().size(), 1u);
+}
+
+TEST(ShellTest, ADocumentNameThatIsNotUtf8OpensAndAFifoIsNeitherReadNorWritten) {
+    test::Shell shell;
+    const auto file = shell.folder().write("doc\xff.mrl", "");
+    CChildFrame* opened =
+        shell.mainFrame().openDocumentFile(QByteArray::fromStdString(file.string()));
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->windowTitle(), QStringLiteral(u"doc\uFFFD.mrl"));
+    // Qt cannot spell the name again: saving must ask rather than write another file.
+    EXPECT_TRUE(opened->pathName().isEmpty());
+    EXPECT_TRUE(shell.mainFrame().recentFiles().files().isEmpty());
+    EXPECT_TRUE(shell.messages().empty());
+
+    const auto fifo = shell.folder().path() / "pipe.mrl";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    ::alarm(20);  // turns a hang into a failure
+    EXPECT_EQ(shell.mainFrame().openDocument(QString::fromStdString(fifo.string())), nullptr);
+    EXPECT_FALSE(opened->saveDocumentFile(QString::fromStdString(fifo.string())).written());
+    ::alarm(0);
+    ASSERT_EQ(shell.messages().size(), 1u);
+    EXPECT_TRUE(shell.messages()[0].text.startsWith(
+        QStringLiteral("ファイル %1 を開けません。").arg(fifo.c_str())))
+        << shell.messages()[0].text.toStdString();
 }
 
 TEST(ShellTest, F6MovesTheKeyboardThroughThePanes) {

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "FaceFixtures.h"
 #include "TempDir.h"
@@ -110,6 +114,8 @@ TEST(DataFileReader, RejectsValuesThatWouldPoisonARecord) {
     levelFace.absPoints[167].y = 100.0;
     HairGene centredHair = test::makeHair(1);
     centredHair.haegiwaAbs[0].x = 0.0;
+    FaceGene centredTemple = test::makeFace(1);
+    centredTemple.absPoints[166].x = 0.0;
 
     struct Case {
         const char* name;
@@ -130,6 +136,16 @@ TEST(DataFileReader, RejectsValuesThatWouldPoisonARecord) {
          "face data file D/f.txt has points 154 and 167 at the same height"},
         {"hairline point 0 on the centre line", DataGroup::Haegiwa, haegiwaFileText(centredHair),
          "haegiwa data file D/f.txt has point 0 at x = 0"},
+        {"face point 166 on the centre line", DataGroup::Face, faceFileText(centredTemple),
+         "face data file D/f.txt has point 166 at x = 0"},
+        // Saved with six decimals, 1e13 would no longer fit a token.
+        {"a huge face value", DataGroup::Face, test::withMarkerAs(faceFileText(markedFace), "1e13"),
+         "face data file D/f.txt holds the value 1e+13, outside -100000 to 100000"},
+        {"just beyond the range", DataGroup::Haegiwa,
+         test::withMarkerAs(haegiwaFileText(markedHair), "-100000.5"),
+         "haegiwa data file D/f.txt holds the value -100000.5, outside -100000 to 100000"},
+        {"at the range", DataGroup::Kamiyouso,
+         test::withMarkerAs(kamiyousoFileText(markedHair), "-100000"), ""},
     };
     for (const Case& c : cases) {
         FaceGene faceBlock;
@@ -145,6 +161,10 @@ TEST(DataFileReader, RejectsValuesThatWouldPoisonARecord) {
             case DataGroup::Kamiyouso:
                 status = parseKamiyousoData(c.bytes, "D/f.txt", hairBlock);
                 break;
+        }
+        if (c.expected.empty()) {
+            EXPECT_EQ(status, std::nullopt) << c.name;
+            continue;
         }
         EXPECT_EQ(status, c.expected) << c.name;
         EXPECT_EQ(faceBlock, FaceGene{}) << c.name;
@@ -162,6 +182,23 @@ TEST(DataFileReader, FileThatCannotBeOpenedFailsWithTheOpenMessage) {
               (LoadFailure{"error", "can't open haegiwa data file"}));
     EXPECT_EQ(tryReadKamiyousoData(missing, hair),
               (LoadFailure{"error", "can't open kamiyouso data file"}));
+}
+
+// The loader must not wait on a FIFO: the alarm turns a hang into a failure.
+TEST(DataFileReaderDeathTest, FifoInPlaceOfASampleEndsStartUpWithItsMessage) {
+    const test::TempDir dir;
+    std::filesystem::create_directories(dir.path() / "Data/facebank1");
+    ASSERT_EQ(::mkfifo((dir.path() / "Data/facebank1/face.txt").c_str(), 0600), 0);
+    const test::ScopedWorkingDir cwd(dir.path());
+    std::vector<FaceRecord> records(kLoadedRecordCount);
+    const std::span<FaceRecord, kLoadedRecordCount> population(records.data(), records.size());
+    EXPECT_EXIT(
+        {
+            ::alarm(20);
+            SampleLoader().loadSamplePopulation(population);
+        },
+        testing::ExitedWithCode(255),
+        "error: face data file Data/facebank1/face.txt is not a regular file");
 }
 
 TEST(DataFileReaderDeathTest, ReaderEndsTheProcessWithMinusOne) {

@@ -132,6 +132,41 @@ TEST(SampleLoader, RefusesAFaceThatOverflowsWhenScaled) {
                            "space"}));
 }
 
+// Each face reads, but saving it as drawn would write files the reader refuses.
+TEST(SampleLoader, RefusesAFaceThatWouldBeSavedUnreadable) {
+    FaceGene chinAtTop = test::makeFace(4);
+    chinAtTop.flags[83] = 1;  // moves point 154 to the height of point 153
+    chinAtTop.absPoints[153].y = chinAtTop.absPoints[167].y;
+    FaceGene flat = test::makeFace(4);
+    flat.absPoints[154].y = flat.absPoints[167].y + 0.001;  // scaled by 210000
+    FaceGene nearCentre = test::makeFace(4);
+    nearCentre.absPoints[166].x = test::kMarker;
+
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string problem;
+    };
+    const Case cases[] = {
+        {"point 154 lifted to point 167", test::faceFileText(chinAtTop),
+         "has points 154 and 167 at the same height once drawn"},
+        {"a flat face", test::faceFileText(flat), "cannot be scaled to the face space"},
+        // Saved as 0.000000.
+        {"point 166 nearly centred", test::withMarkerAs(test::faceFileText(nearCentre), "1e-9"),
+         "has point 166 at x = 0 once drawn"},
+    };
+    const test::TempDir dir;
+    const std::string folder = (dir.path() / "one").string();
+    dir.write("one/haegiwa.txt", test::haegiwaFileText(test::makeHair(4)));
+    for (const Case& c : cases) {
+        dir.write("one/face.txt", c.text);
+        FaceRecord record;
+        const std::optional<LoadFailure> failure = loadFaceFolder(folder, record);
+        ASSERT_TRUE(failure.has_value()) << c.name;
+        EXPECT_EQ(failure->text, "face data file " + folder + "/face.txt " + c.problem) << c.name;
+    }
+}
+
 TEST(SampleLoader, FaceFolderIsPreparedLikeASample) {
     const test::TempDir dir;
     const FaceGene face = test::makeFace(8);
