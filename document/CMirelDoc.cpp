@@ -95,6 +95,27 @@ void CMirelDoc::DrawPopulationPage(Canvas& canvas) {
     }
 }
 
+std::vector<FaceRecord> CMirelDoc::PreparePageFaces(int generation, int page) {
+    std::vector<FaceRecord> faces;
+    faces.reserve(kCellsPerPage);
+    for (int cell = 0; cell < kCellsPerPage; ++cell) {
+        FaceRecord& stored = store_.at({generation, page * kCellsPerPage + cell});
+        PrepareFace(stored);
+        faces.push_back(stored);
+    }
+    return faces;
+}
+
+std::vector<FaceRecord> CMirelDoc::PreparedPageCopies(int generation, int page) const {
+    std::vector<FaceRecord> faces;
+    faces.reserve(kCellsPerPage);
+    for (int cell = 0; cell < kCellsPerPage; ++cell) {
+        faces.push_back(store_.at({generation, page * kCellsPerPage + cell}));
+        PrepareFace(faces.back());
+    }
+    return faces;
+}
+
 void CMirelDoc::RedrawMarks(Canvas& canvas) {
     marks_.RedrawSelectionMarks(canvas, viewedGeneration, page, store_.generationCount(),
                                 cellSize, markLineWidth);

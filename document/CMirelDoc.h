@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "document/DocumentHost.h"
 #include "document/SessionFile.h"
@@ -72,6 +73,13 @@ public:
     void ActivateView(int n);
     void UpdateStatusText();
     void DrawPopulationPage(Canvas& canvas);
+    // What DrawPopulationPage does to the stored records of a page (they are
+    // brought up to date as drawing does), without drawing: copies of them,
+    // in cell order, to be drawn elsewhere.
+    std::vector<FaceRecord> PreparePageFaces(int generation, int page);
+    // The records of a page as drawing them now would draw them; the stored
+    // ones stay as they are.
+    std::vector<FaceRecord> PreparedPageCopies(int generation, int page) const;
     void RedrawMarks(Canvas& canvas);
     // Call only while the current Selection has fewer than 60 marks.
     void ToggleMark(Canvas& canvas, int cell);

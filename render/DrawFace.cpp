@@ -14,10 +14,18 @@ constexpr double kFaceUnitsInverse = 1.0 / 300.0;
 
 void DrawFace(FaceRecord& record, Canvas& canvas, double originX, double originY, int size,
               int penWidth) {
+    PrepareFace(record);
+    DrawPreparedFace(record, canvas, originX, originY, size, penWidth);
+}
+
+void PrepareFace(FaceRecord& record) {
     const RecordConverter converter;
     converter.toAbsolute(record);
     converter.applyConstraints(record);
+}
 
+void DrawPreparedFace(const FaceRecord& record, Canvas& canvas, double originX, double originY,
+                      int size, int penWidth) {
     FaceGene face = record.face;
     HairGene hair = record.hair;
     const double scale = size * kFaceUnitsInverse;

@@ -21,4 +21,12 @@ constexpr int facePenWidth(int size) {
 void DrawFace(FaceRecord& record, Canvas& canvas, double originX, double originY, int size,
               int penWidth);
 
+// DrawFace's two halves, for callers that bring the stored record up to date
+// on one thread and draw a copy of it on another.
+// The record rewrite alone.
+void PrepareFace(FaceRecord& record);
+// The drawing alone, of a record PrepareFace has brought up to date.
+void DrawPreparedFace(const FaceRecord& record, Canvas& canvas, double originX, double originY,
+                      int size, int penWidth);
+
 }  // namespace mirel

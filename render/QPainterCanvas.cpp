@@ -31,9 +31,10 @@ QPolygon toQPolygon(std::span<const IntPoint> points) {
 }  // namespace
 
 struct QPainterCanvas::State {
-    explicit State(QPainter& p) : painter(p) {}
+    State(QPainter& p, LineJoins j) : painter(p), joins(j) {}
 
     QPainter& painter;
+    const LineJoins joins;
     QPen savedPen;
     QBrush savedBrush;
     bool savedAntialiasing = false;
@@ -44,8 +45,8 @@ struct QPainterCanvas::State {
     QPoint position;
 };
 
-QPainterCanvas::QPainterCanvas(QPainter& painter, bool antialiased)
-    : state_(std::make_unique<State>(painter)) {
+QPainterCanvas::QPainterCanvas(QPainter& painter, bool antialiased, LineJoins joins)
+    : state_(std::make_unique<State>(painter, joins)) {
     state_->savedPen = painter.pen();
     state_->savedBrush = painter.brush();
     state_->savedAntialiasing = painter.testRenderHint(QPainter::Antialiasing);
@@ -103,7 +104,17 @@ void QPainterCanvas::lineTo(int x, int y) {
 
 void QPainterCanvas::polyline(std::span<const IntPoint> points) {
     if (points.empty()) return;
-    state_->painter.drawPolyline(toQPolygon(points));
+    QPainter& painter = state_->painter;
+    if (state_->joins == LineJoins::Round) {
+        painter.drawPolyline(toQPolygon(points));
+        return;
+    }
+    const QPen pen = painter.pen();
+    QPen bevelled = pen;
+    bevelled.setJoinStyle(Qt::BevelJoin);
+    painter.setPen(bevelled);
+    painter.drawPolyline(toQPolygon(points));
+    painter.setPen(pen);
 }
 
 void QPainterCanvas::polygon(std::span<const IntPoint> points) {

@@ -11,12 +11,19 @@ class QPainter;
 
 namespace mirel {
 
+// How polylines join their lines (polygon outlines always join round). Round
+// is the device's rule. Bevel is much faster for a wide pen on a raster and
+// leaves out only a sliver of the round join outside each bend: the screen's
+// joined strokes use it.
+enum class LineJoins { Round, Bevel };
+
 class QPainterCanvas final : public Canvas {
   public:
     // The painter must be active and outlive the canvas. Selects the stock
     // pen (black, width 1) and brush (white); the painter's pen and brush are
     // restored when the canvas is destroyed.
-    explicit QPainterCanvas(QPainter& painter, bool antialiased = false);
+    explicit QPainterCanvas(QPainter& painter, bool antialiased = false,
+                            LineJoins joins = LineJoins::Round);
     ~QPainterCanvas() override;
     QPainterCanvas(const QPainterCanvas&) = delete;
     QPainterCanvas& operator=(const QPainterCanvas&) = delete;

@@ -24,6 +24,7 @@
 #include "output/PictureExport.h"
 #include "render/DrawFace.h"
 #include "render/QPainterCanvas.h"
+#include "views/PageJob.h"
 
 namespace {
 
@@ -273,10 +274,13 @@ std::optional<mirel::LoadFailure> drawSessionGrid(const Options& options, QImage
         document.viewedGeneration = *options.generation;
     }
     document.page = options.page;
-    QPainter painter(&image);
-    mirel::QPainterCanvas canvas(painter, true);
     document.LayoutGrid(image.width(), image.height());
-    document.DrawPopulationPage(canvas);
+    // The faces as window 1 draws them (one tile each, strokes joined), then the marks.
+    mirel::PageJob faces(document.PreparePageFaces(document.viewedGeneration, document.page),
+                         {document.cellSize, document.faceLineWidth, 1.0, true});
+    QPainter painter(&image);
+    painter.drawImage(QPoint(0, 0), faces.finish());
+    mirel::QPainterCanvas canvas(painter, true);
     document.RedrawMarks(canvas);
     return std::nullopt;
 }

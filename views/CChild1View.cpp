@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
+#include <QTimer>
 
 #include "document/CMirelDoc.h"
 #include "document/ViewLayout.h"
@@ -35,25 +37,54 @@ void CChild1View::paintEvent(QPaintEvent* event) {
     CMirelDoc& doc = document();
     const QSize client = size();
     doc.LayoutGrid(client.width(), client.height());
-    const PageKey shown{doc.viewedGeneration, doc.page, client};
     const qreal ratio = devicePixelRatioF();
-    if (shown != cachedPage_ || pageCache_.devicePixelRatio() != ratio) {
-        pageCache_ = QImage(client * ratio, QImage::Format_RGB32);
-        pageCache_.setDevicePixelRatio(ratio);
-        QPainter cachePainter(&pageCache_);
-        QPainterCanvas cacheCanvas(cachePainter, true);
-        cacheCanvas.fillRect(0, 0, client.width(), client.height(), kWhite);
-        doc.DrawPopulationPage(cacheCanvas);
-        cachedPage_ = shown;
+    const Showing now{doc.viewedGeneration, doc.page, client, ratio};
+    if (now != showing_) {
+        // A new page or size brings the stored records up to date, as drawing
+        // them does; the cache has their picture if it drew equal records.
+        shownPage_ = {now.generation, now.page, doc.cellSize, ratio};
+        shownPenWidth_ = doc.faceLineWidth;
+        picture_ = pages_.page(shownPage_, shownPenWidth_,
+                               doc.PreparePageFaces(now.generation, now.page));
+        showing_ = now;
     }
     // The same steps as drawView, with the faces taken from the cache.
     QPainter painter(this);
-    painter.drawImage(event->rect(), pageCache_,
-                      QRectF(QPointF(event->rect().topLeft()) * ratio,
-                             QSizeF(event->rect().size()) * ratio));
+    const QRect area = event->rect();
+    const QRect pictured = area & QRect(QPoint(0, 0), pagePictureSize(doc.cellSize));
+    if (!pictured.isEmpty()) {
+        painter.drawImage(
+            pictured, picture_,
+            QRectF(QPointF(pictured.topLeft()) * ratio, QSizeF(pictured.size()) * ratio));
+    }
+    for (const QRect& rest : QRegion(area).subtracted(pictured)) painter.fillRect(rest, Qt::white);
     QPainterCanvas canvas(painter, true);
     doc.RedrawMarks(canvas);
     doc.UpdateStatusText();
+    if (!prefetchQueued_) {
+        prefetchQueued_ = true;
+        QTimer::singleShot(0, this, &CChild1View::prefetchNeighbours);
+    }
+}
+
+void CChild1View::prefetchNeighbours() {
+    prefetchQueued_ = false;
+    CMirelDoc& doc = document();
+    const PageKey shown = shownPage_;
+    if (shown.cellSize <= 0) return;
+    // Up first: going back through the generations is what is held down.
+    std::vector<PageKey> next;
+    for (const int step : {-1, 1}) {
+        const int generation = shown.generation + step;
+        if (generation >= 0 && generation <= doc.generationCount()) {
+            PageKey key = shown;
+            key.generation = generation;
+            next.push_back(key);
+        }
+    }
+    pages_.prefetch(next, shownPenWidth_, [&doc](const PageKey& key) {
+        return doc.PreparedPageCopies(key.generation, key.page);
+    });
 }
 
 void CChild1View::adoptOwnLayout() {

@@ -4,9 +4,8 @@
 // next generation, Up and Down browse the generations, PageDown and PageUp
 // the three pages of one, a right double-click saves the face.
 
-#include <QImage>
-
 #include "views/MirelView.h"
+#include "views/PageCache.h"
 
 namespace mirel {
 
@@ -26,23 +25,32 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Starts drawing, while the window is idle, the pages Up and Down show next.
+    void prefetchNeighbours();
     // Frames of one document share its grid geometry, which is the last drawn
     // window's; input is hit-tested with this window's own (once laid out).
     void adoptOwnLayout();
 
-    // Which picture of the faces the cache holds.
-    struct PageKey {
+    // What the window shows: a page of a generation at a client size.
+    struct Showing {
         int generation = -1;
         int page = -1;
-        QSize size;
+        QSize client;
+        qreal ratio = 0.0;
 
-        friend bool operator==(const PageKey&, const PageKey&) = default;
+        friend bool operator==(const Showing&, const Showing&) = default;
     };
 
-    // A generation's faces never change once bred, so the screen keeps the
-    // drawn page and a mark toggle repaints only its frame over it.
-    QImage pageCache_;
-    PageKey cachedPage_;
+    // Drawn pages are kept, and a mark toggle repaints only its frame over them.
+    PageCache pages_;
+    Showing showing_;
+    // The picture of the faces of showing_, where it sits in the cache and the
+    // face pen it was drawn with (the document's geometry may be another
+    // frame's by the time the window is idle).
+    QImage picture_;
+    PageKey shownPage_;
+    int shownPenWidth_ = 1;
+    bool prefetchQueued_ = false;
 };
 
 }  // namespace mirel

@@ -18,6 +18,7 @@
 #include "views/CChild1View.h"
 #include "views/CChild2View.h"
 #include "views/CChild3View.h"
+#include "views/PageJob.h"
 #include "views/ViewPrinting.h"
 
 namespace mirel {
@@ -134,6 +135,36 @@ TEST_F(ViewsTest, UpAndDownBrowseBetweenTheBoundsAndShiftBlocksThem) {
     EXPECT_EQ(doc_->viewedGeneration, 0) << "Shift+Down";
     press(Qt::Key_Down);
     EXPECT_EQ(doc_->viewedGeneration, 1) << "Down";
+}
+
+TEST_F(ViewsTest, WindowOneShowsTheStoredFacesOfTheViewedGeneration) {
+    // The screen's picture of the stored records as they are now (showing a
+    // page brings them up to date first).
+    const auto drawingOfStored = [this] {
+        std::vector<FaceRecord> stored;
+        for (int cell = 0; cell < kCellsPerPage; ++cell) stored.push_back(doc_->faceInCell(cell));
+        PageJob job(std::move(stored), {doc_->cellSize, doc_->faceLineWidth, 1.0, true});
+        return job.finish().copy(window1_->rect());
+    };
+    const auto screen = [this] {
+        return window1_->grab()
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32)
+            .copy(QRect(QPoint(0, 0), pagePictureSize(doc_->cellSize)) & window1_->rect());
+    };
+    // The screen first: painting a page it has not shown yet brings the records up to date.
+    const auto expectShown = [&](const char* after) {
+        const QImage shown = screen();
+        EXPECT_EQ(shown, drawingOfStored()) << after;
+    };
+    expectShown("start");
+    doubleClick(window1_, Qt::LeftButton, cellCentre(0));
+    press(Qt::Key_Return);
+    expectShown("Enter");
+    press(Qt::Key_Up);
+    expectShown("Up");
+    press(Qt::Key_Down);
+    expectShown("Down");
 }
 
 TEST_F(ViewsTest, AMarkOnAnOlderGenerationKeepsItsNumber) {
