@@ -1,5 +1,7 @@
 #include "app/DocumentFrames.h"
 
+#include <utility>
+
 #include "app/CChildFrame.h"
 #include "app/FileNames.h"
 #include "app/Language.h"
@@ -7,9 +9,18 @@
 
 namespace mirel {
 
+namespace {
+constexpr int kRecoveryDelayMs = 250;
+}  // namespace
+
 DocumentFrames::DocumentFrames(std::unique_ptr<CMirelDoc> document)
     : document_(std::move(document)) {
     document_->attachHost(this);
+    recoveryTimer_.setSingleShot(true);
+    recoveryTimer_.setInterval(kRecoveryDelayMs);
+    QObject::connect(&recoveryTimer_, &QTimer::timeout, [this] {
+        if (auto write = std::exchange(pendingRecovery_, nullptr)) write();
+    });
 }
 
 DocumentFrames::~DocumentFrames() { document_->attachHost(nullptr); }
@@ -27,6 +38,11 @@ void DocumentFrames::addFrame(CChildFrame* frame) {
 
 void DocumentFrames::removeFrame(CChildFrame* frame) {
     frames_.removeAll(frame);
+    if (frames_.isEmpty()) {
+        // The document is closing: a recovery file written now would outlive it.
+        recoveryTimer_.stop();
+        pendingRecovery_ = nullptr;
+    }
     if (current_ == frame) current_ = frames_.isEmpty() ? nullptr : frames_.back();
     retitleFrames();
 }
@@ -88,6 +104,12 @@ void DocumentFrames::showFilesNotSaved(const std::vector<std::string>& paths) {
 
 std::string DocumentFrames::translate(const std::string& text) const {
     return translateCoreText(text.c_str()).toStdString();
+}
+
+void DocumentFrames::recoveryDue(std::function<void()> write) {
+    // Breeding again before the timer ran leaves one write, of the newest state.
+    pendingRecovery_ = std::move(write);
+    recoveryTimer_.start();
 }
 
 void DocumentFrames::marksChanged() {

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QTimer>
 
 #include <memory>
 
@@ -53,6 +54,7 @@ public:
                      const std::string& text) override;
     void showFilesNotSaved(const std::vector<std::string>& paths) override;
     void marksChanged() override;
+    void recoveryDue(std::function<void()> write) override;
     std::string translate(const std::string& text) const override;
 
 private:
@@ -63,6 +65,11 @@ private:
     CChildFrame* current_ = nullptr;
     QString title_;
     QString pathName_;
+    // Writing a late generation's recovery file takes a tenth of a second:
+    // it waits until the new generation is on the screen. Declared after the
+    // document, so that it goes first.
+    QTimer recoveryTimer_;
+    std::function<void()> pendingRecovery_;
 };
 
 }  // namespace mirel

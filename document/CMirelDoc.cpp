@@ -156,11 +156,16 @@ void CMirelDoc::AdvanceGeneration() {
     stepGenerationClock(history_, clock_());
     ++history_.logGeneration;
     modified_ = true;
-    writeRecovery();
-    if (host_ != nullptr) {
-        host_->invalidateView(kGridView);
-        host_->marksChanged();
+    if (host_ == nullptr) {
+        writeRecovery();
+        return;
     }
+    host_->invalidateView(kGridView);
+    host_->marksChanged();
+    // A save in the meantime has made the recovery file needless.
+    host_->recoveryDue([this] {
+        if (modified_) writeRecovery();
+    });
 }
 
 void CMirelDoc::InvalidateView(int n) {

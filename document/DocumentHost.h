@@ -3,6 +3,7 @@
 // of its three views, put text into the status bar, show a message box. The
 // frames showing the document implement it; tests use a recording fake.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,9 @@ public:
     virtual std::string translate(const std::string& text) const { return text; }
     // The newest generation's marks changed (a toggle or a new generation).
     virtual void marksChanged() {}
+    // A new generation is worth a recovery file; `write` writes it. A host
+    // may run it once the new generation is on the screen (by default at once).
+    virtual void recoveryDue(std::function<void()> write) { write(); }
 };
 
 }  // namespace mirel

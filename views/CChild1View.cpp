@@ -72,13 +72,22 @@ void CChild1View::prefetchNeighbours() {
     CMirelDoc& doc = document();
     const PageKey shown = shownPage_;
     if (shown.cellSize <= 0) return;
-    // Up first: going back through the generations is what is held down.
+    // Up first: going back through the generations is what is held down;
+    // then the neighbouring pages of the generation on show.
     std::vector<PageKey> next;
     for (const int step : {-1, 1}) {
         const int generation = shown.generation + step;
         if (generation >= 0 && generation <= doc.generationCount()) {
             PageKey key = shown;
             key.generation = generation;
+            next.push_back(key);
+        }
+    }
+    for (const int step : {1, -1}) {
+        const int page = shown.page + step;
+        if (page >= 0 && page < kPageCount) {
+            PageKey key = shown;
+            key.page = page;
             next.push_back(key);
         }
     }

@@ -42,8 +42,12 @@ QImage PageCache::page(const PageKey& key, int penWidth, Faces faces) {
     const auto drawing = std::find_if(pending_.begin(), pending_.end(),
                                       [&key](const Pending& p) { return p.key == key; });
     if (drawing != pending_.end()) {
-        if (drawing->job->faces() == faces) job = drawing->job;
-        drawing->job->cancel();
+        // Join a drawing of the same faces; a cancelled job would never finish.
+        if (drawing->job->faces() == faces) {
+            job = drawing->job;
+        } else {
+            drawing->job->cancel();
+        }
         pending_.erase(drawing);
     }
     if (job == nullptr) {

@@ -173,7 +173,8 @@ TEST_F(SessionRoundTrip, WorkLeftByAProcessThatDiedIsOfferedAndReopened) {
     press(Qt::Key_Return);
     const fs::path folder = shell_.folder().path() / "recovery";
     const fs::path own = fs::path(doc().recoveryFile());
-    ASSERT_TRUE(fs::exists(own));
+    // Written once the new generation is on the screen.
+    ASSERT_TRUE(test::waitUntil([&own] { return fs::exists(own); }));
     // What a killed Mirel leaves: a file named after a process that is gone.
     const fs::path orphan = folder / "999999999-1.mirel";
     fs::copy_file(own, orphan);

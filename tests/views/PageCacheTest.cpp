@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <memory>
 
+#include <unistd.h>
+
 #include "RecordingCanvas.h"
 #include "ShippedBank.h"
 #include "document/CMirelDoc.h"
@@ -147,6 +149,18 @@ TEST_F(PageCacheTest, PagesDrawnAheadAreShownWithoutDrawingAgain) {
 
     EXPECT_EQ(cache.page(next, kPenWidth, faces(1)).cacheKey(), ahead.cacheKey());
     EXPECT_EQ(ahead, PageCache().page(next, kPenWidth, faces(1)));
+}
+
+TEST_F(PageCacheTest, APageAskedForWhileItIsDrawnAheadJoinsThatDrawing) {
+    PageCache cache;
+    const PageKey next{1, 0, kCell, 1.0};
+    cache.page({0, 0, kCell, 1.0}, kPenWidth, faces(0));
+    cache.prefetch({next}, kPenWidth,
+                   [this](const PageKey& key) { return faces(key.generation, key.page); });
+    ::alarm(60);  // a join that waits for a given-up drawing would never return
+    const QImage shown = cache.page(next, kPenWidth, faces(1));
+    ::alarm(0);
+    EXPECT_EQ(shown, PageCache().page(next, kPenWidth, faces(1)));
 }
 
 }  // namespace
