@@ -4,11 +4,12 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "output/FaceTextExport.h"
+
 namespace mirel {
 namespace {
 
 const QString kDataFolder = QStringLiteral("Data");
-const QString kOutputFolder = QStringLiteral("Output");
 const QString kUserFolderName = QStringLiteral("Mirel");
 const QString kSharedData = QStringLiteral("mirel/Data");
 
@@ -20,12 +21,13 @@ bool isFolder(const QString& path) {
 
 AppFolders chooseAppFolders(const QDir& workingDir, const QString& installedData,
                             const QString& userOutput) {
+    const QString projectOutputFolder = QString::fromLatin1(kOutputFolder);
     const bool projectData = isFolder(workingDir.filePath(kDataFolder));
-    const bool projectOutput = isFolder(workingDir.filePath(kOutputFolder));
+    const bool projectOutput = isFolder(workingDir.filePath(projectOutputFolder));
     AppFolders folders;
     // Relative, as before, so the project folder behaves exactly as it always did.
     folders.data = projectData || !isFolder(installedData) ? kDataFolder : installedData;
-    folders.output = projectData || projectOutput ? kOutputFolder : userOutput;
+    folders.output = projectData || projectOutput ? projectOutputFolder : userOutput;
     return folders;
 }
 

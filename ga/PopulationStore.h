@@ -14,10 +14,8 @@
 #include "ga/Selection.h"
 
 namespace mirel {
-struct PartLocks;
-}
 
-namespace mirel {
+struct PartLocks;
 
 inline constexpr int kLastGeneration = kGenerationCount - 1;
 
