@@ -164,9 +164,9 @@ int CMainFrame::offerRecovery() {
     const QStringList files = orphanedRecoveryFiles(recoveryFolder_);
     if (files.isEmpty()) return 0;
     const QMessageBox::StandardButton answer =
-        ask(tr("前回 Mirel が正常に終了しなかったため、保存されていない作業が %1 件残っています。\n"
-               "開きますか？（開かない場合、残っていた作業は削除されます）")
-                .arg(files.size()),
+        ask(tr("前回 Mirel が正常に終了しなかったため、保存されていない作業が %n 件残っています。\n"
+               "開きますか？（開かない場合、残っていた作業は削除されます）",
+               nullptr, static_cast<int>(files.size())),
             QMessageBox::Yes | QMessageBox::No);
     int reopened = 0;
     for (const QString& file : files) {

@@ -140,6 +140,12 @@ The file saved before is left as it was.</translation>
         <source>顔情報の一部を出力できませんでした。次のファイルは保存されていません：%1</source>
         <translation>Part of the face could not be saved. These files were not written:%1</translation>
     </message>
+    <message>
+        <source>出力フォルダ %1 に書き込めません（%2）。
+顔情報は保存されていません。</source>
+        <translation>Cannot write into the output folder %1 (%2).
+The face was not saved.</translation>
+    </message>
 </context>
 <context>
     <name>mirel::AboutBox</name>
@@ -502,11 +508,15 @@ The file saved before is left as it was.</translation>
         <source>いいえ</source>
         <translation>No</translation>
     </message>
-    <message>
-        <source>前回 Mirel が正常に終了しなかったため、保存されていない作業が %1 件残っています。
+    <message numerus="yes">
+        <source>前回 Mirel が正常に終了しなかったため、保存されていない作業が %n 件残っています。
 開きますか？（開かない場合、残っていた作業は削除されます）</source>
-        <translation>Mirel did not end normally last time, and %1 piece(s) of unsaved work were kept.
-Open them? (If not, the kept work is deleted.)</translation>
+        <translation>
+            <numerusform>Mirel did not end normally last time, and %n piece of unsaved work was kept.
+Open it? (If not, the kept work is deleted.)</numerusform>
+            <numerusform>Mirel did not end normally last time, and %n pieces of unsaved work were kept.
+Open them? (If not, the kept work is deleted.)</numerusform>
+        </translation>
     </message>
     <message>
         <source>名前を付けて保存(&amp;A)...</source>
