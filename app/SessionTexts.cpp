@@ -70,7 +70,7 @@ QString outputFolderUnusableText(const std::string& folder, int error) {
     const QString reason = QString::fromLocal8Bit(std::strerror(error));
     return QCoreApplication::translate(
                "SessionTexts",
-               "出力フォルダ %1 に書き込めません（%2）。\n顔情報は保存されていません。")
+               "出力フォルダー %1 に書き込めません（%2）。\n顔情報は保存されていません。")
         .arg(shown, reason);
 }
 

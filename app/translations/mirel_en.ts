@@ -141,7 +141,7 @@ The file saved before is left as it was.</translation>
         <translation>Part of the face could not be saved. These files were not written:%1</translation>
     </message>
     <message>
-        <source>出力フォルダ %1 に書き込めません（%2）。
+        <source>出力フォルダー %1 に書き込めません（%2）。
 顔情報は保存されていません。</source>
         <translation>Cannot write into the output folder %1 (%2).
 The face was not saved.</translation>
