@@ -71,13 +71,13 @@ CarriedOver carryOverFormerFolders(const QString& recovery) {
     const QString formerSettings =
         QSettings(QSettings::NativeFormat, QSettings::UserScope, kFormerOrganisation, application)
             .fileName();
-    const QString dataHome =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     const QString formerRecovery =
         QStringList{dataHome, kFormerOrganisation, application, QStringLiteral("recovery")}.join(
             QLatin1Char('/'));
     QSettings settings;
-    const CarriedOver carried = carryOverFolders(formerSettings, formerRecovery, settings, recovery);
+    const CarriedOver carried =
+        carryOverFolders(formerSettings, formerRecovery, settings, recovery);
     const QString configHome =
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     removeEmptyFolders(QFileInfo(formerSettings).path(), configHome);

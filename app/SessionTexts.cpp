@@ -65,8 +65,8 @@ QString filesNotSavedText(const std::vector<std::string>& paths) {
 
 QString outputFolderUnusableText(const std::string& folder, int error) {
     // Absolute, so that the user can find the folder a relative name means.
-    const QString shown = QDir::toNativeSeparators(
-        QFileInfo(QString::fromStdString(folder)).absoluteFilePath());
+    const QString shown =
+        QDir::toNativeSeparators(QFileInfo(QString::fromStdString(folder)).absoluteFilePath());
     const QString reason = QString::fromLocal8Bit(std::strerror(error));
     return QCoreApplication::translate(
                "SessionTexts",

@@ -1,12 +1,11 @@
 // The settings and recovery files under the former organisation name move to
 // the new folders once, and never overwrite what is already there.
-#include "app/FolderCarryOver.h"
-
 #include <gtest/gtest.h>
 
 #include <QDir>
 
 #include "TempDir.h"
+#include "app/FolderCarryOver.h"
 
 namespace mirel {
 namespace {

@@ -257,8 +257,8 @@ TEST_F(CMirelDocTest, AnOutputFolderThatCannotBeMadeIsOneWarningNamingItAndNothi
     doc->DrawDetailWindow(canvas, 181, 181);
     std::filesystem::remove_all(folder_.path() / "Output");
     folder_.write("Output", "a file where the folder should be");
-    for (const std::filesystem::path& folder : {std::filesystem::path(kOutputFolder),
-                                                folder_.path() / "Output/Mirel"}) {
+    for (const std::filesystem::path& folder :
+         {std::filesystem::path(kOutputFolder), folder_.path() / "Output/Mirel"}) {
         SCOPED_TRACE(folder.string());
         host_.unusableFolders.clear();
         doc->setOutputFolder(folder);
