@@ -79,8 +79,10 @@ class InkBoxCanvas final : public Canvas {
     int bottom_ = INT_MIN;
 };
 
-// A face inks well within this many of its sizes around its origin.
+// A face inks well within this many of its sizes around its origin, plus
+// its pen at the smallest sizes.
 constexpr int kOriginInSizes = 4;
+constexpr int kOriginPenRoom = 16;
 // Measures from the picture's side to the fitting size: each pass scales by
 // what the last one measured, and the lines' rounding makes two to four
 // passes enough.
@@ -89,7 +91,7 @@ constexpr int kFittingPasses = 8;
 // An origin far enough from zero that every device coordinate is positive:
 // truncation then moves with the origin pixel for pixel.
 FacePlacement measuredAt(int size) {
-    const double origin = static_cast<double>(kOriginInSizes) * size + 16;
+    const double origin = static_cast<double>(kOriginInSizes) * size + kOriginPenRoom;
     return {origin, origin, size, facePenWidth(size)};
 }
 
