@@ -213,6 +213,11 @@ void CChildFrame::showFilesNotSaved(const std::vector<std::string>& paths) {
     mainFrame_.showMessage(MessageKind::Warning, QStringLiteral("Mirel"), filesNotSavedText(paths));
 }
 
+void CChildFrame::showOutputFolderUnusable(const std::string& folder, int error) {
+    mainFrame_.showMessage(MessageKind::Warning, QStringLiteral("Mirel"),
+                           outputFolderUnusableText(folder, error));
+}
+
 void CChildFrame::marksChanged() { mainFrame_.updateMarkCountPane(); }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {

@@ -69,6 +69,7 @@ public:
     void setLockPane(const PartLocks& locks);
     void showMessage(MessageKind kind, const std::string& caption, const std::string& text);
     void showFilesNotSaved(const std::vector<std::string>& paths);
+    void showOutputFolderUnusable(const std::string& folder, int error);
     void marksChanged();
 
     // The size the frame was made with: Window ▸ cascade gives it back.

@@ -1,6 +1,7 @@
 // The main frame's file commands: open, save, save as, the question before a
 // document closes, quitting, and the offer to reopen what a crash left.
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include "app/CMainFrame.h"
 #include "app/DocumentFrames.h"
 #include "app/FileNames.h"
+#include "app/LastFolders.h"
 #include "app/MainFrameActions.h"
 #include "app/RecoveryFiles.h"
 #include "app/SessionTexts.h"
@@ -65,9 +67,11 @@ CChildFrame* CMainFrame::openDocumentFile(const QByteArray& nativePath, LoadFail
 }
 
 void CMainFrame::fileOpen() {
-    const QString path =
-        QFileDialog::getOpenFileName(this, tr("開く"), QString(), sessionFilter());
-    if (!path.isEmpty()) openDocument(path);
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("開く"), lastFolder(DialogFolder::Sessions, QString()), sessionFilter());
+    if (path.isEmpty()) return;
+    rememberFolder(DialogFolder::Sessions, path);
+    openDocument(path);
 }
 
 void CMainFrame::fileClose() {
@@ -93,11 +97,17 @@ void CMainFrame::fileSaveAs() {
 
 QString CMainFrame::askSavePath(const CChildFrame& frame) {
     const QString extension = QString::fromLatin1(kSessionExtension);
-    const QString suggested =
-        frame.pathName().isEmpty() ? frame.documentTitle() + extension : frame.pathName();
+    // A document saved before suggests its own file; a new one, the last folder used.
+    const QString newName = frame.documentTitle() + extension;
+    const QString folder = lastFolder(DialogFolder::Sessions, QString());
+    const QString suggested = !frame.pathName().isEmpty() ? frame.pathName()
+                              : folder.isEmpty()          ? newName
+                                                          : QDir(folder).filePath(newName);
     QString path =
         QFileDialog::getSaveFileName(this, tr("名前を付けて保存"), suggested, sessionFilter());
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += extension;
+    if (path.isEmpty()) return path;
+    if (QFileInfo(path).suffix().isEmpty()) path += extension;
+    rememberFolder(DialogFolder::Sessions, path);
     return path;
 }
 
@@ -164,9 +174,9 @@ int CMainFrame::offerRecovery() {
     const QStringList files = orphanedRecoveryFiles(recoveryFolder_);
     if (files.isEmpty()) return 0;
     const QMessageBox::StandardButton answer =
-        ask(tr("前回 Mirel が正常に終了しなかったため、保存されていない作業が %1 件残っています。\n"
-               "開きますか？（開かない場合、残っていた作業は削除されます）")
-                .arg(files.size()),
+        ask(tr("前回 Mirel が正常に終了しなかったため、保存されていない作業が %n 件残っています。\n"
+               "開きますか？（開かない場合、残っていた作業は削除されます）",
+               nullptr, static_cast<int>(files.size())),
             QMessageBox::Yes | QMessageBox::No);
     int reopened = 0;
     for (const QString& file : files) {

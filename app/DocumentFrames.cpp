@@ -102,6 +102,10 @@ void DocumentFrames::showFilesNotSaved(const std::vector<std::string>& paths) {
     if (current_ != nullptr) current_->showFilesNotSaved(paths);
 }
 
+void DocumentFrames::showOutputFolderUnusable(const std::string& folder, int error) {
+    if (current_ != nullptr) current_->showOutputFolderUnusable(folder, error);
+}
+
 std::string DocumentFrames::translate(const std::string& text) const {
     return translateCoreText(text.c_str()).toStdString();
 }

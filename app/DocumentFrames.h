@@ -53,6 +53,7 @@ public:
     void showMessage(MessageKind kind, const std::string& caption,
                      const std::string& text) override;
     void showFilesNotSaved(const std::vector<std::string>& paths) override;
+    void showOutputFolderUnusable(const std::string& folder, int error) override;
     void marksChanged() override;
     void recoveryDue(std::function<void()> write) override;
     std::string translate(const std::string& text) const override;

@@ -10,6 +10,7 @@
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/Language.h"
+#include "app/LastFolders.h"
 #include "app/MainFrameActions.h"
 #include "document/CMirelDoc.h"
 #include "output/PictureExport.h"
@@ -61,12 +62,14 @@ void CMainFrame::fileExport() {
     const QStringList filters = {tr("PNG 画像 (*.png)"), tr("SVG 画像 (*.svg)"),
                                  tr("PDF 文書 (*.pdf)")};
     const QString folder = appFolders().output;
-    const QString start = QFileInfo(folder).isDir() ? folder : QDir::homePath();
+    const QString start =
+        lastFolder(DialogFolder::Exports, QFileInfo(folder).isDir() ? folder : QDir::homePath());
     QString chosenFilter = filters.front();
     QString path = QFileDialog::getSaveFileName(this, tr("書き出し"),
                                                 QDir(start).filePath(QStringLiteral("mirel.png")),
                                                 filters.join(QStringLiteral(";;")), &chosenFilter);
     if (path.isEmpty()) return;
+    rememberFolder(DialogFolder::Exports, path);
     // A name typed without a known extension gets the chosen filter's.
     if (!pictureFormatOf(path.toStdString())) {
         const qsizetype chosen = filters.indexOf(chosenFilter);

@@ -43,7 +43,12 @@ HowToUse::HowToUse(QWidget* parent) : QDialog(parent) {
            "<li>Rireki.txt：世代数、かかった時間、各世代で選んだ顔の履歴</li>"
            "</ul>"
            "<p><b>ファイル ▸ 書き出し</b>：ウィンドウ2の顔を、選んだ大きさの PNG・SVG・PDF に"
-           "書き出します。</p>"),
+           "書き出します。</p>") +
+            tr("<p>書き出しでは、髪・耳・あごまで頭全体が、周りに同じ幅の余白を残して収まるように"
+               "描きます。開く・保存・書き出しのダイアログは、前回使ったフォルダーで開きます。"
+               "出力フォルダーを作れないか書き込めないときは、理由とともに一度だけ知らせ、"
+               "顔のファイルは1つも書きません。設定は ~/.config/Mirel、復元用の作業は "
+               "~/.local/share/Mirel に置かれます。</p>"),
         this);
     page->setObjectName(QStringLiteral("howToUsePage"));
     page->setTextFormat(Qt::RichText);

@@ -1,6 +1,8 @@
 #include "app/SessionTexts.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 #include <cstring>
 
@@ -59,6 +61,17 @@ QString filesNotSavedText(const std::vector<std::string>& paths) {
                "SessionTexts",
                "顔情報の一部を出力できませんでした。次のファイルは保存されていません：%1")
         .arg(list);
+}
+
+QString outputFolderUnusableText(const std::string& folder, int error) {
+    // Absolute, so that the user can find the folder a relative name means.
+    const QString shown =
+        QDir::toNativeSeparators(QFileInfo(QString::fromStdString(folder)).absoluteFilePath());
+    const QString reason = QString::fromLocal8Bit(std::strerror(error));
+    return QCoreApplication::translate(
+               "SessionTexts",
+               "出力フォルダー %1 に書き込めません（%2）。\n顔情報は保存されていません。")
+        .arg(shown, reason);
 }
 
 }  // namespace mirel

@@ -17,5 +17,7 @@ QString sessionFailureText(const QString& path, const SessionFailure& failure);
 QString sessionSaveFailureText(const QString& path, const FileWriteResult& result);
 // The end of a save of a face when some files were not written.
 QString filesNotSavedText(const std::vector<std::string>& paths);
+// A save of a face that wrote nothing: its folder cannot be made or written.
+QString outputFolderUnusableText(const std::string& folder, int error);
 
 }  // namespace mirel

@@ -12,14 +12,13 @@
 #include <string_view>
 
 #include "app/CMainFrame.h"
+#include "app/FolderCarryOver.h"
 #include "app/Language.h"
+#include "app/RecoveryFiles.h"
 #include "app/Translations.h"
 #include "face/FatalError.h"
 
 namespace {
-
-const QString kSettingsKey =
-    QStringLiteral("アプリケーション ウィザードで生成されたローカル アプリケーション");
 
 constexpr int kExitUsage = 2;
 
@@ -57,11 +56,14 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     mirel::setFatalReporter(&showFatalMessage);
 
-    QApplication::setOrganizationName(kSettingsKey);
+    // ~/.config/Mirel and ~/.local/share/Mirel.
+    QApplication::setOrganizationName(QStringLiteral("Mirel"));
     QApplication::setApplicationName(QStringLiteral("Mirel"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QApplication::setDesktopFileName(QStringLiteral("org.mirel.Mirel"));
     QApplication::setWindowIcon(applicationIcon());
+
+    mirel::carryOverFormerFolders(mirel::defaultRecoveryFolder());
 
     // --lang chooses the interface for this run; otherwise the one kept in the settings.
     QStringList arguments = QApplication::arguments().mid(1);

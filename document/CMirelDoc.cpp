@@ -9,6 +9,7 @@
 #include "output/FaceTextExport.h"
 #include "output/HistoryLog.h"
 #include "output/MetafileExport.h"
+#include "output/OutputFolder.h"
 #include "render/DrawFace.h"
 
 namespace mirel {
@@ -213,10 +214,12 @@ std::filesystem::path CMirelDoc::inOutputFolder(const char* fixedPath) const {
 
 void CMirelDoc::SaveFace(FaceRecord face) {
     const std::filesystem::path& folder = outputFolder_;
-    // On a fresh start there is no output folder, and every step would fail;
-    // one that cannot be made shows up as the file steps' failures.
-    std::error_code ignored;
-    std::filesystem::create_directories(folder, ignored);
+    // On a fresh start there is no output folder. One that cannot be made or
+    // written would fail every step below for the same reason: said once.
+    if (const int error = prepareOutputFolder(folder)) {
+        if (host_ != nullptr) host_->showOutputFolderUnusable(folder.string(), error);
+        return;
+    }
 
     // Every step runs whatever the earlier ones did; each reports its own failure.
     std::vector<std::filesystem::path> notWritten;

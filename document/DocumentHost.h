@@ -38,6 +38,9 @@ public:
     // The warning that ends a save of a face when some of its files were not
     // written, naming them.
     virtual void showFilesNotSaved(const std::vector<std::string>& paths) = 0;
+    // The warning that replaces a save of a face whose output folder cannot
+    // be made or written into: the folder, and the errno that says why.
+    virtual void showOutputFolderUnusable(const std::string& folder, int error) = 0;
     // A text of the document in the user's language; the Japanese source
     // text itself when there is no translation.
     virtual std::string translate(const std::string& text) const { return text; }

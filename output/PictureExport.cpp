@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "render/DrawFace.h"
+#include "render/FaceFrame.h"
 #include "render/QPainterCanvas.h"
 
 namespace mirel {
@@ -32,11 +32,10 @@ constexpr FormatName kFormatNames[] = {
     {".pdf", PictureFormat::Pdf},
 };
 
-void drawCentred(QPainter& painter, FaceRecord& record, int size) {
+void drawFramed(QPainter& painter, FaceRecord& record, int size) {
     QPainterCanvas canvas(painter);
     canvas.fillRect(0, 0, size, size, kWhite);
-    const double h = size / 2.0;
-    DrawFace(record, canvas, h, h, size, facePenWidth(size));
+    DrawFramedFace(record, canvas, size, size);
 }
 
 bool writePng(FaceRecord& record, int size, const QString& path) {
@@ -44,7 +43,7 @@ bool writePng(FaceRecord& record, int size, const QString& path) {
     if (image.isNull()) return false;
     {
         QPainter painter(&image);
-        drawCentred(painter, record, size);
+        drawFramed(painter, record, size);
     }
     // Written beside the target and renamed, so a failed write keeps the old file.
     QSaveFile file(path);
@@ -63,7 +62,7 @@ bool writeSvg(FaceRecord& record, int size, const QString& path) {
     {
         QPainter painter;
         if (!painter.begin(&generator)) return false;
-        drawCentred(painter, record, size);
+        drawFramed(painter, record, size);
         if (!painter.end()) return false;
     }
     return file.commit();
@@ -81,7 +80,7 @@ bool writePdf(FaceRecord& record, int size, const QString& path) {
                                          QPageLayout::Portrait, QMarginsF()));
         QPainter painter;
         if (!painter.begin(&writer)) return false;
-        drawCentred(painter, record, size);
+        drawFramed(painter, record, size);
         if (!painter.end()) return false;
     }
     return file.commit();

@@ -21,9 +21,10 @@ inline constexpr const char* kPictureSaveFailed = "画像ファイルの書き�
 // The format named by the file's extension (case-insensitive), if any.
 std::optional<PictureFormat> pictureFormatOf(const std::filesystem::path& path);
 
-// Draws `record` (a copy: drawing rewrites its absolute points) centred on a
-// white square of side `size` (pixels for PNG, points for SVG and PDF) with
-// window 2's pen width rule, and writes it to `path` in `format`. Returns the
+// Draws `record` (a copy: drawing rewrites its absolute points) on a white
+// square of side `size` (pixels for PNG, points for SVG and PDF), the whole
+// head framed with an even margin and window 2's pen width rule for the size
+// it is drawn at, and writes it to `path` in `format`. Returns the
 // failure text to show, or nothing when the file was written.
 [[nodiscard]] std::optional<std::string> ExportPicture(FaceRecord record, int size,
                                                        PictureFormat format,

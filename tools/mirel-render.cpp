@@ -1,6 +1,7 @@
 // mirel-render: draws generation 0 as window 1 shows it, a page of a saved
 // session, or one face from a folder, into an image file. For looking at
 // faces without the application.
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -14,6 +15,7 @@
 #include <variant>
 #include <vector>
 
+#include "app/AppFolders.h"
 #include "document/CMirelDoc.h"
 #include "document/SessionFile.h"
 #include "face/FaceRecord.h"
@@ -23,6 +25,7 @@
 #include "output/MetafileExport.h"
 #include "output/PictureExport.h"
 #include "render/DrawFace.h"
+#include "render/FaceFrame.h"
 #include "render/QPainterCanvas.h"
 #include "views/PageJob.h"
 
@@ -48,12 +51,14 @@ constexpr const char kUsage[] =
     "       mirel-render face DIR OUT [--size N]\n"
     "\n"
     "grid  generation 0 as the population window draws it: the sample bank under\n"
-    "      DIR (default Data), 5 x 4 cells of side N (default 218, made even);\n"
+    "      DIR (default: Data in the working folder, else the installed bank, as\n"
+    "      mirel finds it), 5 x 4 cells of side N (default 218, made even);\n"
     "      with --session, page P (0-2, default 0) of generation G (default the\n"
     "      one the session was viewing) of a saved session, exactly as window 1\n"
     "      shows it on screen: smoothed lines and the frames of the marks\n"
     "face  the face in folder DIR (face.txt, haegiwa.txt, kamiyouso.txt),\n"
-    "      centred on an N x N image (default 600)\n"
+    "      framed whole, hair and ears included, with an even margin on an N x N\n"
+    "      image (default 600), as the application's export draws it\n"
     "OUT   ends in .png or .bmp (24-bit), or for face in .svg or .pdf (N points\n"
     "      wide, as the application's export writes them) or .wmf (a Windows\n"
     "      metafile, always 600 units wide, as the application saves it)\n";
@@ -75,7 +80,7 @@ struct Options {
     Command command = Command::Grid;
     std::string faceDir;
     std::string out;
-    std::string dataDir = "Data";
+    std::string dataDir;  // empty: the application's rule
     std::string session;
     std::optional<int> generation;
     int page = 0;
@@ -215,7 +220,9 @@ QImage whiteImage(int width, int height, const ImageFormat& format) {
 // Generation 0, cells of side `cell` (even), as the population view draws it.
 std::optional<mirel::LoadFailure> drawGrid(const Options& options, QImage& image) {
     std::vector<FaceRecord> population(mirel::kLoadedRecordCount);
-    const mirel::SampleLoader loader(options.dataDir);
+    const std::string dataDir =
+        options.dataDir.empty() ? mirel::appFolders().data.toStdString() : options.dataDir;
+    const mirel::SampleLoader loader(dataDir);
     if (auto failure =
             loader.tryLoadSamplePopulation(std::span<FaceRecord, mirel::kLoadedRecordCount>(
                 population.data(), mirel::kLoadedRecordCount))) {
@@ -290,8 +297,7 @@ std::optional<mirel::LoadFailure> drawOneFace(const Options& options, QImage& im
     if (auto failure = mirel::loadFaceFolder(options.faceDir, face)) return failure;
     QPainter painter(&image);
     mirel::QPainterCanvas canvas(painter);
-    mirel::DrawFace(face, canvas, options.size / 2.0, options.size / 2.0, options.size,
-                    mirel::facePenWidth(options.size));
+    mirel::DrawFramedFace(face, canvas, options.size, options.size);
     return std::nullopt;
 }
 
@@ -353,5 +359,7 @@ int main(int argc, char** argv) {
     }
     auto parsed = parseArguments(args);
     if (const auto* error = std::get_if<UsageError>(&parsed)) return usageError(error->text);
+    // The installed sample bank is found from the executable's own folder.
+    const QCoreApplication application(argc, argv);
     return run(std::get<Options>(parsed));
 }

@@ -140,6 +140,12 @@ The file saved before is left as it was.</translation>
         <source>顔情報の一部を出力できませんでした。次のファイルは保存されていません：%1</source>
         <translation>Part of the face could not be saved. These files were not written:%1</translation>
     </message>
+    <message>
+        <source>出力フォルダー %1 に書き込めません（%2）。
+顔情報は保存されていません。</source>
+        <translation>Cannot write into the output folder %1 (%2).
+The face was not saved.</translation>
+    </message>
 </context>
 <context>
     <name>mirel::AboutBox</name>
@@ -502,11 +508,15 @@ The file saved before is left as it was.</translation>
         <source>いいえ</source>
         <translation>No</translation>
     </message>
-    <message>
-        <source>前回 Mirel が正常に終了しなかったため、保存されていない作業が %1 件残っています。
+    <message numerus="yes">
+        <source>前回 Mirel が正常に終了しなかったため、保存されていない作業が %n 件残っています。
 開きますか？（開かない場合、残っていた作業は削除されます）</source>
-        <translation>Mirel did not end normally last time, and %1 piece(s) of unsaved work were kept.
-Open them? (If not, the kept work is deleted.)</translation>
+        <translation>
+            <numerusform>Mirel did not end normally last time, and %n piece of unsaved work was kept.
+Open it? (If not, the kept work is deleted.)</numerusform>
+            <numerusform>Mirel did not end normally last time, and %n pieces of unsaved work were kept.
+Open them? (If not, the kept work is deleted.)</numerusform>
+        </translation>
     </message>
     <message>
         <source>名前を付けて保存(&amp;A)...</source>
@@ -609,6 +619,10 @@ Open them? (If not, the kept work is deleted.)</translation>
     <message>
         <source>&lt;p&gt;目標の人物に似ている顔を選び、次の世代を作ることを繰り返して似顔絵に近づけます。&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;マウスを動かす&lt;/b&gt;：左の一覧（ウィンドウ1）の顔が右上（ウィンドウ2）に大きく表示されます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;ダブルクリック&lt;/b&gt;：似ている顔を選びます（枠が付きます）。もう一度ダブルクリックすると外れます。1世代で60個まで選べ、60個選ぶと選び直しはできません。&lt;/li&gt;&lt;li&gt;&lt;b&gt;Enter&lt;/b&gt;：選んだ顔から次の世代を作ります。1つも選んでいなければ何も起きません。&lt;/li&gt;&lt;li&gt;&lt;b&gt;↑ ／ ↓&lt;/b&gt;：前の世代・次の世代を表示します。前の世代の顔も選べます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;右ダブルクリック&lt;/b&gt;：その顔を保存します（ウィンドウ1では顔の上で、ウィンドウ2ではどこでも）。&lt;/li&gt;&lt;li&gt;&lt;b&gt;ファイル ▸ ウィンドウ2に表示された顔を保存&lt;/b&gt;：ウィンドウ2の顔を保存します。&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;キーはマウスがウィンドウ1の上にあるときに働きます。ウィンドウ ▸ 新しいウィンドウを開く で、同じ似顔絵をもう一つのウィンドウに表示できます。&lt;/p&gt;&lt;p&gt;&lt;b&gt;ファイル ▸ 上書き保存（Ctrl+S）／名前を付けて保存&lt;/b&gt;：作業中の似顔絵を、すべての世代と選んだ顔ごとセッションファイル（.mirel）に保存します。&lt;b&gt;開く（Ctrl+O）&lt;/b&gt;で続きから再開できます。保存していない変更があると、閉じる前に保存するかどうかを尋ねます。異常終了したときは、次の起動時に作業の復元を提案します。&lt;/p&gt;&lt;p&gt;顔を保存すると、作業フォルダーの &lt;b&gt;Output&lt;/b&gt; フォルダー（なければ作ります）に次の6つのファイルが書かれ、前の内容は上書きされます。作業フォルダーに Data も Output もないとき（インストールした Mirel をメニューなどから起動したとき）は、ピクチャ フォルダーの &lt;b&gt;Mirel&lt;/b&gt; フォルダーに書かれます。&lt;/p&gt;&lt;ul&gt;&lt;li&gt;mirelesakuhin.wmf：似顔絵（Windows メタファイル）&lt;/li&gt;&lt;li&gt;mirelesakuhin.bmp：似顔絵（24ビット ビットマップ、ウィンドウ2の顔の大きさ）&lt;/li&gt;&lt;li&gt;face.txt、haegiwa.txt、kamiyouso.txt：顔・生え際・髪の要素のデータ（サンプルの顔と同じ形式）&lt;/li&gt;&lt;li&gt;Rireki.txt：世代数、かかった時間、各世代で選んだ顔の履歴&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;ファイル ▸ 書き出し&lt;/b&gt;：ウィンドウ2の顔を、選んだ大きさの PNG・SVG・PDF に書き出します。&lt;/p&gt;</source>
         <translation>&lt;p&gt;Mark the faces that look like the person you have in mind and breed the next generation from them; generation by generation the faces come closer to a likeness.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Move the mouse&lt;/b&gt;: the face under it in the list on the left (window 1) is shown large at the top right (window 2).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt;: marks a face as like the person (it gets a frame). Double-click again to unmark it. Up to 60 faces can be marked in a generation; once 60 are marked, the marks cannot be changed.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Enter&lt;/b&gt;: breeds the next generation from the marked faces. Nothing happens while no face is marked.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Up / Down&lt;/b&gt;: shows the previous or next generation. Faces of earlier generations can be marked too.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right double-click&lt;/b&gt;: saves that face (in window 1 on a face, in window 2 anywhere).&lt;/li&gt;&lt;li&gt;&lt;b&gt;File ▸ Save the Face Shown in Window 2&lt;/b&gt;: saves the face of window 2.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The keys work while the mouse is over window 1. Window ▸ New Window shows the same portrait in another window.&lt;/p&gt;&lt;p&gt;&lt;b&gt;File ▸ Save (Ctrl+S) / Save As&lt;/b&gt;: keeps the portrait in progress, every generation and every mark, in a session file (.mirel); &lt;b&gt;Open (Ctrl+O)&lt;/b&gt; carries on from it. With changes not yet saved, Mirel asks whether to save them before closing. After a crash, the next start offers to bring the work back.&lt;/p&gt;&lt;p&gt;Saving a face writes these six files into the &lt;b&gt;Output&lt;/b&gt; folder of the working folder (made when missing), replacing what was there. When the working folder has neither Data nor Output (an installed Mirel started from a menu, for example), they go into the &lt;b&gt;Mirel&lt;/b&gt; folder of your Pictures folder.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;mirelesakuhin.wmf: the portrait (Windows metafile)&lt;/li&gt;&lt;li&gt;mirelesakuhin.bmp: the portrait (24-bit bitmap, the size of the face in window 2)&lt;/li&gt;&lt;li&gt;face.txt, haegiwa.txt, kamiyouso.txt: the data of the face, hairline and hair elements (in the sample faces&apos; format)&lt;/li&gt;&lt;li&gt;Rireki.txt: the history: generations, time taken, the faces marked in each generation&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;File ▸ Export&lt;/b&gt;: writes the face of window 2 as PNG, SVG or PDF at the size you choose.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;書き出しでは、髪・耳・あごまで頭全体が、周りに同じ幅の余白を残して収まるように描きます。開く・保存・書き出しのダイアログは、前回使ったフォルダーで開きます。出力フォルダーを作れないか書き込めないときは、理由とともに一度だけ知らせ、顔のファイルは1つも書きません。設定は ~/.config/Mirel、復元用の作業は ~/.local/share/Mirel に置かれます。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;An export draws the whole head, hair, ears and chin included, with an even margin around it. The open, save and export dialogs open in the folder used last. When the output folder cannot be made or written into, Mirel says so once, with the reason, and writes none of the face&apos;s files. The settings are kept in ~/.config/Mirel, the recovery files in ~/.local/share/Mirel.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,7 @@ for f in bin/mirel bin/mirel-render \
          share/mirel/Data/facebank20/haegiwa.txt \
          share/mirel/translations/mirel_en.qm \
          share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+         share/mime/packages/$id.xml \
          share/icons/hicolor/scalable/apps/$id.svg \
          share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/$id.png; do
   [ -s "$prefix/$f" ] || fail "missing $f"
@@ -25,6 +26,13 @@ done
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop entry invalid"
 appstreamcli validate --no-net --no-color "$prefix/share/metainfo/$id.metainfo.xml" > /dev/null ||
   fail "metainfo invalid"
+# The session type as the desktop's database builds it: by name and by content.
+update-mime-database "$prefix/share/mime" || fail "session type invalid"
+grep -q '^50:application/x-mirel-session:\*\.mirel$' "$prefix/share/mime/globs2" ||
+  fail "no *.mirel glob for the session type"
+grep -q 'MIREL SESSION' "$prefix/share/mime/magic" || fail "no magic for the session type"
+grep -q '^MimeType=application/x-mirel-session;$' "$prefix/share/applications/$id.desktop" ||
+  fail "the desktop entry does not open sessions"
 command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$prefix/share/applications/$id.desktop")
 [ -x "$prefix/bin/$command" ] || fail "the desktop entry starts $command, which is not installed"
 
@@ -36,6 +44,7 @@ cd "$work"
 export HOME=$root/home XDG_CONFIG_HOME=$root/home/.config QT_QPA_PLATFORM=offscreen
 "$prefix/bin/mirel-render" face "$prefix/share/mirel/Data/facebank1" "$root/face.pdf"
 head -c 5 "$root/face.pdf" | grep -q '%PDF-' || fail "mirel-render wrote no PDF"
+"$prefix/bin/mirel-render" grid "$root/grid.png" || fail "mirel-render did not find the installed bank"
 # Mirel runs until it is stopped; a missing bank would end it at once, or
 # hold it at its message box with the reader's text on stderr.
 status=0

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "DocumentFixture.h"
@@ -247,6 +248,28 @@ TEST_F(CMirelDocTest, ASaveWithAFailedStepEndsWithTheFilesNotWrittenInsteadOfSuc
     EXPECT_EQ(folder_.read("Output/kamiyouso.txt"), "the previous save");
     EXPECT_FALSE(folder_.read("Output/Rireki.txt").empty());
     EXPECT_TRUE(doc->isModified()) << "saving a face is not saving the session";
+}
+
+TEST_F(CMirelDocTest, AnOutputFolderThatCannotBeMadeIsOneWarningNamingItAndNothingWritten) {
+    auto doc = makeDocument();
+    ASSERT_TRUE(doc);
+    RecordingCanvas canvas;
+    doc->DrawDetailWindow(canvas, 181, 181);
+    std::filesystem::remove_all(folder_.path() / "Output");
+    folder_.write("Output", "a file where the folder should be");
+    for (const std::filesystem::path& folder :
+         {std::filesystem::path(kOutputFolder), folder_.path() / "Output/Mirel"}) {
+        SCOPED_TRACE(folder.string());
+        host_.unusableFolders.clear();
+        doc->setOutputFolder(folder);
+        doc->SaveFace(doc->detailFace);
+        EXPECT_TRUE(host_.messages.empty());
+        EXPECT_TRUE(host_.notSaved.empty());
+        ASSERT_EQ(host_.unusableFolders.size(), 1u);
+        EXPECT_EQ(host_.unusableFolders[0].first, folder.string());
+        EXPECT_EQ(host_.unusableFolders[0].second, ENOTDIR);
+    }
+    EXPECT_EQ(folder_.read("Output"), "a file where the folder should be");
 }
 
 TEST_F(CMirelDocTest, SaveFaceIntoAChosenFolderMakesItAndSaysWhere) {

@@ -2,6 +2,7 @@
 // A DocumentHost that records what the document asked of its windows.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "document/DocumentHost.h"
@@ -29,6 +30,9 @@ public:
     void showFilesNotSaved(const std::vector<std::string>& paths) override {
         notSaved.push_back(paths);
     }
+    void showOutputFolderUnusable(const std::string& folder, int error) override {
+        unusableFolders.push_back({folder, error});
+    }
 
     std::vector<int> activated;
     std::vector<int> invalidated;
@@ -36,6 +40,7 @@ public:
     int statusWidth = 0;
     std::vector<RecordedMessage> messages;
     std::vector<std::vector<std::string>> notSaved;
+    std::vector<std::pair<std::string, int>> unusableFolders;
 };
 
 }  // namespace mirel::test
