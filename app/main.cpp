@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
@@ -21,6 +22,33 @@
 namespace {
 
 constexpr int kExitUsage = 2;
+
+constexpr const char kUsage[] =
+    "usage: mirel [--lang ja|en] [FILE]\n"
+    "\n"
+    "Mirel shows line-drawn faces twenty at a time: double-click the ones that\n"
+    "look like the person you have in mind and press Enter, and an interactive\n"
+    "genetic algorithm breeds the next generation from your marks.\n"
+    "\n"
+    "FILE       a saved session (.mirel) to open; without it, a new document\n"
+    "           (or the work a crash left, if you choose to reopen it)\n"
+    "--lang L   the interface for this run: ja (Japanese) or en (English);\n"
+    "           without it, the language chosen in the menu (Japanese at first)\n"
+    "--help     prints this text and exits\n"
+    "\n"
+    "Qt's own options, such as -platform NAME, are accepted too. The sample\n"
+    "faces are read from Data/ in the working directory, else from the installed\n"
+    "share/mirel/Data; saved files go to Output/ in the working directory when\n"
+    "it holds Data/ or Output/, else to Mirel/ in your pictures folder.\n";
+
+// Asked for before the application object exists, so that the usage needs no
+// display (help2man and a terminal without one both read it).
+bool wantsUsage(int argc, char* argv[]) {
+    return std::any_of(argv + 1, argv + argc, [](const char* arg) {
+        const std::string_view text(arg);
+        return text == "--help" || text == "-h";
+    });
+}
 
 void showFatalMessage(std::string_view caption, std::string_view text) {
     // Also on stderr: started from a launcher or a script, the box may be all
@@ -53,6 +81,10 @@ QIcon applicationIcon() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (wantsUsage(argc, argv)) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
     QApplication app(argc, argv);
     mirel::setFatalReporter(&showFatalMessage);
 

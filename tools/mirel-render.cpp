@@ -353,7 +353,8 @@ int run(const Options& options) {
 
 int main(int argc, char** argv) {
     std::vector<std::string_view> args(argv + 1, argv + argc);
-    if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+    if (std::find(args.begin(), args.end(), "--help") != args.end() ||
+        std::find(args.begin(), args.end(), "-h") != args.end()) {
         std::fputs(kUsage, stdout);
         return kExitOk;
     }

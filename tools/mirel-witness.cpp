@@ -253,6 +253,12 @@ int makeTargets(const Options& options, const mirel::PopulationStore& bank) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--help" || std::string_view(argv[i]) == "-h") {
+            std::fputs(kUsage, stdout);
+            return kExitOk;
+        }
+    }
     auto parsed = parseArguments(argc, argv);
     if (const auto* error = std::get_if<std::string>(&parsed)) {
         std::fprintf(stderr, "mirel-witness: %s\n%s", error->c_str(), kUsage);
