@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "face/FaceRecord.h"
+#include "face/SampleLoader.h"
 #include "ga/PartLocks.h"
 #include "ga/Selection.h"
 
@@ -45,6 +46,5 @@ struct ToolGeneration {
 
 // The average face tools measure from: sample 2, the bank's middle face.
 inline constexpr int kAverageSample = 1;
-inline constexpr int kSampleCount = 20;
 
 }  // namespace mirel

@@ -39,6 +39,22 @@
         <source>固定した部品は、これから作る子がすべてウィンドウ2の顔から受け継ぎます</source>
         <translation>Every child bred from now on takes the locked parts from the face in window 2</translation>
     </message>
+    <message>
+        <source>この顔を選びました。部品 メニューで一つの部品を選び直したり、誇張したりできます。保存もこの顔です（Esc で解除）</source>
+        <translation>This face is chosen. The Parts menu can redo one of its parts or exaggerate it, and saving saves this face (Esc clears the choice)</translation>
+    </message>
+    <message>
+        <source>選んだ顔を解除しました。ウィンドウ2はマウスの下の顔を表示します</source>
+        <translation>No face is chosen any more. Window 2 shows the face under the mouse</translation>
+    </message>
+    <message>
+        <source>部品ギャラリーです：選んだ顔の一つの部品だけが違う60の顔です。良いものに印を付けて Enter で育てます</source>
+        <translation>A part gallery: 60 faces that differ from the chosen face in one part only. Mark the best and press Enter to breed on</translation>
+    </message>
+    <message>
+        <source>誇張の幅です：1ページ目は左上から平均の顔に近い 0.6 倍から 1.6 倍まで（8番目がもとの顔）、2・3ページ目はその組み合わせです</source>
+        <translation>An exaggeration range: page 1 runs from 0.6 times (near the average face, top left) to 1.6 times the chosen face&apos;s difference from the average (the 8th face is the chosen face itself); pages 2 and 3 mix the levels</translation>
+    </message>
 </context>
 <context>
     <name>PartNames</name>
@@ -564,6 +580,58 @@ Open them? (If not, the kept work is deleted.)</translation>
         <source>ページ %1/%2</source>
         <translation>Page %1/%2</translation>
     </message>
+    <message>
+        <source>この部品を選び直す(&amp;G)</source>
+        <translation>&amp;Redo This Part</translation>
+    </message>
+    <message>
+        <source>選んだ顔のこの部品だけを取り替えた60の顔で、新しい世代を作ります</source>
+        <translation>Makes a new generation of 60 faces that are the chosen face with only this part replaced</translation>
+    </message>
+    <message>
+        <source>誇張(&amp;X)</source>
+        <translation>E&amp;xaggerate</translation>
+    </message>
+    <message>
+        <source>選んだ顔を平均の顔から遠ざけたり近づけたりした60の顔で、新しい世代を作ります</source>
+        <translation>Makes a new generation of 60 faces that move the chosen face away from and toward the average face</translation>
+    </message>
+    <message>
+        <source>顔の選択を解除(&amp;D)</source>
+        <translation>&amp;Drop the Chosen Face</translation>
+    </message>
+    <message>
+        <source>選んだ顔をなくし、ウィンドウ2をマウスの下の顔に戻します</source>
+        <translation>Clears the chosen face; window 2 shows the face under the mouse again</translation>
+    </message>
+    <message>
+        <source>髪と輪郭を薄く表示(&amp;I)</source>
+        <translation>&amp;Inner Face First (Pale Hair and Outline)</translation>
+    </message>
+    <message>
+        <source>ウィンドウ1と2で髪と輪郭を薄い灰色で描き、目・眉・鼻・口だけで見比べられるようにします</source>
+        <translation>Draws the hair and outline pale grey in windows 1 and 2, so faces are compared by their eyes, brows, nose and mouth</translation>
+    </message>
+    <message>
+        <source>選んだ顔：世代 %1・%2</source>
+        <translation>Chosen face: generation %1, No. %2</translation>
+    </message>
+    <message>
+        <source>顔が選ばれていません。ウィンドウ1で顔をクリックして選んでから使ってください</source>
+        <translation>No face is chosen. Click a face in window 1 to choose it first</translation>
+    </message>
+    <message>
+        <source>世代が上限の50世代に達したので、新しい世代は作れません</source>
+        <translation>The document holds the most generations it can (50): no new generation can be made</translation>
+    </message>
+    <message>
+        <source>この部品には選び直せる違いがありません</source>
+        <translation>This part has nothing to vary</translation>
+    </message>
+    <message>
+        <source>選んだ顔は平均の顔と同じなので、誇張できません</source>
+        <translation>The chosen face is the average face, so there is nothing to exaggerate</translation>
+    </message>
 </context>
 <context>
     <name>mirel::CoreTexts</name>
@@ -609,6 +677,10 @@ Open them? (If not, the kept work is deleted.)</translation>
     <message>
         <source>&lt;p&gt;目標の人物に似ている顔を選び、次の世代を作ることを繰り返して似顔絵に近づけます。&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;マウスを動かす&lt;/b&gt;：左の一覧（ウィンドウ1）の顔が右上（ウィンドウ2）に大きく表示されます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;ダブルクリック&lt;/b&gt;：似ている顔を選びます（枠が付きます）。もう一度ダブルクリックすると外れます。1世代で60個まで選べ、60個選ぶと選び直しはできません。&lt;/li&gt;&lt;li&gt;&lt;b&gt;Enter&lt;/b&gt;：選んだ顔から次の世代を作ります。1つも選んでいなければ何も起きません。&lt;/li&gt;&lt;li&gt;&lt;b&gt;↑ ／ ↓&lt;/b&gt;：前の世代・次の世代を表示します。前の世代の顔も選べます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;右ダブルクリック&lt;/b&gt;：その顔を保存します（ウィンドウ1では顔の上で、ウィンドウ2ではどこでも）。&lt;/li&gt;&lt;li&gt;&lt;b&gt;ファイル ▸ ウィンドウ2に表示された顔を保存&lt;/b&gt;：ウィンドウ2の顔を保存します。&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;キーはマウスがウィンドウ1の上にあるときに働きます。ウィンドウ ▸ 新しいウィンドウを開く で、同じ似顔絵をもう一つのウィンドウに表示できます。&lt;/p&gt;&lt;p&gt;&lt;b&gt;ファイル ▸ 上書き保存（Ctrl+S）／名前を付けて保存&lt;/b&gt;：作業中の似顔絵を、すべての世代と選んだ顔ごとセッションファイル（.mirel）に保存します。&lt;b&gt;開く（Ctrl+O）&lt;/b&gt;で続きから再開できます。保存していない変更があると、閉じる前に保存するかどうかを尋ねます。異常終了したときは、次の起動時に作業の復元を提案します。&lt;/p&gt;&lt;p&gt;顔を保存すると、作業フォルダーの &lt;b&gt;Output&lt;/b&gt; フォルダー（なければ作ります）に次の6つのファイルが書かれ、前の内容は上書きされます。作業フォルダーに Data も Output もないとき（インストールした Mirel をメニューなどから起動したとき）は、ピクチャ フォルダーの &lt;b&gt;Mirel&lt;/b&gt; フォルダーに書かれます。&lt;/p&gt;&lt;ul&gt;&lt;li&gt;mirelesakuhin.wmf：似顔絵（Windows メタファイル）&lt;/li&gt;&lt;li&gt;mirelesakuhin.bmp：似顔絵（24ビット ビットマップ、ウィンドウ2の顔の大きさ）&lt;/li&gt;&lt;li&gt;face.txt、haegiwa.txt、kamiyouso.txt：顔・生え際・髪の要素のデータ（サンプルの顔と同じ形式）&lt;/li&gt;&lt;li&gt;Rireki.txt：世代数、かかった時間、各世代で選んだ顔の履歴&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;ファイル ▸ 書き出し&lt;/b&gt;：ウィンドウ2の顔を、選んだ大きさの PNG・SVG・PDF に書き出します。&lt;/p&gt;</source>
         <translation>&lt;p&gt;Mark the faces that look like the person you have in mind and breed the next generation from them; generation by generation the faces come closer to a likeness.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Move the mouse&lt;/b&gt;: the face under it in the list on the left (window 1) is shown large at the top right (window 2).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt;: marks a face as like the person (it gets a frame). Double-click again to unmark it. Up to 60 faces can be marked in a generation; once 60 are marked, the marks cannot be changed.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Enter&lt;/b&gt;: breeds the next generation from the marked faces. Nothing happens while no face is marked.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Up / Down&lt;/b&gt;: shows the previous or next generation. Faces of earlier generations can be marked too.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right double-click&lt;/b&gt;: saves that face (in window 1 on a face, in window 2 anywhere).&lt;/li&gt;&lt;li&gt;&lt;b&gt;File ▸ Save the Face Shown in Window 2&lt;/b&gt;: saves the face of window 2.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The keys work while the mouse is over window 1. Window ▸ New Window shows the same portrait in another window.&lt;/p&gt;&lt;p&gt;&lt;b&gt;File ▸ Save (Ctrl+S) / Save As&lt;/b&gt;: keeps the portrait in progress, every generation and every mark, in a session file (.mirel); &lt;b&gt;Open (Ctrl+O)&lt;/b&gt; carries on from it. With changes not yet saved, Mirel asks whether to save them before closing. After a crash, the next start offers to bring the work back.&lt;/p&gt;&lt;p&gt;Saving a face writes these six files into the &lt;b&gt;Output&lt;/b&gt; folder of the working folder (made when missing), replacing what was there. When the working folder has neither Data nor Output (an installed Mirel started from a menu, for example), they go into the &lt;b&gt;Mirel&lt;/b&gt; folder of your Pictures folder.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;mirelesakuhin.wmf: the portrait (Windows metafile)&lt;/li&gt;&lt;li&gt;mirelesakuhin.bmp: the portrait (24-bit bitmap, the size of the face in window 2)&lt;/li&gt;&lt;li&gt;face.txt, haegiwa.txt, kamiyouso.txt: the data of the face, hairline and hair elements (in the sample faces&apos; format)&lt;/li&gt;&lt;li&gt;Rireki.txt: the history: generations, time taken, the faces marked in each generation&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;File ▸ Export&lt;/b&gt;: writes the face of window 2 as PNG, SVG or PDF at the size you choose.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;クリック&lt;/b&gt;：ウィンドウ1の顔をクリックすると、その顔を選びます（青い点線の枠、ダブルクリックでも選ばれます）。マウスがウィンドウ1から出ると、ウィンドウ2は選んだ顔を表示し、保存・書き出し・部品の固定はこの顔に働きます。Esc で選択を解除します。&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;部品 ▸ この部品を選び直す&lt;/b&gt;：選んだ顔の一つの部品（目・眉・鼻・口・輪郭・耳・髪）だけを取り替えた60の顔で、新しい世代を作ります。1ページ目は20のサンプルの部品、2・3ページ目は今の世代の顔の部品と、その部品を大きく変えたものです。&lt;/li&gt;&lt;li&gt;&lt;b&gt;部品 ▸ 誇張&lt;/b&gt;：選んだ顔を平均の顔から遠ざけたり近づけたりした60の顔で、新しい世代を作ります。1ページ目は 0.6 倍から 1.6 倍まで（8番目がもとの顔）、2・3ページ目は部品ごとの組み合わせと小さな変化です。&lt;/li&gt;&lt;li&gt;どちらの世代でも、良い顔に印を付けて Enter を押すと、いつものように次の世代を作ります。&lt;/li&gt;&lt;li&gt;&lt;b&gt;表示 ▸ 髪と輪郭を薄く表示&lt;/b&gt;：ウィンドウ1と2で髪と輪郭を薄い灰色で描き、目・眉・鼻・口だけで見比べられるようにします。保存・印刷・書き出しの絵は変わりません。&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Click&lt;/b&gt;: clicking a face in window 1 chooses it (a dashed blue frame; a double-click chooses it too). Once the mouse leaves window 1, window 2 shows the chosen face, and saving, exporting and part locks act on it. Esc clears the choice.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Parts ▸ Redo This Part&lt;/b&gt;: makes a new generation of 60 faces that are the chosen face with one part (eyes, brows, nose, mouth, outline, ears or hair) replaced. Page 1 has the part of each of the 20 samples; pages 2 and 3 the parts of faces of the current generation and bold variations of the chosen part.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Parts ▸ Exaggerate&lt;/b&gt;: makes a new generation of 60 faces that move the chosen face away from and toward the average face. Page 1 runs from 0.6 to 1.6 times its difference from the average (the 8th face is the chosen face itself); pages 2 and 3 mix the levels part by part, with small variations.&lt;/li&gt;&lt;li&gt;In either generation, mark the good faces and press Enter to breed on as usual.&lt;/li&gt;&lt;li&gt;&lt;b&gt;View ▸ Inner Face First&lt;/b&gt;: draws the hair and outline pale grey in windows 1 and 2, so faces are compared by their eyes, brows, nose and mouth. Saved, printed and exported pictures do not change.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
 </context>
 <context>
