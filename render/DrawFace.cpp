@@ -40,7 +40,7 @@ void DrawPreparedFace(const FaceRecord& record, Canvas& canvas, double originX, 
         const ObjectHandle previous = pale.select(facePen);
         CFaceRenderer renderer(pale);
         renderer.DrawParts(pale, originX, originY, face, hair, &pale);
-        pale.setPale(false);
+        pale.setPale(PaleCanvas::Paleness::None);
         pale.select(previous);
         pale.deleteObject(facePen);
         return;

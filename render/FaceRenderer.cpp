@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "render/FaceColours.h"
 #include "render/PaleCanvas.h"
 
 namespace mirel {
@@ -66,14 +67,15 @@ void CFaceRenderer::DrawParts(Canvas& device, double originX, double originY, co
     const bool frontHairBehind = hair.haegiwaFlags[kFrontHairBehindFlag] == 1;
 
     if (paleOuter != nullptr) {
-        paleOuter->setPale(true);
+        paleOuter->setPale(PaleCanvas::Paleness::All);
         DrawBackHair(hair, face);
         DrawEars(face);
         DrawSideburns(hair);
         DrawOutline(face);
         DrawSideHair(hair);
         DrawFrontHair(hair);
-        paleOuter->setPale(false);
+        // The lids' skin patches take the pale skin, or they would show round the eyes.
+        paleOuter->setPale(PaleCanvas::Paleness::Skin, SkinColour);
         DrawInnerFace(face);
         return;
     }

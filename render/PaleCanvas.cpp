@@ -26,8 +26,9 @@ PaleCanvas::~PaleCanvas() {
     }
 }
 
-void PaleCanvas::setPale(bool pale) {
-    pale_ = pale;
+void PaleCanvas::setPale(Paleness paleness, Rgb skin) {
+    paleness_ = paleness;
+    skin_ = skin;
     target_.select(actual(pen_));
     target_.select(actual(brush_));
 }
@@ -62,7 +63,7 @@ void PaleCanvas::deleteObject(ObjectHandle object) {
 
 ObjectHandle PaleCanvas::actual(ObjectHandle object) {
     Object& o = objects_[object];
-    if (!pale_ || paleGrey(o.colour) == o.colour) return object;
+    if (!isPale(o.colour) || paleGrey(o.colour) == o.colour) return object;
     if (!o.hasTwin) {
         o.twin = o.pen ? target_.createPen(o.width, paleGrey(o.colour))
                        : target_.createBrush(paleGrey(o.colour));

@@ -21,9 +21,11 @@ class PaleCanvas final : public Canvas {
     PaleCanvas(const PaleCanvas&) = delete;
     PaleCanvas& operator=(const PaleCanvas&) = delete;
 
-    // From now on draws pale (or in the objects' own colours again); the
-    // objects selected now change with it.
-    void setPale(bool pale);
+    // What is drawn pale from now on: nothing, only what has the colour
+    // `skin` (so the inner features' skin patches match a pale face), or
+    // everything. The objects selected now change with it.
+    enum class Paleness { None, Skin, All };
+    void setPale(Paleness paleness, Rgb skin = {});
 
     ObjectHandle createPen(int width, Rgb colour) override;
     ObjectHandle createBrush(Rgb colour) override;
@@ -37,7 +39,7 @@ class PaleCanvas final : public Canvas {
         target_.ellipse(left, top, right, bottom);
     }
     void fillRect(int left, int top, int right, int bottom, Rgb colour) override {
-        target_.fillRect(left, top, right, bottom, pale_ ? paleGrey(colour) : colour);
+        target_.fillRect(left, top, right, bottom, isPale(colour) ? paleGrey(colour) : colour);
     }
 
   private:
@@ -51,12 +53,16 @@ class PaleCanvas final : public Canvas {
 
     // The object the target draws with for `object`, pale or not.
     ObjectHandle actual(ObjectHandle object);
+    bool isPale(Rgb colour) const {
+        return paleness_ == Paleness::All || (paleness_ == Paleness::Skin && colour == skin_);
+    }
 
     Canvas& target_;
     std::map<ObjectHandle, Object> objects_;
     ObjectHandle pen_ = kStockPen;  // the selections as the caller sees them
     ObjectHandle brush_ = kStockBrush;
-    bool pale_ = false;
+    Paleness paleness_ = Paleness::None;
+    Rgb skin_;
 };
 
 }  // namespace mirel
