@@ -50,8 +50,8 @@ void CMainFrame::createToolCommands() {
     a.innerFaceFirst = view->addAction(tr("髪と輪郭を薄く表示(&I)"));
     a.innerFaceFirst->setObjectName(QStringLiteral("innerFaceFirstAction"));
     a.innerFaceFirst->setCheckable(true);
-    a.innerFaceFirst->setStatusTip(
-        tr("ウィンドウ1と2で髪と輪郭を薄い灰色で描き、目・眉・鼻・口だけで見比べられるようにします"));
+    a.innerFaceFirst->setStatusTip(tr(
+        "ウィンドウ1と2で髪と輪郭を薄い灰色で描き、目・眉・鼻・口だけで見比べられるようにします"));
     connect(a.innerFaceFirst, &QAction::triggered, this, [this](bool on) {
         if (CChildFrame* frame = activeChildFrame()) frame->document().SetInnerFaceFirst(on);
     });
@@ -77,8 +77,8 @@ void CMainFrame::updateToolCommands() {
         chosenPane_->clear();
     } else {
         const std::optional<GeneRef>& face = frame->document().chosenFace();
-        chosenPane_->setText(face ? tr("選んだ顔：世代 %1・%2").arg(face->generation).arg(face->index)
-                                  : QString());
+        chosenPane_->setText(
+            face ? tr("選んだ顔：世代 %1・%2").arg(face->generation).arg(face->index) : QString());
     }
 }
 
@@ -100,7 +100,8 @@ void CMainFrame::makeToolGeneration(ToolKind kind, FacePart part) {
     }
     switch (*refusal) {
         case ToolRefusal::NoChosenFace:
-            showRefusal(tr("顔が選ばれていません。ウィンドウ1で顔をクリックして選んでから使ってください"));
+            showRefusal(
+                tr("顔が選ばれていません。ウィンドウ1で顔をクリックして選んでから使ってください"));
             break;
         case ToolRefusal::GenerationLimit:
             showRefusal(tr("世代が上限の50世代に達したので、新しい世代は作れません"));

@@ -418,7 +418,8 @@ void CMirelDoc::DrawDetailWindow(Canvas& canvas, int width, int height, FaceStyl
     detailSize = layout.size;
     detailLineWidth = layout.lineWidth;
     detailFace = store_.at(detailRef());
-    DrawFace(detailFace, canvas, layout.originX, layout.originY, detailSize, detailLineWidth, style);
+    DrawFace(detailFace, canvas, layout.originX, layout.originY, detailSize, detailLineWidth,
+             style);
 }
 
 void CMirelDoc::report(MessageKind kind, const std::string& caption, const std::string& text,

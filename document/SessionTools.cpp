@@ -68,7 +68,8 @@ std::optional<std::string> readView(std::string_view bytes, bool& innerFaceFirst
     return std::nullopt;
 }
 
-std::optional<std::string> readTools(std::string_view bytes, int newest, ToolsPerGeneration& tools) {
+std::optional<std::string> readTools(std::string_view bytes, int newest,
+                                     ToolsPerGeneration& tools) {
     if (bytes.size() != kToolBytes) return "TOOL length";
     session_bytes::Reader r(bytes);
     for (int g = 0; g < kGenerationCount; ++g) {
@@ -76,16 +77,14 @@ std::optional<std::string> readTools(std::string_view bytes, int newest, ToolsPe
         const std::int32_t part = r.i32();
         const GeneRef source{r.i32(), r.i32()};
         ToolUse& use = tools[static_cast<std::size_t>(g)];
-        if (kind == static_cast<std::int32_t>(ToolKind::None) && part == 0 &&
-            source == GeneRef{}) {
+        if (kind == static_cast<std::int32_t>(ToolKind::None) && part == 0 && source == GeneRef{}) {
             use = ToolUse{};
             continue;
         }
         // A tool made generation g + 1 from a face bred by generation g.
         const bool known = kind == static_cast<std::int32_t>(ToolKind::PartGallery) ||
                            kind == static_cast<std::int32_t>(ToolKind::Exaggeration);
-        if (!known || part < 0 || part >= kFacePartCount || g >= newest ||
-            !names(source, g)) {
+        if (!known || part < 0 || part >= kFacePartCount || g >= newest || !names(source, g)) {
             return "TOOL names a tool or face that does not exist";
         }
         use = ToolUse{static_cast<ToolKind>(kind), static_cast<FacePart>(part), source};

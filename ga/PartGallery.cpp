@@ -34,8 +34,8 @@ FaceRecord drawn(const FaceRecord& face) {
 }
 
 template <typename Points>
-void addDistances(std::span<const IndexRange> runs, const Points& a, const Points& b,
-                  double& sum, int& count) {
+void addDistances(std::span<const IndexRange> runs, const Points& a, const Points& b, double& sum,
+                  int& count) {
     for (const IndexRange run : runs) {
         for (int k = run.first; k <= run.last; ++k) {
             sum += std::hypot(a[k].x - b[k].x, a[k].y - b[k].y);

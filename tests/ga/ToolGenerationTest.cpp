@@ -22,8 +22,8 @@ bool inRuns(std::span<const IndexRange> runs, int k) {
 // Every element of one gene array outside `runs` equals the chosen face's;
 // inside them, `donor`'s when one is given.
 template <typename Array>
-void expectOnlyRunsChanged(const char* array, std::span<const IndexRange> runs,
-                           const Array& face, const Array& chosen, const Array* donor, int slot) {
+void expectOnlyRunsChanged(const char* array, std::span<const IndexRange> runs, const Array& face,
+                           const Array& chosen, const Array* donor, int slot) {
     for (int k = 0; k < static_cast<int>(face.size()); ++k) {
         if (!inRuns(runs, k)) {
             EXPECT_TRUE(face[k] == chosen[k]) << array << " " << k << " of slot " << slot;
@@ -49,8 +49,8 @@ TEST_P(PartGalleryTest, VariesOnlyItsPartAndTakesItFromEachSampleFirst) {
     for (int slot = 0; slot < kPopulationSize; ++slot) {
         const FaceRecord& face = gallery.faces[static_cast<std::size_t>(slot)];
         // The fixture's samples all differ in their flags, so none is passed over.
-        const FaceRecord* donor = slot < kSampleCount ? &bank[static_cast<std::size_t>(slot)]
-                                                      : nullptr;
+        const FaceRecord* donor =
+            slot < kSampleCount ? &bank[static_cast<std::size_t>(slot)] : nullptr;
         expectOnlyRunsChanged("face point", genes.facePoints, face.face.relPoints,
                               chosen.face.relPoints, donor ? &donor->face.relPoints : nullptr,
                               slot);
@@ -60,11 +60,11 @@ TEST_P(PartGalleryTest, VariesOnlyItsPartAndTakesItFromEachSampleFirst) {
                               chosen.hair.haegiwaRel, donor ? &donor->hair.haegiwaRel : nullptr,
                               slot);
         expectOnlyRunsChanged("hairline flag", genes.haegiwaFlags, face.hair.haegiwaFlags,
-                              chosen.hair.haegiwaFlags,
-                              donor ? &donor->hair.haegiwaFlags : nullptr, slot);
-        expectOnlyRunsChanged("hair element point", genes.kamiyousoPoints,
-                              face.hair.kamiyousoRel, chosen.hair.kamiyousoRel,
-                              donor ? &donor->hair.kamiyousoRel : nullptr, slot);
+                              chosen.hair.haegiwaFlags, donor ? &donor->hair.haegiwaFlags : nullptr,
+                              slot);
+        expectOnlyRunsChanged("hair element point", genes.kamiyousoPoints, face.hair.kamiyousoRel,
+                              chosen.hair.kamiyousoRel, donor ? &donor->hair.kamiyousoRel : nullptr,
+                              slot);
         for (int other = 0; other < slot; ++other) {
             EXPECT_FALSE(partsLookAlike(part, gallery.faces[static_cast<std::size_t>(other)], face))
                 << "slots " << other << " and " << slot;
@@ -130,7 +130,8 @@ TEST(ToolRefusalTest, NothingToVaryAndTheGenerationLimitChangeNothing) {
     PopulationStore store = test::plausibleStore();
     const std::vector<FaceRecord> faces = test::plausibleGeneration();
     const PopulationStore::Generation generation(faces.data(), kPopulationSize);
-    for (int g = 0; g < kLastGeneration; ++g) ASSERT_EQ(store.addGeneration(generation), BreedResult::Bred);
+    for (int g = 0; g < kLastGeneration; ++g)
+        ASSERT_EQ(store.addGeneration(generation), BreedResult::Bred);
     EXPECT_EQ(store.addGeneration(generation), BreedResult::GenerationLimit);
     EXPECT_EQ(store.generationCount(), kLastGeneration);
 }

@@ -4,13 +4,13 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QStatusBar>
 
 #include "ViewsFixture.h"
 #include "app/CMainFrame.h"
+#include "ga/Exaggeration.h"
 #include "output/FaceTextExport.h"
 #include "output/ShiftJis.h"
-#include <QStatusBar>
-#include "ga/Exaggeration.h"
 #include "render/DrawFace.h"
 
 namespace mirel {
@@ -18,7 +18,9 @@ namespace {
 
 class ChosenFaceTest : public ViewsTest {
   protected:
-    void click(int cell) { QTest::mouseClick(window1_, Qt::LeftButton, Qt::NoModifier, cellCentre(cell)); }
+    void click(int cell) {
+        QTest::mouseClick(window1_, Qt::LeftButton, Qt::NoModifier, cellCentre(cell));
+    }
     // As the mouse does on its way to the menus or to window 2.
     void leaveWindowOne() {
         QEvent leave(QEvent::Leave);
@@ -49,7 +51,8 @@ TEST_F(ChosenFaceTest, WindowTwoShowsTheChosenFaceOnceTheMouseLeavesAndTheComman
     QTest::mouseMove(window1_, cellCentre(9));
     const auto detailIs = [this](GeneRef ref) {
         return test::waitUntil([&] {
-            return doc_->detailFace.face.relPoints == doc_->populationStore().at(ref).face.relPoints;
+            return doc_->detailFace.face.relPoints ==
+                   doc_->populationStore().at(ref).face.relPoints;
         });
     };
     EXPECT_TRUE(detailIs({0, 9})) << "hovering still previews";
@@ -68,7 +71,8 @@ TEST_F(ChosenFaceTest, WindowTwoShowsTheChosenFaceOnceTheMouseLeavesAndTheComman
     EXPECT_FALSE(doc_->chosenFace());
     EXPECT_EQ(pane("chosenPane"), QString());
     frame_->saveDetailFace();
-    EXPECT_EQ(savedFaceFile(), formatFaceFile(doc_->detailFace.face)) << "as before without a choice";
+    EXPECT_EQ(savedFaceFile(), formatFaceFile(doc_->detailFace.face))
+        << "as before without a choice";
 }
 
 TEST_F(ChosenFaceTest, OtherEyesThenBreedingThenExaggerationThenSavingThatFace) {
@@ -98,7 +102,8 @@ TEST_F(ChosenFaceTest, OtherEyesThenBreedingThenExaggerationThenSavingThatFace) 
     frame_->saveDetailFace();
     EXPECT_EQ(savedFaceFile(), formatFaceFile(shownAs({3, 15}).face));
     const std::string log = shell_.folder().read("Output/Rireki.txt");
-    EXPECT_NE(log.find(toShiftJis("道具：部品ギャラリー（目） No. 5(gene  0)から")), std::string::npos);
+    EXPECT_NE(log.find(toShiftJis("道具：部品ギャラリー（目） No. 5(gene  0)から")),
+              std::string::npos);
     EXPECT_NE(log.find(toShiftJis("道具：誇張 No. 8(gene  2)から")), std::string::npos);
 }
 

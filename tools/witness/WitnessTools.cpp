@@ -28,7 +28,7 @@ constexpr std::ptrdiff_t kGalleryMemory = 3;
 // outline, ears (a), hair.
 constexpr char kGalleryLetters[] = "ewnmoah";
 // The turn of each generation, repeated: gallery, breed, gallery, breed, exaggerate, breed.
-constexpr char kTurns[] = {'g','g','g','x','g','b'};
+constexpr char kTurns[] = {'g', 'g', 'g', 'x', 'g', 'b'};
 
 struct Seen {
     FaceRecord drawn;
@@ -147,8 +147,8 @@ std::vector<ToolFigures> playToolWitness(std::span<const FaceRecord, kPopulation
             FacePart part = FacePart::Eyes;
             for (int p = 0; p < kFacePartCount; ++p) {
                 const auto candidate = static_cast<FacePart>(p);
-                const auto recent = galleries.end() - std::min<std::ptrdiff_t>(
-                                                          kGalleryMemory, std::ssize(galleries));
+                const auto recent = galleries.end() -
+                                    std::min<std::ptrdiff_t>(kGalleryMemory, std::ssize(galleries));
                 if (std::find(recent, galleries.end(), candidate) != galleries.end()) continue;
                 const double d = regionDistance(candidate, nearest, goal);
                 if (d > worst) {
@@ -164,7 +164,8 @@ std::vector<ToolFigures> playToolWitness(std::span<const FaceRecord, kPopulation
             made = makeExaggerationRange(chosen, generation0[kAverageSample]);
         }
         if (made && !made->refusal) {
-            (void)store.addGeneration(PopulationStore::Generation(made->faces.data(), kPopulationSize));
+            (void)store.addGeneration(
+                PopulationStore::Generation(made->faces.data(), kPopulationSize));
             continue;
         }
         action = 'b';
@@ -194,11 +195,13 @@ void reportToolWitness(const std::vector<std::string>& names,
     std::printf("mode tools: K = %d, %zu targets; turns %.*s (g gallery, b breed, x exaggerate)\n",
                 marks, targets.size(), static_cast<int>(std::size(kTurns)), kTurns);
     for (std::size_t t = 0; t < targets.size(); ++t) {
-        const std::vector<ToolFigures> run = playToolWitness(generation0, targets[t], marks, generations);
+        const std::vector<ToolFigures> run =
+            playToolWitness(generation0, targets[t], marks, generations);
         const std::string folder = std::filesystem::path(names[t]).filename().string();
         const std::string kind =
-            folder.starts_with("bank") ? folder.substr(folder.find('-') + 1, folder.rfind("-of") - folder.find('-') - 1)
-                                       : folder.substr(0, folder.find('-'));
+            folder.starts_with("bank")
+                ? folder.substr(folder.find('-') + 1, folder.rfind("-of") - folder.find('-') - 1)
+                : folder.substr(0, folder.find('-'));
         Sum& sum = kinds[kind];
         ++sum.targets;
         std::printf("  %-24s", folder.c_str());
@@ -221,12 +224,14 @@ void reportToolWitness(const std::vector<std::string>& names,
         std::printf("\n");
         std::fflush(stdout);
     }
-    std::printf("  kind          gen  pixels  points  brows  eyes  nose  mouth   (mean ratios to gen 0; parts <= 0.5 on n targets)\n");
+    std::printf(
+        "  kind          gen  pixels  points  brows  eyes  nose  mouth   (mean ratios to gen 0; "
+        "parts <= 0.5 on n targets)\n");
     for (const auto& [kind, sum] : kinds) {
         for (const int g : kReported) {
             if (!sum.pixels.contains(g)) continue;
-            std::printf("  %-12s %4d  %6.2f  %6.2f", kind.c_str(), g, sum.pixels.at(g) / sum.targets,
-                        sum.points.at(g) / sum.targets);
+            std::printf("  %-12s %4d  %6.2f  %6.2f", kind.c_str(), g,
+                        sum.pixels.at(g) / sum.targets, sum.points.at(g) / sum.targets);
             for (int p = 0; p < kInnerPartCount; ++p) {
                 std::printf("  %4.2f(%d/%d)", sum.inner.at(g)[p] / sum.targets, sum.halved.at(g)[p],
                             sum.targets);

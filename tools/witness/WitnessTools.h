@@ -23,7 +23,8 @@ struct ToolFigures {
     double points = 0;  // face units of the nearest face by points (mean of the parts' means)
     // Face units between each inner part of the face nearest by pixels and the target's.
     std::array<double, kInnerPartCount> inner{};
-    char action = '-';  // what made this generation: b(red), x (exaggeration), a gallery's part letter
+    char action =
+        '-';  // what made this generation: b(red), x (exaggeration), a gallery's part letter
 };
 
 // Plays from `generation0` toward `target` with the random source restarted;
