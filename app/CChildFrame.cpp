@@ -204,6 +204,10 @@ void CChildFrame::setPagePane(int page, int pageCount) {
 
 void CChildFrame::setLockPane(const PartLocks& locks) { mainFrame_.setLockPane(locks); }
 
+void CChildFrame::setChosenPane(const std::optional<GeneRef>& chosen) {
+    mainFrame_.setChosenPane(chosen);
+}
+
 void CChildFrame::showMessage(MessageKind kind, const std::string& caption,
                               const std::string& text) {
     mainFrame_.showMessage(kind, QString::fromStdString(caption), QString::fromStdString(text));

@@ -67,6 +67,7 @@ public:
     void setStatusPane(const std::string& text, int width);
     void setPagePane(int page, int pageCount);
     void setLockPane(const PartLocks& locks);
+    void setChosenPane(const std::optional<GeneRef>& chosen);
     void showMessage(MessageKind kind, const std::string& caption, const std::string& text);
     void showFilesNotSaved(const std::vector<std::string>& paths);
     void showOutputFolderUnusable(const std::string& folder, int error);

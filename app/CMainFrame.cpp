@@ -68,6 +68,7 @@ CMainFrame::CMainFrame(WallClock clock, DesktopSize desktop, QWidget* parent)
     createToolBar();
     createStatusBar();
     createSteeringCommands();
+    createToolCommands();
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] {
         updateActions();

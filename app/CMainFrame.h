@@ -15,6 +15,7 @@
 #include "document/DocumentHost.h"
 #include "document/WallClock.h"
 #include "ga/PartLocks.h"
+#include "ga/ToolGeneration.h"
 
 class QAction;
 class QLabel;
@@ -96,6 +97,12 @@ public:
     void setLockPane(const PartLocks& locks);
     QLabel* pagePane() const { return pagePane_; }
     QLabel* lockPane() const { return lockPane_; }
+    // The pane naming the chosen face of the document in front.
+    void setChosenPane(const std::optional<GeneRef>& chosen);
+    QLabel* chosenPane() const { return chosenPane_; }
+    // Makes the next generation of the active document with a tool from its
+    // chosen face; a refusal is told in the message pane.
+    void makeToolGeneration(ToolKind kind, FacePart part = FacePart::Eyes);
     // The message pane: a one-line hint after the user's last gesture.
     void showHint(const QString& text);
     QLabel* messagePane() const { return messagePane_; }
@@ -130,6 +137,7 @@ protected:
 private:
     struct Actions;
     struct SteeringActions;
+    struct ToolActions;
 
     void createActions();
     void createMenus();
@@ -137,6 +145,9 @@ private:
     void createStatusBar();
     void createSteeringCommands();
     void updateSteeringCommands();
+    // The chosen face, the tool generations and the inner-face view option.
+    void createToolCommands();
+    void updateToolCommands();
     // Shows the next (1) or previous (-1) page of the active document's window 1.
     void turnPage(int step);
     void updateActions();
@@ -182,6 +193,7 @@ private:
     int recoverySerial_ = 0;
     std::unique_ptr<Actions> actions_;
     std::unique_ptr<SteeringActions> steering_;
+    std::unique_ptr<ToolActions> tools_;
     std::unique_ptr<QPrinter> printer_;
     QMdiArea* mdiArea_ = nullptr;
     QToolBar* toolBar_ = nullptr;
@@ -189,6 +201,7 @@ private:
     QLabel* messagePane_ = nullptr;
     QLabel* pagePane_ = nullptr;
     QLabel* lockPane_ = nullptr;
+    QLabel* chosenPane_ = nullptr;
     MarkCountPane* markCountPane_ = nullptr;
     // Where the outer frame belongs until the window manager has framed it.
     QRect outerFrame_;

@@ -328,6 +328,7 @@ void CMainFrame::updateActions() {
     }
 
     if (steering_) updateSteeringCommands();
+    if (tools_) updateToolCommands();
 
     const CChildFrame* frame = activeChildFrame();
     setWindowTitle(frame != nullptr ? kAppName + QStringLiteral(" - ") + frame->windowTitle()

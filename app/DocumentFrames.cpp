@@ -93,6 +93,10 @@ void DocumentFrames::setLockPane(const PartLocks& locks) {
     if (current_ != nullptr) current_->setLockPane(locks);
 }
 
+void DocumentFrames::setChosenPane(const std::optional<GeneRef>& chosen) {
+    if (current_ != nullptr) current_->setChosenPane(chosen);
+}
+
 void DocumentFrames::showMessage(MessageKind kind, const std::string& caption,
                                  const std::string& text) {
     if (current_ != nullptr) current_->showMessage(kind, caption, text);

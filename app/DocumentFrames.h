@@ -50,6 +50,7 @@ public:
     void setStatusPane(const std::string& text, int width) override;
     void setPagePane(int page, int pageCount) override;
     void setLockPane(const PartLocks& locks) override;
+    void setChosenPane(const std::optional<GeneRef>& chosen) override;
     void showMessage(MessageKind kind, const std::string& caption,
                      const std::string& text) override;
     void showFilesNotSaved(const std::vector<std::string>& paths) override;

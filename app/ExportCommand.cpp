@@ -39,7 +39,7 @@ bool CMainFrame::exportDetailFace(const QString& path, int size) {
     if (frame == nullptr) return false;
     const auto format = pictureFormatOf(path.toStdString());
     const auto failure =
-        format ? ExportPicture(frame->document().detailFace, size, *format, path.toStdString())
+        format ? ExportPicture(frame->document().theFace(), size, *format, path.toStdString())
                : std::optional<std::string>(kPictureSaveFailed);
     if (failure) {
         showMessage(MessageKind::Error, kAppName,

@@ -9,6 +9,25 @@ namespace {
 
 constexpr int kPageWidth = 560;
 
+// The chosen face, its tools and the inner-face view.
+QString chosenFaceHelp() {
+    return HowToUse::tr(
+        "<p><b>クリック</b>：ウィンドウ1の顔をクリックすると、その顔を選びます（青い点線の枠、"
+        "ダブルクリックでも選ばれます）。マウスがウィンドウ1から出ると、ウィンドウ2は選んだ顔を表示し、"
+        "保存・書き出し・部品の固定はこの顔に働きます。Esc で選択を解除します。</p>"
+        "<ul>"
+        "<li><b>部品 ▸ この部品を選び直す</b>：選んだ顔の一つの部品（目・眉・鼻・口・輪郭・耳・髪）だけを"
+        "取り替えた60の顔で、新しい世代を作ります。1ページ目は20のサンプルの部品、2・3ページ目は"
+        "今の世代の顔の部品と、その部品を大きく変えたものです。</li>"
+        "<li><b>部品 ▸ 誇張</b>：選んだ顔を平均の顔から遠ざけたり近づけたりした60の顔で、新しい世代を"
+        "作ります。1ページ目は 0.6 倍から 1.6 倍まで（8番目がもとの顔）、2・3ページ目は部品ごとの"
+        "組み合わせと小さな変化です。</li>"
+        "<li>どちらの世代でも、良い顔に印を付けて Enter を押すと、いつものように次の世代を作ります。</li>"
+        "<li><b>表示 ▸ 髪と輪郭を薄く表示</b>：ウィンドウ1と2で髪と輪郭を薄い灰色で描き、"
+        "目・眉・鼻・口だけで見比べられるようにします。保存・印刷・書き出しの絵は変わりません。</li>"
+        "</ul>");
+}
+
 }  // namespace
 
 HowToUse::HowToUse(QWidget* parent) : QDialog(parent) {
@@ -50,6 +69,7 @@ HowToUse::HowToUse(QWidget* parent) : QDialog(parent) {
                "顔のファイルは1つも書きません。設定は ~/.config/Mirel、復元用の作業は "
                "~/.local/share/Mirel に置かれます。</p>"),
         this);
+    page->setText(page->text() + chosenFaceHelp());
     page->setObjectName(QStringLiteral("howToUsePage"));
     page->setTextFormat(Qt::RichText);
     page->setWordWrap(true);

@@ -54,4 +54,12 @@ struct CMainFrame::SteeringActions {
     QAction* clearLocks = nullptr;
 };
 
+// The chosen face's tools and the inner-face view option.
+struct CMainFrame::ToolActions {
+    std::array<QAction*, kFacePartCount> gallery{};
+    QAction* exaggerate = nullptr;
+    QAction* clearChoice = nullptr;
+    QAction* innerFaceFirst = nullptr;
+};
+
 }  // namespace mirel

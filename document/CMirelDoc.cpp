@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "document/ViewLayout.h"
+#include "ga/Exaggeration.h"
+#include "ga/PartGallery.h"
 #include "output/BitmapExport.h"
 #include "output/FaceTextExport.h"
 #include "output/HistoryLog.h"
@@ -55,6 +57,9 @@ CMirelDoc::CMirelDoc(Session session, WallClock clock)
     std::copy(session.locks.begin(), session.locks.begin() + store_.generationCount(),
               bredLocks_.begin());
     locks_ = session.locks[static_cast<std::size_t>(store_.generationCount())];
+    chosen_ = session.chosenFace;
+    innerFaceFirst_ = session.innerFaceFirst;
+    toolsUsed_ = session.tools;
 }
 
 const Selection& CMirelDoc::currentSelection() const {
@@ -81,6 +86,7 @@ void CMirelDoc::UpdateStatusText() {
                              kStatusPaneWidth);
         host_->setPagePane(page, kPageCount);
         host_->setLockPane(locks_);
+        host_->setChosenPane(chosen_);
     }
 }
 
@@ -150,6 +156,33 @@ void CMirelDoc::AdvanceGeneration() {
     }
     if (result != BreedResult::Bred) return;
     bredLocks_[g] = locks_;
+    toolsUsed_[g] = ToolUse{};
+    generationAdded(g);
+}
+
+std::optional<ToolRefusal> CMirelDoc::MakeToolGeneration(ToolKind kind, FacePart part) {
+    if (!chosen_) return ToolRefusal::NoChosenFace;
+    const int g = store_.generationCount();
+    if (g >= kLastGeneration) return ToolRefusal::GenerationLimit;
+    const FaceRecord chosen = store_.at(*chosen_);
+    const PopulationStore::Generation bank = store_.generation(0);
+    const ToolGeneration made =
+        kind == ToolKind::PartGallery
+            ? makePartGallery(part, chosen, bank.first<kSampleCount>(), store_.generation(g))
+            : makeExaggerationRange(chosen, bank[kAverageSample]);
+    if (made.refusal) return made.refusal;
+    if (store_.addGeneration(PopulationStore::Generation(made.faces.data(), kPopulationSize)) !=
+        BreedResult::Bred) {
+        return ToolRefusal::GenerationLimit;
+    }
+    // A tool's generation is not bred, so no lock was bred with.
+    bredLocks_[g] = PartLocks{};
+    toolsUsed_[g] = ToolUse{kind, part, *chosen_};
+    generationAdded(g);
+    return std::nullopt;
+}
+
+void CMirelDoc::generationAdded(int g) {
     marks_.resetPending = 1;
     marks_.selections[g + 1].count = 0;
     viewedGeneration = g + 1;
@@ -180,8 +213,62 @@ bool CMirelDoc::ShowPage(int newPage) {
     return true;
 }
 
+bool CMirelDoc::ChooseFace(int cell) {
+    const GeneRef face{viewedGeneration, page * kCellsPerPage + cell};
+    if (chosen_ == face) return false;
+    chosen_ = face;
+    choiceChanged();
+    return true;
+}
+
+void CMirelDoc::ClearChosenFace() {
+    if (!chosen_) return;
+    chosen_.reset();
+    choiceChanged();
+}
+
+void CMirelDoc::choiceChanged() {
+    modified_ = true;
+    if (host_ == nullptr) return;
+    host_->setChosenPane(chosen_);
+    host_->invalidateView(kGridView);
+    host_->invalidateView(kDetailView);
+}
+
+GeneRef CMirelDoc::theFaceRef() const {
+    return chosen_.value_or(GeneRef{marks_.hoverGeneration, marks_.hoverIndex});
+}
+
+FaceRecord CMirelDoc::theFace() const {
+    if (!chosen_) return detailFace;
+    FaceRecord face = store_.at(*chosen_);
+    PrepareFace(face);
+    return face;
+}
+
+void CMirelDoc::SetPointerOverGrid(bool over) {
+    if (over == pointerOverGrid_) return;
+    const GeneRef before = detailRef();
+    pointerOverGrid_ = over;
+    if (detailRef() != before && host_ != nullptr) host_->invalidateView(kDetailView);
+}
+
+GeneRef CMirelDoc::detailRef() const {
+    if (chosen_ && !pointerOverGrid_) return *chosen_;
+    return GeneRef{marks_.hoverGeneration, marks_.hoverIndex};
+}
+
+void CMirelDoc::SetInnerFaceFirst(bool on) {
+    if (on == innerFaceFirst_) return;
+    innerFaceFirst_ = on;
+    modified_ = true;
+    if (host_ == nullptr) return;
+    host_->invalidateView(kGridView);
+    host_->invalidateView(kDetailView);
+}
+
 void CMirelDoc::LockPart(FacePart part) {
-    locks_[part] = GeneRef{marks_.hoverGeneration, marks_.hoverIndex};
+    locks_[part] = theFaceRef();
     locksChanged();
 }
 
@@ -240,7 +327,7 @@ void CMirelDoc::SaveFace(FaceRecord face) {
     const auto historyLog = inOutputFolder(kHistoryLogPath);
     const auto locks = locksPerGeneration();
     if (auto failure =
-            WriteHistoryLog(history_, marks_.selections, clock_(), historyLog, locks)) {
+            WriteHistoryLog(history_, marks_.selections, clock_(), historyLog, locks, toolsUsed_)) {
         report(MessageKind::Error, kMessageCaption, *failure);
         notWritten.push_back(historyLog);
     }
@@ -274,6 +361,9 @@ SessionSource CMirelDoc::sessionSource(const HistoryRecord& booked,
         .position = {viewedGeneration, page, hoverCell},
         .documentPath = std::move(documentPath),
         .locks = locksPerGeneration(),
+        .chosenFace = chosen_,
+        .innerFaceFirst = innerFaceFirst_,
+        .tools = toolsUsed_,
     };
 }
 
@@ -323,15 +413,16 @@ void CMirelDoc::DrawGridWindow(Canvas& canvas, int width, int height) {
     UpdateStatusText();
 }
 
-void CMirelDoc::DrawDetailWindow(Canvas& canvas, int width, int height) {
+void CMirelDoc::DrawDetailWindow(Canvas& canvas, int width, int height, FaceStyle style) {
     canvas.fillRect(0, 0, width, height, kWhite);
     const DetailLayout layout = layoutDetail(width, height);
     detailWidth = width;
     detailHeight = height;
     detailSize = layout.size;
     detailLineWidth = layout.lineWidth;
-    detailFace = hoveredFace();
-    DrawFace(detailFace, canvas, layout.originX, layout.originY, detailSize, detailLineWidth);
+    detailFace = store_.at(detailRef());
+    DrawFace(detailFace, canvas, layout.originX, layout.originY, detailSize, detailLineWidth,
+             style);
 }
 
 void CMirelDoc::report(MessageKind kind, const std::string& caption, const std::string& text,

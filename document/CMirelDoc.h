@@ -18,9 +18,11 @@
 #include "face/LoadFailure.h"
 #include "ga/PartLocks.h"
 #include "ga/PopulationStore.h"
+#include "ga/ToolGeneration.h"
 #include "output/FaceTextExport.h"
 #include "output/HistoryRecord.h"
 #include "render/Canvas.h"
+#include "render/DrawFace.h"
 #include "render/SelectionMarks.h"
 
 namespace mirel {
@@ -92,10 +94,41 @@ public:
     // false, changing nothing, when it is out of range or already shown.
     bool ShowPage(int newPage);
 
+    // The chosen face: one face the user picked with a click, which window 2
+    // shows whenever the mouse is not over window 1 and which the commands
+    // that act on "the face" use.
+    const std::optional<GeneRef>& chosenFace() const { return chosen_; }
+    // Chooses the face in `cell` of the viewed page; false when it already was.
+    bool ChooseFace(int cell);
+    void ClearChosenFace();
+    // "The face": the chosen face when there is one, else the hover slot's.
+    GeneRef theFaceRef() const;
+    // Its record: the chosen face as window 2 draws it (a copy of the stored
+    // record brought up to date), else detailFace.
+    FaceRecord theFace() const;
+    // Window 1 says whether the mouse is over it: window 2 previews the face
+    // under the mouse there, and shows the chosen face again once it leaves.
+    void SetPointerOverGrid(bool over);
+    // The face window 2 shows now.
+    GeneRef detailRef() const;
+
+    // Windows 1 and 2 draw the hair and outline pale, so the inner face is
+    // judged first. Only the screen: files and printouts never change.
+    bool innerFaceFirst() const { return innerFaceFirst_; }
+    void SetInnerFaceFirst(bool on);
+
+    // Makes the next generation with a tool from the chosen face instead of
+    // breeding (`part` names the gallery's part). Refuses, changing nothing,
+    // without a chosen face, at the last generation, or when the tool would
+    // vary nothing.
+    std::optional<ToolRefusal> MakeToolGeneration(ToolKind kind, FacePart part = FacePart::Eyes);
+    // Entry g: the tool that made generation g + 1, if one did.
+    const ToolsPerGeneration& toolsUsed() const { return toolsUsed_; }
+
     // Part locks: every child bred while a part is locked takes that part
     // from the face it is locked to.
     const PartLocks& partLocks() const { return locks_; }
-    // Locks `part` to the face shown in window 2 (the hover slot).
+    // Locks `part` to the face (theFaceRef).
     void LockPart(FacePart part);
     void UnlockPart(FacePart part);
     void ClearPartLocks();
@@ -135,11 +168,15 @@ public:
     void LayoutGrid(int width, int height);
     // Window 1's drawing: white, LayoutGrid, faces, marks, status.
     void DrawGridWindow(Canvas& canvas, int width, int height);
-    // Window 2's drawing: white, layout, copy of the hovered face, centred face.
-    void DrawDetailWindow(Canvas& canvas, int width, int height);
+    // Window 2's drawing: white, layout, copy of the hovered face (or of the
+    // chosen one while the mouse is not over window 1), centred face.
+    void DrawDetailWindow(Canvas& canvas, int width, int height, FaceStyle style = {});
 
 private:
     void locksChanged();
+    // What follows a new generation, bred or made by a tool, from generation g.
+    void generationAdded(int g);
+    void choiceChanged();
     // `text` in the user's language, and `detail` (already in it) on a line of its own.
     void report(MessageKind kind, const std::string& caption, const std::string& text,
                 const std::string& detail = {});
@@ -160,6 +197,10 @@ private:
     bool modified_ = false;
     std::filesystem::path recoveryFile_;
     std::string recoveryDocumentPath_;
+    std::optional<GeneRef> chosen_;
+    bool pointerOverGrid_ = false;
+    bool innerFaceFirst_ = false;
+    ToolsPerGeneration toolsUsed_{};
 
 public:
     // The face window 2 shows and the save command writes.

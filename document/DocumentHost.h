@@ -4,6 +4,7 @@
 // frames showing the document implement it; tests use a recording fake.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,8 @@ public:
     // part locks. Hosts without those panes ignore them.
     virtual void setPagePane(int /*page*/, int /*pageCount*/) {}
     virtual void setLockPane(const PartLocks& /*locks*/) {}
+    // The status pane naming the chosen face; nothing when none is chosen.
+    virtual void setChosenPane(const std::optional<GeneRef>& /*chosen*/) {}
     // A modal message box with an OK button.
     virtual void showMessage(MessageKind kind, const std::string& caption,
                              const std::string& text) = 0;

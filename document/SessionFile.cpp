@@ -8,6 +8,7 @@
 
 #include "document/SessionBytes.h"
 #include "document/SessionLocks.h"
+#include "document/SessionTools.h"
 
 namespace mirel {
 namespace {
@@ -51,6 +52,7 @@ bool inRange(std::int32_t v, int low, int high) {
 // The sections of a payload by tag; each known one at most once.
 struct Sections {
     std::optional<std::string_view> head, generations, marks, history, detail, path, locks;
+    std::optional<std::string_view> chosen, view, tools;
 };
 
 std::optional<SessionFailure> splitSections(std::string_view payload, Sections& out) {
@@ -67,6 +69,9 @@ std::optional<SessionFailure> splitSections(std::string_view payload, Sections& 
                                                 : tag == kDetailTag      ? &out.detail
                                                 : tag == kPathTag        ? &out.path
                                                 : tag == kLocksTag       ? &out.locks
+                                                : tag == kChosenTag      ? &out.chosen
+                                                : tag == kViewTag        ? &out.view
+                                                : tag == kToolsTag       ? &out.tools
                                                                          : nullptr;
         if (slot == nullptr) {
             // A section this reader does not know: one whose tag starts with
@@ -147,6 +152,26 @@ std::optional<SessionFailure> decodeHistory(std::string_view bytes, Session& s) 
     return std::nullopt;
 }
 
+// The chosen face, the view options and the tools, with their section headers.
+std::size_t optionalSectionsBytes(const SessionSource& source) {
+    std::size_t bytes = 0;
+    for (const std::size_t body :
+         {chosenSectionBytes(source.chosenFace), viewSectionBytes(source.innerFaceFirst),
+          toolSectionBytes(source.tools)}) {
+        if (body != 0) bytes += kSectionHeaderBytes + body;
+    }
+    return bytes;
+}
+
+std::optional<SessionFailure> decodeChoiceAndTools(const Sections& sections, Session& s) {
+    std::optional<std::string> failure;
+    if (sections.chosen) failure = readChosen(*sections.chosen, s.generationCount, s.chosenFace);
+    if (!failure && sections.view) failure = readView(*sections.view, s.innerFaceFirst);
+    if (!failure && sections.tools) failure = readTools(*sections.tools, s.generationCount, s.tools);
+    if (failure) return damaged(*failure);
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::string encodeSession(const SessionSource& source) {
@@ -156,7 +181,8 @@ std::string encodeSession(const SessionSource& source) {
         kHistoryBytes + kRecordBytes +
         (source.documentPath.empty() ? 0 : kSectionHeaderBytes + source.documentPath.size()) +
         (lockSectionBytes(source.locks) == 0 ? 0
-                                             : kSectionHeaderBytes + lockSectionBytes(source.locks));
+                                             : kSectionHeaderBytes + lockSectionBytes(source.locks)) +
+        optionalSectionsBytes(source);
     std::string out(kHeaderBytes + payloadBytes, '\0');
     const std::int32_t generationCount =
         static_cast<std::int32_t>(recordCount / kPopulationSize) - 1;
@@ -197,6 +223,18 @@ std::string encodeSession(const SessionSource& source) {
     if (const std::size_t lockBytes = lockSectionBytes(source.locks); lockBytes != 0) {
         w.section(kLocksTag, lockBytes);
         writeLocks(w, source.locks);
+    }
+    if (source.chosenFace) {
+        w.section(kChosenTag, chosenSectionBytes(source.chosenFace));
+        writeChosen(w, *source.chosenFace);
+    }
+    if (source.innerFaceFirst) {
+        w.section(kViewTag, viewSectionBytes(true));
+        writeView(w, true);
+    }
+    if (const std::size_t toolBytes = toolSectionBytes(source.tools); toolBytes != 0) {
+        w.section(kToolsTag, toolBytes);
+        writeTools(w, source.tools);
     }
 
     const std::string_view payload(out.data() + kHeaderBytes, payloadBytes);
@@ -245,6 +283,7 @@ std::variant<Session, SessionFailure> decodeSession(std::string_view bytes) {
             return damaged(*failure);
         }
     }
+    if (auto failure = decodeChoiceAndTools(sections, session)) return *failure;
     return session;
 }
 

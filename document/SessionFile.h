@@ -5,6 +5,7 @@
 // described in docs/session-format.md. Standard library only.
 
 #include <cstdint>
+#include <optional>
 #include <filesystem>
 #include <span>
 #include <string>
@@ -14,6 +15,7 @@
 
 #include "face/FaceRecord.h"
 #include "ga/PartLocks.h"
+#include "ga/ToolGeneration.h"
 #include "output/AtomicFile.h"
 #include "output/HistoryRecord.h"
 #include "render/SelectionMarks.h"
@@ -47,6 +49,10 @@ struct SessionSource {
     std::string documentPath;
     // Entry g: the part locks generation g was bred with; the newest's, those in force.
     std::array<PartLocks, kGenerationCount> locks{};
+    std::optional<GeneRef> chosenFace{};
+    bool innerFaceFirst = false;
+    // Entry g: the tool that made generation g + 1, if one did.
+    ToolsPerGeneration tools{};
 };
 
 // A session read back. `records` holds all 50 generations' slots; generations
@@ -60,6 +66,9 @@ struct Session {
     SessionPosition position;
     std::string documentPath;
     std::array<PartLocks, kGenerationCount> locks{};
+    std::optional<GeneRef> chosenFace{};
+    bool innerFaceFirst = false;
+    ToolsPerGeneration tools{};
 };
 
 enum class SessionError {

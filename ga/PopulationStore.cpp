@@ -70,6 +70,14 @@ BreedResult PopulationStore::breedNextGeneration(Selection selection, const Part
     return BreedResult::Bred;
 }
 
+BreedResult PopulationStore::addGeneration(Generation faces) {
+    const int g = generationCount_;
+    if (g >= kLastGeneration) return BreedResult::GenerationLimit;
+    std::copy(faces.begin(), faces.end(), records_.begin() + static_cast<std::ptrdiff_t>(slot({g + 1, 0})));
+    generationCount_ = g + 1;
+    return BreedResult::Bred;
+}
+
 bool isStored(GeneRef ref, int newest) {
     return ref.generation >= 0 && ref.generation <= newest && ref.index >= 0 &&
            ref.index < kPopulationSize;

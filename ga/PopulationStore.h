@@ -68,6 +68,9 @@ class PopulationStore {
     // of breeding without locks.
     [[nodiscard]] BreedResult breedNextGeneration(Selection selection);
     [[nodiscard]] BreedResult breedNextGeneration(Selection selection, const PartLocks& locks);
+    // Stores `faces` as generation generationCount() + 1 and makes it the
+    // newest, as breeding would; refuses, changing nothing, at the last generation.
+    [[nodiscard]] BreedResult addGeneration(Generation faces);
 
   private:
     PopulationStore(std::vector<FaceRecord> records);

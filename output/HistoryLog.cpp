@@ -49,8 +49,18 @@ void appendLocks(std::string& out, const PartLocks& locks) {
     appendf(out, "\n");
 }
 
+void appendTool(std::string& out, const ToolUse& tool) {
+    if (tool.kind == ToolKind::None) return;
+    if (tool.kind == ToolKind::PartGallery) {
+        appendf(out, "\u3000\u3000道具：部品ギャラリー（%s）", partGenes(tool.part).name);
+    } else {
+        appendf(out, "\u3000\u3000道具：誇張");
+    }
+    appendf(out, " No.%2d(gene %2d)から\n", tool.source.index, tool.source.generation);
+}
+
 void appendGeneration(std::string& out, int g, int seconds, const Selection* selection,
-                      const PartLocks* locks) {
+                      const PartLocks* locks, const ToolUse* tool) {
     appendf(out, "----------------");
     appendf(out, "Generation %d---------------------------------\n\n\n", g);
     appendf(out, "・対話型GAによるモード\n");
@@ -67,13 +77,14 @@ void appendGeneration(std::string& out, int g, int seconds, const Selection* sel
         }
     }
     if (locks != nullptr) appendLocks(out, *locks);
+    if (tool != nullptr) appendTool(out, *tool);
     appendf(out, "\n\n");
 }
 
 }  // namespace
 
 std::string formatHistoryLog(const HistoryRecord& history, std::span<const Selection> selections,
-                             std::span<const PartLocks> locks) {
+                             std::span<const PartLocks> locks, std::span<const ToolUse> tools) {
     const int last = lastLoggedGeneration(history);
     int total = 0;
     for (int g = 0; g <= last; ++g) total += static_cast<int>(history.generationSeconds[g]);
@@ -87,8 +98,9 @@ std::string formatHistoryLog(const HistoryRecord& history, std::span<const Selec
             static_cast<std::size_t>(g) < selections.size() ? &selections[g] : nullptr;
         const PartLocks* generationLocks =
             static_cast<std::size_t>(g) < locks.size() ? &locks[g] : nullptr;
+        const ToolUse* tool = static_cast<std::size_t>(g) < tools.size() ? &tools[g] : nullptr;
         appendGeneration(out, g, static_cast<int>(history.generationSeconds[g]), selection,
-                         generationLocks);
+                         generationLocks, tool);
     }
     appendf(out, "最終的なモード：%sモード，", "対話型GAによる似顔絵進化");
     appendf(out, "%sの進化モード\n\n", "全体（顔と髪）");
@@ -108,9 +120,11 @@ std::string encodeHistoryLog(const std::string& text) {
 std::optional<std::string> WriteHistoryLog(HistoryRecord& history,
                                            std::span<const Selection> selections, std::int32_t now,
                                            const std::filesystem::path& path,
-                                           std::span<const PartLocks> locks) {
+                                           std::span<const PartLocks> locks,
+                                           std::span<const ToolUse> tools) {
     stepGenerationClock(history, now);
-    const std::string bytes = encodeHistoryLog(formatHistoryLog(history, selections, locks));
+    const std::string bytes =
+        encodeHistoryLog(formatHistoryLog(history, selections, locks, tools));
     return writeTextFileReporting(path, bytes);
 }
 

@@ -11,6 +11,7 @@
 
 #include "ga/PartLocks.h"
 #include "ga/Selection.h"
+#include "ga/ToolGeneration.h"
 #include "output/HistoryRecord.h"
 
 namespace mirel {
@@ -21,9 +22,12 @@ inline constexpr const char* kHistoryLogPath = "Output/Rireki.txt";
 // 0..logGeneration. `selections` holds Selection g at index g; generations
 // without an entry, and counts outside 0..60, are read as no marks. `locks`
 // holds the part locks bred with from generation g at index g; a generation
-// with a lock gets one more line after its marks, one without none.
+// with a lock gets one more line after its marks, one without none. `tools`
+// holds the tool that made generation g + 1 at index g; a generation a tool
+// worked on gets one more line naming it.
 std::string formatHistoryLog(const HistoryRecord& history, std::span<const Selection> selections,
-                             std::span<const PartLocks> locks = {});
+                             std::span<const PartLocks> locks = {},
+                             std::span<const ToolUse> tools = {});
 
 // `text` with every "\n" turned into CR LF and encoded in Shift_JIS.
 std::string encodeHistoryLog(const std::string& text);
@@ -33,6 +37,7 @@ std::string encodeHistoryLog(const std::string& text);
 // failure text to show, or nothing when the log was written.
 [[nodiscard]] std::optional<std::string> WriteHistoryLog(
     HistoryRecord& history, std::span<const Selection> selections, std::int32_t now,
-    const std::filesystem::path& path = kHistoryLogPath, std::span<const PartLocks> locks = {});
+    const std::filesystem::path& path = kHistoryLogPath, std::span<const PartLocks> locks = {},
+    std::span<const ToolUse> tools = {});
 
 }  // namespace mirel

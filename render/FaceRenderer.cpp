@@ -3,6 +3,9 @@
 
 #include <cmath>
 
+#include "render/FaceColours.h"
+#include "render/PaleCanvas.h"
+
 namespace mirel {
 namespace {
 
@@ -56,19 +59,38 @@ void CFaceRenderer::MapPoints(double originX, double originY, const FaceGene& fa
 }
 
 void CFaceRenderer::DrawParts(Canvas& device, double originX, double originY, const FaceGene& face,
-                              const HairGene& hair) {
+                              const HairGene& hair, PaleCanvas* paleOuter) {
     dc = &device;
     MapPoints(originX, originY, face, hair);
 
     const bool sideHairBehind = hair.haegiwaFlags[kSideHairBehindFlag] == 1;
     const bool frontHairBehind = hair.haegiwaFlags[kFrontHairBehindFlag] == 1;
 
+    if (paleOuter != nullptr) {
+        paleOuter->setPale(PaleCanvas::Paleness::All);
+        DrawBackHair(hair, face);
+        DrawEars(face);
+        DrawSideburns(hair);
+        DrawOutline(face);
+        DrawSideHair(hair);
+        DrawFrontHair(hair);
+        // The lids' skin patches take the pale skin, or they would show round the eyes.
+        paleOuter->setPale(PaleCanvas::Paleness::Skin, SkinColour);
+        DrawInnerFace(face);
+        return;
+    }
     DrawBackHair(hair, face);
     DrawEars(face);
     DrawSideburns(hair);
     if (sideHairBehind) DrawSideHair(hair);
     if (frontHairBehind) DrawFrontHair(hair);
     DrawOutline(face);
+    DrawInnerFace(face);
+    if (!sideHairBehind) DrawSideHair(hair);
+    if (!frontHairBehind) DrawFrontHair(hair);
+}
+
+void CFaceRenderer::DrawInnerFace(const FaceGene& face) {
     DrawEyeWhites(face);
     DrawMouthInterior(face);
     DrawPupils(face);
@@ -78,8 +100,6 @@ void CFaceRenderer::DrawParts(Canvas& device, double originX, double originY, co
     DrawLowerLidSkin(face);
     DrawFeatureLines(face);
     DrawEyebrows(face);
-    if (!sideHairBehind) DrawSideHair(hair);
-    if (!frontHairBehind) DrawFrontHair(hair);
 }
 
 }  // namespace mirel

@@ -12,6 +12,8 @@
 
 namespace mirel {
 
+class PaleCanvas;
+
 inline constexpr int kPointTableSize = 317;
 inline constexpr int kMaxControlPoints = 6;
 inline constexpr int kMaxCurveSamples = 100;  // so at most 99 segments
@@ -85,9 +87,11 @@ class CFaceRenderer {
 
     // Fills the point table from scaled face and hairline points.
     void MapPoints(double originX, double originY, const FaceGene& face, const HairGene& hair);
-    // Maps the points, then runs the part drawers in their fixed order.
+    // Maps the points, then runs the part drawers in their fixed order. With
+    // `paleOuter`, the device itself, the hair, ears and outline are drawn
+    // pale and first, behind every inner feature.
     void DrawParts(Canvas& device, double originX, double originY, const FaceGene& face,
-                   const HairGene& hair);
+                   const HairGene& hair, PaleCanvas* paleOuter = nullptr);
 
     void DrawBackHair(const HairGene& hair, const FaceGene& face);
     void DrawFrontHair(const HairGene& hair);
@@ -104,6 +108,8 @@ class CFaceRenderer {
     void DrawLowerLip(const FaceGene& face);
     void DrawFeatureLines(const FaceGene& face);
     void DrawEyebrows(const FaceGene& face);
+    // The eyes, mouth, feature lines and brows, in their fixed order.
+    void DrawInnerFace(const FaceGene& face);
 
   private:
     void loadControlPoints(std::span<const int> entries, bool reversed);

@@ -94,7 +94,7 @@ FaceTile DrawFaceTile(const FaceRecord& prepared, const FaceTileStyle& style) {
         ExtentCanvas extent(device);
         StrokeJoiner joined(extent);
         const double origin = style.margin + style.size / 2;
-        DrawPreparedFace(prepared, joined, origin, origin, style.size, style.penWidth);
+        DrawPreparedFace(prepared, joined, origin, origin, style.size, style.penWidth, style.face);
         joined.flush();
         drawn = extent.extent();
     }

@@ -8,6 +8,7 @@
 #include <QRect>
 
 #include "face/FaceRecord.h"
+#include "render/DrawFace.h"
 
 namespace mirel {
 
@@ -26,6 +27,7 @@ struct FaceTileStyle {
     int margin = 0;    // room around the face's square for what reaches out of it
     qreal devicePixelRatio = 1.0;
     bool antialiased = true;
+    FaceStyle face{};
 };
 
 // Draws a record PrepareFace has brought up to date with the face-space

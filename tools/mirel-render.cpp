@@ -284,7 +284,8 @@ std::optional<mirel::LoadFailure> drawSessionGrid(const Options& options, QImage
     document.LayoutGrid(image.width(), image.height());
     // The faces as window 1 draws them (one tile each, strokes joined), then the marks.
     mirel::PageJob faces(document.PreparePageFaces(document.viewedGeneration, document.page),
-                         {document.cellSize, document.faceLineWidth, 1.0, true});
+                         {document.cellSize, document.faceLineWidth, 1.0, true,
+                          mirel::FaceStyle{document.innerFaceFirst()}});
     QPainter painter(&image);
     painter.drawImage(QPoint(0, 0), faces.finish());
     mirel::QPainterCanvas canvas(painter, true);

@@ -20,6 +20,7 @@
 #include "ga/RandomSource.h"
 #include "output/FaceTextExport.h"
 #include "witness/Witness.h"
+#include "witness/WitnessTools.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ constexpr int kReportedGenerations[] = {5, 10, 20};
 
 constexpr const char kUsage[] =
     "usage: mirel-witness run TARGETDIR... [--data DIR] [--marks K] [--generations G]\n"
-    "                         [--mode page1|pages|locks|all]\n"
+    "                         [--mode page1|pages|locks|all|tools]\n"
     "       mirel-witness targets OUTDIR [--data DIR]\n"
     "\n"
     "run      plays the witness for each target folder (face.txt, haegiwa.txt,\n"
@@ -45,6 +46,9 @@ constexpr const char kUsage[] =
     "         all (default) runs the three. Prints per generation the nearest\n"
     "         distance as a ratio of generation 0's and the shown faces' variety\n"
     "         (mean pairwise distance), averaged over the targets.\n"
+    "         tools (not in all) chooses the nearest face each generation and\n"
+    "         by turns runs a part gallery on the part that looks farthest off,\n"
+    "         breeds, or takes the best level of an exaggeration range.\n"
     "targets  writes bred and part-swapped faces of the bank into OUTDIR.\n";
 
 struct Mode {
@@ -102,8 +106,8 @@ std::variant<Options, std::string> parseArguments(int argc, char** argv) {
         } else if (arg == "--mode") {
             options.mode = value;
             if (options.mode != "all" && options.mode != "page1" && options.mode != "pages" &&
-                options.mode != "locks") {
-                return std::string("--mode takes page1, pages, locks or all");
+                options.mode != "locks" && options.mode != "tools") {
+                return std::string("--mode takes page1, pages, locks, all or tools");
             }
         } else {
             return "unknown option " + std::string(arg);
@@ -178,6 +182,11 @@ int run(const Options& options, const mirel::PopulationStore& bank) {
         auto target = loadTarget(dir);
         if (!target) return kExitFailure;
         targets.push_back(*target);
+    }
+    if (options.mode == "tools") {
+        mirel::witness::reportToolWitness(options.paths, targets, bank.generation(0),
+                                          options.marks, options.generations);
+        return kExitOk;
     }
     for (const Mode& mode : kModes) {
         if (options.mode == "all" || options.mode == mode.name)

@@ -63,6 +63,24 @@ QString actionHint(UserAction action, const CMirelDoc& document) {
             return QCoreApplication::translate(
                 "ActionHints",
                 "固定した部品は、これから作る子がすべてウィンドウ2の顔から受け継ぎます");
+        case UserAction::Chosen:
+            return QCoreApplication::translate(
+                "ActionHints",
+                "この顔を選びました。部品 メニューで一つの部品を選び直したり、誇張したりできます。"
+                "保存もこの顔です（Esc で解除）");
+        case UserAction::Unchosen:
+            return QCoreApplication::translate(
+                "ActionHints", "選んだ顔を解除しました。ウィンドウ2はマウスの下の顔を表示します");
+        case UserAction::Gallery:
+            return QCoreApplication::translate(
+                "ActionHints",
+                "部品ギャラリーです：選んだ顔の一つの部品だけが違う60の顔です。"
+                "良いものに印を付けて Enter で育てます");
+        case UserAction::Exaggerated:
+            return QCoreApplication::translate(
+                "ActionHints",
+                "誇張の幅です：1ページ目は左上から平均の顔に近い 0.6 倍から 1.6 倍まで"
+                "（8番目がもとの顔）、2・3ページ目はその組み合わせです");
     }
     return {};
 }

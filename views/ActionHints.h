@@ -8,7 +8,18 @@ namespace mirel {
 
 class CMirelDoc;
 
-enum class UserAction { Marked, Bred, Browsed, Paged, Saved, Locked };
+enum class UserAction {
+    Marked,
+    Bred,
+    Browsed,
+    Paged,
+    Saved,
+    Locked,
+    Chosen,
+    Unchosen,
+    Gallery,
+    Exaggerated,
+};
 
 // The hint after `action`, from the document's state once the action is done.
 QString actionHint(UserAction action, const CMirelDoc& document);

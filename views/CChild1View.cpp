@@ -1,8 +1,11 @@
 #include "views/CChild1View.h"
 
 #include <QKeyEvent>
+#include <QEnterEvent>
+#include <algorithm>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPen>
 #include <QPainter>
 #include <QRegion>
 #include <QTimer>
@@ -14,6 +17,9 @@
 
 namespace mirel {
 namespace {
+
+const QColor kChosenFrameColour(0, 90, 220);
+constexpr int kChosenFrameMinWidth = 2;
 
 std::optional<int> cellUnder(const CMirelDoc& document, const QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
@@ -38,11 +44,11 @@ void CChild1View::paintEvent(QPaintEvent* event) {
     const QSize client = size();
     doc.LayoutGrid(client.width(), client.height());
     const qreal ratio = devicePixelRatioF();
-    const Showing now{doc.viewedGeneration, doc.page, client, ratio};
+    const Showing now{doc.viewedGeneration, doc.page, client, ratio, doc.innerFaceFirst()};
     if (now != showing_) {
         // A new page or size brings the stored records up to date, as drawing
         // them does; the cache has their picture if it drew equal records.
-        shownPage_ = {now.generation, now.page, doc.cellSize, ratio};
+        shownPage_ = {now.generation, now.page, doc.cellSize, ratio, now.innerFaceFirst};
         shownPenWidth_ = doc.faceLineWidth;
         picture_ = pages_.page(shownPage_, shownPenWidth_,
                                doc.PreparePageFaces(now.generation, now.page));
@@ -60,11 +66,34 @@ void CChild1View::paintEvent(QPaintEvent* event) {
     for (const QRect& rest : QRegion(area).subtracted(pictured)) painter.fillRect(rest, Qt::white);
     QPainterCanvas canvas(painter, true);
     doc.RedrawMarks(canvas);
+    drawChosenFrame(painter);
     doc.UpdateStatusText();
     if (!prefetchQueued_) {
         prefetchQueued_ = true;
         QTimer::singleShot(0, this, &CChild1View::prefetchNeighbours);
     }
+}
+
+void CChild1View::drawChosenFrame(QPainter& painter) const {
+    const CMirelDoc& doc = document();
+    const std::optional<GeneRef>& chosen = doc.chosenFace();
+    if (!chosen || chosen->generation != doc.viewedGeneration ||
+        chosen->index / kCellsPerPage != doc.page || doc.cellSize <= 0) {
+        return;
+    }
+    // Dashed and blue inside where a mark's frame goes, so a face can be
+    // chosen and marked at once and both show.
+    const int cell = chosen->index % kCellsPerPage;
+    const int width = std::max(kChosenFrameMinWidth, doc.markLineWidth);
+    const int inset = 3 * doc.markLineWidth;
+    const QRect box(doc.cellSize * (cell % kGridColumns), doc.cellSize * (cell / kGridColumns),
+                    doc.cellSize, doc.cellSize);
+    painter.save();
+    QPen pen(kChosenFrameColour, width, Qt::DashLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(box.adjusted(inset, inset, -inset, -inset));
+    painter.restore();
 }
 
 void CChild1View::prefetchNeighbours() {
@@ -107,6 +136,7 @@ void CChild1View::mouseMoveEvent(QMouseEvent* event) {
     adoptOwnLayout();
     CMirelDoc& doc = document();
     if (doc.activeView != kGridView) doc.ActivateView(kGridView);
+    doc.SetPointerOverGrid(true);
     if (const auto cell = cellUnder(doc, event)) {
         doc.hoverCell = *cell;
         doc.HoverFace(*cell);
@@ -125,6 +155,7 @@ void CChild1View::mouseDoubleClickEvent(QMouseEvent* event) {
                 DamageCanvas damage;
                 doc.ToggleMark(damage, *cell);
                 update(damage.bounds());
+                doc.ChooseFace(*cell);
                 emitHint(UserAction::Marked);
             } else if (event->button() == Qt::RightButton) {
                 doc.SaveFace(doc.faceInCell(*cell));
@@ -133,6 +164,28 @@ void CChild1View::mouseDoubleClickEvent(QMouseEvent* event) {
         }
     }
     MirelView::mouseDoubleClickEvent(event);
+}
+
+void CChild1View::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        adoptOwnLayout();
+        CMirelDoc& doc = document();
+        // The second press of a double-click finds the face chosen already.
+        if (const auto cell = cellUnder(doc, event); cell && doc.ChooseFace(*cell)) {
+            emitHint(UserAction::Chosen);
+        }
+    }
+    MirelView::mousePressEvent(event);
+}
+
+void CChild1View::enterEvent(QEnterEvent* event) {
+    document().SetPointerOverGrid(true);
+    MirelView::enterEvent(event);
+}
+
+void CChild1View::leaveEvent(QEvent* event) {
+    document().SetPointerOverGrid(false);
+    MirelView::leaveEvent(event);
 }
 
 void CChild1View::turnPage(int step) {
@@ -159,6 +212,10 @@ void CChild1View::keyPressEvent(QKeyEvent* event) {
             doc.InvalidateView(kGridView);
             emitHint(UserAction::Browsed);
         }
+    }
+    if (key == Qt::Key_Escape && doc.chosenFace()) {
+        doc.ClearChosenFace();
+        emitHint(UserAction::Unchosen);
     }
     if (key == Qt::Key_PageDown) turnPage(1);
     if (key == Qt::Key_PageUp) turnPage(-1);

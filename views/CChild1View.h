@@ -2,7 +2,8 @@
 // Window 1: one page of the viewed generation as a 5 x 4 grid. Hovering
 // shows a face in window 2, a left double-click marks it, Enter breeds the
 // next generation, Up and Down browse the generations, PageDown and PageUp
-// the three pages of one, a right double-click saves the face.
+// the three pages of one, a right double-click saves the face. A click
+// chooses a face (framed in its own colour), Esc clears the choice.
 
 #include "views/MirelView.h"
 #include "views/PageCache.h"
@@ -22,7 +23,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     // Starts drawing, while the window is idle, the pages Up and Down show next.
@@ -30,6 +34,8 @@ private:
     // Frames of one document share its grid geometry, which is the last drawn
     // window's; input is hit-tested with this window's own (once laid out).
     void adoptOwnLayout();
+    // The chosen face's frame, when it is on the page shown.
+    void drawChosenFrame(QPainter& painter) const;
 
     // What the window shows: a page of a generation at a client size.
     struct Showing {
@@ -37,6 +43,7 @@ private:
         int page = -1;
         QSize client;
         qreal ratio = 0.0;
+        bool innerFaceFirst = false;
 
         friend bool operator==(const Showing&, const Showing&) = default;
     };

@@ -17,7 +17,9 @@ CChild2View::CChild2View(CMirelDoc& document, QWidget* parent) : MirelView(docum
 void CChild2View::drawView(QPainter& painter, QSize clientSize) {
     // Smooth lines on screen; paper and the saved pictures stay aliased.
     QPainterCanvas canvas(painter, painter.device() == this);
-    document().DrawDetailWindow(canvas, clientSize.width(), clientSize.height());
+    const bool screen = painter.device() == this;
+    document().DrawDetailWindow(canvas, clientSize.width(), clientSize.height(),
+                                FaceStyle{screen && document().innerFaceFirst()});
     if (painter.device() == this) drawLockMarker(painter);
 }
 
@@ -44,7 +46,8 @@ void CChild2View::mouseMoveEvent(QMouseEvent* event) {
 void CChild2View::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
         CMirelDoc& doc = document();
-        doc.SaveFace(doc.hoveredFace());
+        // The chosen face, when there is one, is the face this pane shows.
+        doc.SaveFace(doc.chosenFace() ? doc.theFace() : doc.hoveredFace());
         emitHint(UserAction::Saved);
     }
     MirelView::mouseDoubleClickEvent(event);

@@ -14,7 +14,7 @@ MirelView::MirelView(CMirelDoc& document, QWidget* parent) : QWidget(parent), do
 }
 
 void MirelView::saveDetailFace() {
-    document_.SaveFace(document_.detailFace);
+    document_.SaveFace(document_.theFace());
     emitHint(UserAction::Saved);
 }
 

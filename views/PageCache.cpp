@@ -11,11 +11,12 @@ constexpr int kShownPagePriority = 1;
 constexpr int kPrefetchPriority = 0;
 
 bool sameRaster(const PageKey& a, const PageKey& b) {
-    return a.cellSize == b.cellSize && a.devicePixelRatio == b.devicePixelRatio;
+    return a.cellSize == b.cellSize && a.devicePixelRatio == b.devicePixelRatio &&
+           a.innerFaceFirst == b.innerFaceFirst;
 }
 
 PageStyle screenStyle(const PageKey& key, int penWidth) {
-    return {key.cellSize, penWidth, key.devicePixelRatio, true};
+    return {key.cellSize, penWidth, key.devicePixelRatio, true, FaceStyle{key.innerFaceFirst}};
 }
 
 }  // namespace

@@ -26,6 +26,8 @@ struct PageKey {
     int page = 0;
     int cellSize = 0;
     qreal devicePixelRatio = 1.0;
+    // The hair and outline pale behind the inner face.
+    bool innerFaceFirst = false;
 
     friend bool operator==(const PageKey&, const PageKey&) = default;
 };

@@ -45,7 +45,7 @@ bool PageJob::drawNextFace() {
     const int face = nextFace_.fetch_add(1);
     if (face >= count) return false;
     const FaceTileStyle tileStyle{style_.cellSize, style_.penWidth, spillMargin(style_.cellSize),
-                                  style_.devicePixelRatio, style_.antialiased};
+                                  style_.devicePixelRatio, style_.antialiased, style_.face};
     tiles_[face] = DrawFaceTile(faces_[face], tileStyle);
     // The thread that draws the last face lays out the page; acq_rel makes
     // every other thread's tile visible to it.

@@ -25,6 +25,7 @@ struct PageStyle {
     int penWidth = 1;
     qreal devicePixelRatio = 1.0;
     bool antialiased = true;
+    FaceStyle face{};
 };
 
 // Room around a cell for what a face draws outside it.

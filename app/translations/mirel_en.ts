@@ -39,6 +39,22 @@
         <source>固定した部品は、これから作る子がすべてウィンドウ2の顔から受け継ぎます</source>
         <translation>Every child bred from now on takes the locked parts from the face in window 2</translation>
     </message>
+    <message>
+        <source>この顔を選びました。部品 メニューで一つの部品を選び直したり、誇張したりできます。保存もこの顔です（Esc で解除）</source>
+        <translation>This face is chosen. The Parts menu can redo one of its parts or exaggerate it, and saving saves this face (Esc clears the choice)</translation>
+    </message>
+    <message>
+        <source>選んだ顔を解除しました。ウィンドウ2はマウスの下の顔を表示します</source>
+        <translation>No face is chosen any more. Window 2 shows the face under the mouse</translation>
+    </message>
+    <message>
+        <source>部品ギャラリーです：選んだ顔の一つの部品だけが違う60の顔です。良いものに印を付けて Enter で育てます</source>
+        <translation>A part gallery: 60 faces that differ from the chosen face in one part only. Mark the best and press Enter to breed on</translation>
+    </message>
+    <message>
+        <source>誇張の幅です：1ページ目は左上から平均の顔に近い 0.6 倍から 1.6 倍まで（8番目がもとの顔）、2・3ページ目はその組み合わせです</source>
+        <translation>An exaggeration range: page 1 runs from 0.6 times (near the average face, top left) to 1.6 times the chosen face&apos;s difference from the average (the 8th face is the chosen face itself); pages 2 and 3 mix the levels</translation>
+    </message>
 </context>
 <context>
     <name>PartNames</name>
@@ -574,6 +590,58 @@ Open them? (If not, the kept work is deleted.)</numerusform>
         <source>ページ %1/%2</source>
         <translation>Page %1/%2</translation>
     </message>
+    <message>
+        <source>この部品を選び直す(&amp;G)</source>
+        <translation>&amp;Redo This Part</translation>
+    </message>
+    <message>
+        <source>選んだ顔のこの部品だけを取り替えた60の顔で、新しい世代を作ります</source>
+        <translation>Makes a new generation of 60 faces that are the chosen face with only this part replaced</translation>
+    </message>
+    <message>
+        <source>誇張(&amp;X)</source>
+        <translation>E&amp;xaggerate</translation>
+    </message>
+    <message>
+        <source>選んだ顔を平均の顔から遠ざけたり近づけたりした60の顔で、新しい世代を作ります</source>
+        <translation>Makes a new generation of 60 faces that move the chosen face away from and toward the average face</translation>
+    </message>
+    <message>
+        <source>顔の選択を解除(&amp;D)</source>
+        <translation>&amp;Drop the Chosen Face</translation>
+    </message>
+    <message>
+        <source>選んだ顔をなくし、ウィンドウ2をマウスの下の顔に戻します</source>
+        <translation>Clears the chosen face; window 2 shows the face under the mouse again</translation>
+    </message>
+    <message>
+        <source>髪と輪郭を薄く表示(&amp;I)</source>
+        <translation>&amp;Inner Face First (Pale Hair and Outline)</translation>
+    </message>
+    <message>
+        <source>ウィンドウ1と2で髪と輪郭を薄い灰色で描き、目・眉・鼻・口だけで見比べられるようにします</source>
+        <translation>Draws the hair and outline pale grey in windows 1 and 2, so faces are compared by their eyes, brows, nose and mouth</translation>
+    </message>
+    <message>
+        <source>選んだ顔：世代 %1・%2</source>
+        <translation>Chosen face: generation %1, No. %2</translation>
+    </message>
+    <message>
+        <source>顔が選ばれていません。ウィンドウ1で顔をクリックして選んでから使ってください</source>
+        <translation>No face is chosen. Click a face in window 1 to choose it first</translation>
+    </message>
+    <message>
+        <source>世代が上限の50世代に達したので、新しい世代は作れません</source>
+        <translation>The document holds the most generations it can (50): no new generation can be made</translation>
+    </message>
+    <message>
+        <source>この部品には選び直せる違いがありません</source>
+        <translation>This part has nothing to vary</translation>
+    </message>
+    <message>
+        <source>選んだ顔は平均の顔と同じなので、誇張できません</source>
+        <translation>The chosen face is the average face, so there is nothing to exaggerate</translation>
+    </message>
 </context>
 <context>
     <name>mirel::CoreTexts</name>
@@ -623,6 +691,10 @@ Open them? (If not, the kept work is deleted.)</numerusform>
     <message>
         <source>&lt;p&gt;書き出しでは、髪・耳・あごまで頭全体が、周りに同じ幅の余白を残して収まるように描きます。開く・保存・書き出しのダイアログは、前回使ったフォルダーで開きます。出力フォルダーを作れないか書き込めないときは、理由とともに一度だけ知らせ、顔のファイルは1つも書きません。設定は ~/.config/Mirel、復元用の作業は ~/.local/share/Mirel に置かれます。&lt;/p&gt;</source>
         <translation>&lt;p&gt;An export draws the whole head, hair, ears and chin included, with an even margin around it. The open, save and export dialogs open in the folder used last. When the output folder cannot be made or written into, Mirel says so once, with the reason, and writes none of the face&apos;s files. The settings are kept in ~/.config/Mirel, the recovery files in ~/.local/share/Mirel.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;クリック&lt;/b&gt;：ウィンドウ1の顔をクリックすると、その顔を選びます（青い点線の枠、ダブルクリックでも選ばれます）。マウスがウィンドウ1から出ると、ウィンドウ2は選んだ顔を表示し、保存・書き出し・部品の固定はこの顔に働きます。Esc で選択を解除します。&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;部品 ▸ この部品を選び直す&lt;/b&gt;：選んだ顔の一つの部品（目・眉・鼻・口・輪郭・耳・髪）だけを取り替えた60の顔で、新しい世代を作ります。1ページ目は20のサンプルの部品、2・3ページ目は今の世代の顔の部品と、その部品を大きく変えたものです。&lt;/li&gt;&lt;li&gt;&lt;b&gt;部品 ▸ 誇張&lt;/b&gt;：選んだ顔を平均の顔から遠ざけたり近づけたりした60の顔で、新しい世代を作ります。1ページ目は 0.6 倍から 1.6 倍まで（8番目がもとの顔）、2・3ページ目は部品ごとの組み合わせと小さな変化です。&lt;/li&gt;&lt;li&gt;どちらの世代でも、良い顔に印を付けて Enter を押すと、いつものように次の世代を作ります。&lt;/li&gt;&lt;li&gt;&lt;b&gt;表示 ▸ 髪と輪郭を薄く表示&lt;/b&gt;：ウィンドウ1と2で髪と輪郭を薄い灰色で描き、目・眉・鼻・口だけで見比べられるようにします。保存・印刷・書き出しの絵は変わりません。&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Click&lt;/b&gt;: clicking a face in window 1 chooses it (a dashed blue frame; a double-click chooses it too). Once the mouse leaves window 1, window 2 shows the chosen face, and saving, exporting and part locks act on it. Esc clears the choice.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Parts ▸ Redo This Part&lt;/b&gt;: makes a new generation of 60 faces that are the chosen face with one part (eyes, brows, nose, mouth, outline, ears or hair) replaced. Page 1 has the part of each of the 20 samples; pages 2 and 3 the parts of faces of the current generation and bold variations of the chosen part.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Parts ▸ Exaggerate&lt;/b&gt;: makes a new generation of 60 faces that move the chosen face away from and toward the average face. Page 1 runs from 0.6 to 1.6 times its difference from the average (the 8th face is the chosen face itself); pages 2 and 3 mix the levels part by part, with small variations.&lt;/li&gt;&lt;li&gt;In either generation, mark the good faces and press Enter to breed on as usual.&lt;/li&gt;&lt;li&gt;&lt;b&gt;View ▸ Inner Face First&lt;/b&gt;: draws the hair and outline pale grey in windows 1 and 2, so faces are compared by their eyes, brows, nose and mouth. Saved, printed and exported pictures do not change.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
 </context>
 <context>

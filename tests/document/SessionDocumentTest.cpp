@@ -8,6 +8,7 @@
 #include "DocumentFixture.h"
 #include "FileSizeLimit.h"
 #include "ga/RandomSource.h"
+#include "output/ShiftJis.h"
 
 namespace mirel {
 namespace {
@@ -158,6 +159,43 @@ TEST_F(SessionDocumentTest, PartLocksBredWithAndInForceComeBackAndMarkTheDocumen
     const auto perGeneration = back->locksPerGeneration();
     EXPECT_EQ(perGeneration[0][FacePart::Ears], (GeneRef{0, 4}));
     EXPECT_FALSE(perGeneration[0][FacePart::Mouth].has_value());
+}
+
+TEST_F(SessionDocumentTest, ToolGenerationsTheChoiceAndTheViewComeBackAndAreLogged) {
+    auto doc = makeDocument();
+    ASSERT_TRUE(doc);
+    drawGrid(*doc);
+    EXPECT_EQ(doc->MakeToolGeneration(ToolKind::Exaggeration), ToolRefusal::NoChosenFace);
+    EXPECT_EQ(doc->generationCount(), 0);
+    doc->ChooseFace(6);
+    ASSERT_EQ(doc->MakeToolGeneration(ToolKind::PartGallery, FacePart::Nose), std::nullopt);
+    doc->ChooseFace(2);
+    ASSERT_EQ(doc->MakeToolGeneration(ToolKind::Exaggeration), std::nullopt);
+    ASSERT_EQ(doc->generationCount(), 2);
+    EXPECT_EQ(doc->populationStore().at({2, 0}).face.flags,
+              doc->populationStore().at({1, 2}).face.flags);
+    doc->SetInnerFaceFirst(true);
+    const fs::path path = folder_.path() / "tools.mirel";
+    ASSERT_TRUE(doc->saveSession(path).written());
+
+    auto back = reopen(path, now_);
+    ASSERT_TRUE(back);
+    for (int g = 0; g <= 2; ++g) {
+        for (int i = 0; i < kPopulationSize; ++i) {
+            ASSERT_EQ(std::memcmp(&back->populationStore().at({g, i}),
+                                  &doc->populationStore().at({g, i}), sizeof(FaceRecord)),
+                      0)
+                << g << "," << i;
+        }
+    }
+    EXPECT_EQ(back->chosenFace(), (GeneRef{1, 2}));
+    EXPECT_TRUE(back->innerFaceFirst());
+    EXPECT_EQ(back->toolsUsed(), doc->toolsUsed());
+
+    back->SaveFace(back->theFace());
+    const std::string log = folder_.read("Output/Rireki.txt");
+    EXPECT_NE(log.find(toShiftJis("道具：部品ギャラリー（鼻） No. 6(gene  0)から")), std::string::npos);
+    EXPECT_NE(log.find(toShiftJis("道具：誇張 No. 2(gene  1)から")), std::string::npos);
 }
 
 }  // namespace

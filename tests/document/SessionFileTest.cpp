@@ -181,3 +181,43 @@ TEST(SessionFileTest, PartLocksComeBackAndASessionWithoutThemHasNoLockSection) {
 
 }  // namespace
 }  // namespace mirel
+
+namespace mirel {
+namespace {
+
+TEST(SessionFileTest, ChoiceViewAndToolsComeBackAndAreLeftOutUnused) {
+    const SmallSession small;
+    SessionSource used = small.source();
+    used.chosenFace = GeneRef{1, 17};
+    used.innerFaceFirst = true;
+    used.tools[0] = ToolUse{ToolKind::PartGallery, FacePart::Mouth, GeneRef{0, 4}};
+    const std::string plain = encodeSession(small.source());
+    const std::string bytes = encodeSession(used);
+    EXPECT_EQ(bytes.size(), plain.size() + 3 * 12 + 8 + 4 + kGenerationCount * 16)
+        << "each section only when used";
+    const auto decoded = decodeSession(bytes);
+    ASSERT_TRUE(std::holds_alternative<Session>(decoded));
+    const Session& back = std::get<Session>(decoded);
+    EXPECT_EQ(back.chosenFace, used.chosenFace);
+    EXPECT_TRUE(back.innerFaceFirst);
+    EXPECT_EQ(back.tools, used.tools);
+
+    struct Bad {
+        const char* what;
+        void (*spoil)(SessionSource&);
+    };
+    const Bad bad[] = {
+        {"a chosen face of a generation not bred", [](SessionSource& s) { s.chosenFace = GeneRef{2, 0}; }},
+        {"a tool that made a generation not bred", [](SessionSource& s) { s.tools[1].kind = ToolKind::Exaggeration; }},
+        {"a tool from a later generation's face", [](SessionSource& s) { s.tools[0].source = GeneRef{1, 0}; }},
+        {"an unknown tool", [](SessionSource& s) { s.tools[0].kind = static_cast<ToolKind>(7); }},
+    };
+    for (const Bad& b : bad) {
+        SessionSource spoilt = used;
+        b.spoil(spoilt);
+        EXPECT_EQ(errorOf(encodeSession(spoilt)), SessionError::kDamaged) << b.what;
+    }
+}
+
+}  // namespace
+}  // namespace mirel
