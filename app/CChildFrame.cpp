@@ -72,6 +72,10 @@ CChildFrame::CChildFrame(std::shared_ptr<DocumentFrames> frames, CMainFrame& mai
     for (MirelView* view : views_) {
         connect(view, &MirelView::hint, this,
                 [this](const QString& text) { mainFrame_.showHint(text); });
+        view->setChangeRecorder(
+            [frames = frames_.get()](const QString& text, const std::function<void()>& change) {
+                return frames->recordChange(text, change);
+            });
     }
 
     setWidget(outer_);
@@ -163,6 +167,7 @@ void CChildFrame::setPathName(const QString& path) { frames_->setPathName(path);
 FileWriteResult CChildFrame::saveDocumentFile(const QString& path) {
     const FileWriteResult result = document().saveSession(localPath(path));
     if (result.written()) {
+        frames_->markSaved();
         setPathName(QFileInfo(path).absoluteFilePath());
         setDocumentTitle(QFileInfo(path).fileName());
     }

@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
+#include <QUndoGroup>
 
 #include "app/AboutBox.h"
 #include "app/AppFolders.h"
@@ -68,6 +69,7 @@ CMainFrame::CMainFrame(WallClock clock, DesktopSize desktop, QWidget* parent)
     createToolBar();
     createStatusBar();
     createSteeringCommands();
+    createUndoCommands();
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] {
         updateActions();
@@ -83,6 +85,7 @@ CMainFrame::~CMainFrame() {
     // The MDI area and the child frames outlive this part of the object;
     // their last signals must not reach the menus being torn down.
     mdiArea_->disconnect(this);
+    undoGroup_->disconnect(this);
     for (CChildFrame* frame : findChildren<CChildFrame*>()) frame->disconnect(this);
 }
 

@@ -22,6 +22,7 @@ class QMdiArea;
 class QMenu;
 class QPrinter;
 class QToolBar;
+class QUndoGroup;
 
 namespace mirel {
 
@@ -137,6 +138,11 @@ private:
     void createStatusBar();
     void createSteeringCommands();
     void updateSteeringCommands();
+    // Edit ▸ undo / redo on the active document's history, and the title's
+    // mark of unsaved changes.
+    void createUndoCommands();
+    void updateUndoCommands();
+    void updateTitle();
     // Shows the next (1) or previous (-1) page of the active document's window 1.
     void turnPage(int step);
     void updateActions();
@@ -190,6 +196,7 @@ private:
     QLabel* pagePane_ = nullptr;
     QLabel* lockPane_ = nullptr;
     MarkCountPane* markCountPane_ = nullptr;
+    QUndoGroup* undoGroup_ = nullptr;
     // Where the outer frame belongs until the window manager has framed it.
     QRect outerFrame_;
     bool fittingOuterFrame_ = true;

@@ -42,9 +42,13 @@ QString doubleClickRefusal(const CMirelDoc& document, QSize viewSize, const QMou
     const QPoint at = click.position().toPoint();
     if (!cellAt(cellSize, at.x(), at.y())) return {};
     if (click.button() == Qt::LeftButton) {
+        // A marked face is unmarked as usual; only a 61st mark is refused.
+        const int cell = *cellAt(cellSize, at.x(), at.y());
+        if (document.IsMarked({document.viewedGeneration, document.page * kCellsPerPage + cell})) {
+            return {};
+        }
         return QCoreApplication::translate(
-            "RefusalNotices",
-            "60個まで選択できます。選び直しはできないので Enter で次の世代へ進んでください");
+            "RefusalNotices", "選べるのは60個までです。印を外すか Enter で次の世代へ");
     }
     if (click.button() == Qt::RightButton) {
         return QCoreApplication::translate(

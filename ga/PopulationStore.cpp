@@ -70,6 +70,13 @@ BreedResult PopulationStore::breedNextGeneration(Selection selection, const Part
     return BreedResult::Bred;
 }
 
+void PopulationStore::setNewest(int generationCount, std::span<const FaceRecord> following) {
+    const std::size_t first = slot({generationCount_ + 1, 0});
+    const std::size_t room = records_.size() - std::min(first, records_.size());
+    std::copy_n(following.begin(), std::min(following.size(), room), records_.begin() + first);
+    generationCount_ = std::clamp(generationCount, 0, kLastGeneration);
+}
+
 bool isStored(GeneRef ref, int newest) {
     return ref.generation >= 0 && ref.generation <= newest && ref.index >= 0 &&
            ref.index < kPopulationSize;
