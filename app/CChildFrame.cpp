@@ -57,6 +57,9 @@ CChildFrame::CChildFrame(std::shared_ptr<DocumentFrames> frames, CMainFrame& mai
     inner_->addWidget(views_[1]);
     inner_->addWidget(views_[2]);
     for (MirelView* view : views_) view->installEventFilter(this);
+    // A face picked in window 3's list is framed in window 1.
+    connect(static_cast<CChild3View*>(views_[2]), &CChild3View::faceShown,
+            static_cast<CChild1View*>(views_[0]), &CChild1View::highlightFace);
 
     outer_->setSizes({layout.leftPaneWidth, layout.childWidth - layout.leftPaneWidth});
     inner_->setSizes({layout.rightPaneHeight, kRemainderShare});

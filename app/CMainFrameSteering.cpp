@@ -141,6 +141,8 @@ void CMainFrame::setLockPane(const PartLocks& locks) {
 
 void CMainFrame::showHint(const QString& text) {
     messagePane_->setText(text);
+    // On a window narrower than the hints are made for, the pane cuts it off.
+    messagePane_->setToolTip(text);
 }
 
 }  // namespace mirel

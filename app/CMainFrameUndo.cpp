@@ -12,6 +12,7 @@
 #include "app/DocumentFrames.h"
 #include "app/MainFrameActions.h"
 #include "document/CMirelDoc.h"
+#include "views/ActionHints.h"
 
 namespace mirel {
 namespace {
@@ -31,15 +32,14 @@ void CMainFrame::createUndoCommands() {
         QUndoStack* stack = undoGroup_->activeStack();
         if (stack == nullptr || !stack->canUndo()) return;
         stack->undo();
-        // The random source goes on: breeding again gives other children.
-        showHint(undidBreeding(*stack)
-                     ? tr("世代を取り消しました。Enter でまた作ると、別の子ができます")
-                     : tr("元に戻しました（Ctrl+Y でやり直し）"));
+        showHint(actionHint(undidBreeding(*stack) ? UserAction::UndoneBreeding
+                                                  : UserAction::Undone,
+                            activeChildFrame()->document()));
     });
     connect(a.editRedo, &QAction::triggered, this, [this] {
         if (QUndoStack* stack = undoGroup_->activeStack(); stack != nullptr && stack->canRedo()) {
             stack->redo();
-            showHint(tr("やり直しました"));
+            showHint(actionHint(UserAction::Redone, activeChildFrame()->document()));
         }
     });
     connect(undoGroup_, &QUndoGroup::indexChanged, this, [this] { updateActions(); });

@@ -95,7 +95,11 @@ void DocumentFrames::activateView(int view) {
 }
 
 void DocumentFrames::invalidateView(int view) {
-    for (CChildFrame* frame : frames_) frame->invalidateView(view);
+    for (CChildFrame* frame : frames_) {
+        frame->invalidateView(view);
+        // Window 3 lists the marks of the generation window 1 shows.
+        if (view == kGridView) frame->invalidateView(kBlankView);
+    }
 }
 
 void DocumentFrames::setStatusPane(const std::string& text, int width) {
@@ -133,6 +137,7 @@ void DocumentFrames::marksChanged() {
     // The current frame's window 1 already drew the toggled frame itself.
     for (CChildFrame* frame : frames_) {
         if (frame != current_) frame->invalidateView(kGridView);
+        frame->invalidateView(kBlankView);
     }
     if (current_ != nullptr) current_->marksChanged();
 }

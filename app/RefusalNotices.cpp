@@ -23,13 +23,13 @@ QString keyRefusal(const CMirelDoc& document, int view, const QKeyEvent& key) {
     if (view != kGridView) {
         return QCoreApplication::translate(
             "RefusalNotices",
-            "キー操作はウィンドウ1の上で行ってください（マウスを左の一覧へ）");
+            "キーはウィンドウ1（左の一覧）の上で使えます");
     }
     const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
     if (enter && document.currentSelection().count < 1) {
         return QCoreApplication::translate(
             "RefusalNotices",
-            "顔が選ばれていません。似ている顔をダブルクリックで選んでから Enter を押してください");
+            "印がありません。先にダブルクリックで印を");
     }
     return {};
 }
@@ -53,7 +53,7 @@ QString doubleClickRefusal(const CMirelDoc& document, QSize viewSize, const QMou
     if (click.button() == Qt::RightButton) {
         return QCoreApplication::translate(
             "RefusalNotices",
-            "60個選択中はここから保存できません。ウィンドウ2の右ダブルクリックかファイル メニューで保存してください");
+            "印が60個の間は、ウィンドウ2の右ダブルクリックで保存");
     }
     return {};
 }

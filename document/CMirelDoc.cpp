@@ -185,6 +185,16 @@ void CMirelDoc::InvalidateView(int n) {
     if (host_ != nullptr) host_->invalidateView(n);
 }
 
+bool CMirelDoc::ShowFace(GeneRef face) {
+    if (!isStored(face, store_.generationCount())) return false;
+    viewedGeneration = face.generation;
+    page = face.index / kCellsPerPage;
+    hoverCell = face.index % kCellsPerPage;
+    HoverFace(hoverCell);
+    if (host_ != nullptr) host_->invalidateView(kGridView);
+    return true;
+}
+
 bool CMirelDoc::ShowPage(int newPage) {
     if (newPage < 0 || newPage >= kPageCount || newPage == page) return false;
     page = newPage;

@@ -93,6 +93,9 @@ public:
     void InvalidateView(int n);
     // Breeds the next generation from the current marks, if there is one.
     void AdvanceGeneration();
+    // Shows `face` in window 1 (its generation and page) and in window 2;
+    // false, changing nothing, when it is not stored.
+    bool ShowFace(GeneRef face);
     // Shows page `newPage` (0 to 2) of the viewed generation in window 1;
     // false, changing nothing, when it is out of range or already shown.
     bool ShowPage(int newPage);

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPen>
 #include <QRegion>
 #include <QTimer>
 
@@ -14,6 +15,9 @@
 
 namespace mirel {
 namespace {
+
+// Apart from the marks' dark red.
+constexpr QColor kHighlightColour{0, 90, 200};
 
 std::optional<int> cellUnder(const CMirelDoc& document, const QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
@@ -60,11 +64,37 @@ void CChild1View::paintEvent(QPaintEvent* event) {
     for (const QRect& rest : QRegion(area).subtracted(pictured)) painter.fillRect(rest, Qt::white);
     QPainterCanvas canvas(painter, true);
     doc.RedrawMarks(canvas);
+    drawHighlight(painter);
     doc.UpdateStatusText();
     if (!prefetchQueued_) {
         prefetchQueued_ = true;
         QTimer::singleShot(0, this, &CChild1View::prefetchNeighbours);
     }
+}
+
+void CChild1View::highlightFace(GeneRef face) {
+    highlighted_ = face;
+    update();
+}
+
+void CChild1View::drawHighlight(QPainter& painter) {
+    const CMirelDoc& doc = document();
+    if (!highlighted_) return;
+    // Another page on show ends it.
+    if (highlighted_->generation != doc.viewedGeneration ||
+        highlighted_->index / kCellsPerPage != doc.page) {
+        highlighted_.reset();
+        return;
+    }
+    const int cell = highlighted_->index % kCellsPerPage;
+    const int size = doc.cellSize;
+    // Inside the mark's frame, so that both show.
+    const int inset = 3 * doc.markLineWidth;
+    const QRect frame(size * (cell % kGridColumns) + inset, size * (cell / kGridColumns) + inset,
+                      size - 2 * inset, size - 2 * inset);
+    painter.setPen(QPen(kHighlightColour, doc.markLineWidth, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(frame);
 }
 
 void CChild1View::prefetchNeighbours() {

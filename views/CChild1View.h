@@ -4,6 +4,9 @@
 // next generation, Up and Down browse the generations, PageDown and PageUp
 // the three pages of one, a right double-click saves the face.
 
+#include <optional>
+
+#include "ga/Selection.h"
 #include "views/MirelView.h"
 #include "views/PageCache.h"
 
@@ -17,6 +20,9 @@ public:
     void drawView(QPainter& painter, QSize clientSize) override;
     // Shows the next (step 1) or previous (step -1) page, if there is one.
     void turnPage(int step);
+    // Frames `face` apart from the marks while its page is on show (the face
+    // the user picked in window 3's list).
+    void highlightFace(GeneRef face);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -30,6 +36,7 @@ private:
     // Frames of one document share its grid geometry, which is the last drawn
     // window's; input is hit-tested with this window's own (once laid out).
     void adoptOwnLayout();
+    void drawHighlight(QPainter& painter);
 
     // What the window shows: a page of a generation at a client size.
     struct Showing {
@@ -51,6 +58,7 @@ private:
     PageKey shownPage_;
     int shownPenWidth_ = 1;
     bool prefetchQueued_ = false;
+    std::optional<GeneRef> highlighted_;
 };
 
 }  // namespace mirel

@@ -4,40 +4,60 @@
 <context>
     <name>ActionHints</name>
     <message>
-        <source>印が20個以上あります：次の世代の1ページ目は印を付けた顔で、新しい子は2・3ページ目（PageDown）に出ます</source>
-        <translation>20 or more faces are marked: page 1 of the next generation will hold the marked faces, the new children pages 2 and 3 (PageDown)</translation>
+        <source>20個以上の印：新しい子は2・3ページ目に</source>
+        <translation>20+ marks: new children on pages 2 and 3</translation>
     </message>
     <message>
-        <source>ダブルクリックで印を付け外しします。Enter で印を付けた顔から次の世代を作ります</source>
-        <translation>A double-click marks or unmarks a face. Enter breeds the next generation from the marked faces</translation>
+        <source>ダブルクリックで印の付け外し、Enter で次の世代</source>
+        <translation>Double-click marks or unmarks; Enter breeds</translation>
     </message>
     <message>
-        <source>1ページ目は印を付けた顔です。新しい子は2・3ページ目にあります（PageDown）</source>
-        <translation>Page 1 holds the marked faces. The new children are on pages 2 and 3 (PageDown)</translation>
+        <source>1ページ目は印の顔、新しい子は2・3ページ目に</source>
+        <translation>Page 1: marked faces; pages 2-3: children</translation>
     </message>
     <message>
-        <source>新しい世代です。似ている顔をダブルクリックで選び、Enter で次へ進みます。↑で前の世代に戻れます</source>
-        <translation>A new generation. Double-click the faces that look alike and press Enter to go on. Up goes back a generation</translation>
+        <source>似ている顔に印を付けて Enter。↑で前の世代へ</source>
+        <translation>Mark the likest faces, Enter breeds</translation>
     </message>
     <message>
-        <source>前の世代の顔にも印を付けられます。その特徴が次の世代に戻ってきます。↓で新しい世代へ</source>
-        <translation>Faces of earlier generations can be marked too: their features come back in the next generation. Down goes forward</translation>
+        <source>前の世代の顔にも印を付けられます。↓で先へ</source>
+        <translation>Older faces can be marked too. Down: newer</translation>
     </message>
     <message>
-        <source>最新の世代です。↑で前の世代を見て、その顔に印を付けることもできます</source>
-        <translation>The newest generation. Up shows earlier ones, whose faces can be marked as well</translation>
+        <source>最新の世代です。↑で前の世代へ戻れます</source>
+        <translation>The newest generation. Up shows older ones</translation>
     </message>
     <message>
-        <source>PageDown・PageUp でページを移ります。どのページの顔にも印を付けられます</source>
-        <translation>PageDown and PageUp move between the pages. Faces can be marked on every page</translation>
+        <source>2・3ページ目は平均の顔（見本2）の複製40個です</source>
+        <translation>Pages 2-3: 40 copies of the average face</translation>
     </message>
     <message>
-        <source>右ダブルクリックでどの顔もすぐ保存できます（ウィンドウ2の顔はファイル メニューからも）</source>
-        <translation>A right double-click saves any face at once (the face in window 2 also from the File menu)</translation>
+        <source>PageDown・PageUp でページを移れます</source>
+        <translation>PageDown and PageUp turn the pages</translation>
     </message>
     <message>
-        <source>固定した部品は、これから作る子がすべてウィンドウ2の顔から受け継ぎます</source>
-        <translation>Every child bred from now on takes the locked parts from the face in window 2</translation>
+        <source>右ダブルクリックでどの顔も保存できます</source>
+        <translation>Right double-click saves any face</translation>
+    </message>
+    <message>
+        <source>固定した部品は以後の子すべてに引き継がれます</source>
+        <translation>Every child from now on takes the locked part</translation>
+    </message>
+    <message>
+        <source>印の顔をウィンドウ1に表示しました（青い枠）</source>
+        <translation>Marked face shown in window 1 (blue frame)</translation>
+    </message>
+    <message>
+        <source>元に戻しました。Ctrl+Y でやり直し</source>
+        <translation>Undone. Ctrl+Y redoes it</translation>
+    </message>
+    <message>
+        <source>世代を取り消しました。Enter で別の子ができます</source>
+        <translation>Generation undone. Enter breeds new children</translation>
+    </message>
+    <message>
+        <source>やり直しました</source>
+        <translation>Redone</translation>
     </message>
 </context>
 <context>
@@ -78,20 +98,20 @@
 <context>
     <name>RefusalNotices</name>
     <message>
-        <source>キー操作はウィンドウ1の上で行ってください（マウスを左の一覧へ）</source>
-        <translation>The keys work over window 1: move the mouse to the faces on the left</translation>
+        <source>キーはウィンドウ1（左の一覧）の上で使えます</source>
+        <translation>Keys work with the mouse over window 1 (left)</translation>
     </message>
     <message>
-        <source>顔が選ばれていません。似ている顔をダブルクリックで選んでから Enter を押してください</source>
-        <translation>No face is marked. Double-click the faces that look alike, then press Enter</translation>
+        <source>印がありません。先にダブルクリックで印を</source>
+        <translation>No marks yet: double-click a face first</translation>
     </message>
     <message>
-        <source>60個まで選択できます。選び直しはできないので Enter で次の世代へ進んでください</source>
-        <translation>60 faces are marked, the most there can be. Marks cannot be changed now: press Enter for the next generation</translation>
+        <source>選べるのは60個までです。印を外すか Enter で次の世代へ</source>
+        <translation>60 marks at most: unmark one, or press Enter</translation>
     </message>
     <message>
-        <source>60個選択中はここから保存できません。ウィンドウ2の右ダブルクリックかファイル メニューで保存してください</source>
-        <translation>With 60 faces marked, faces cannot be saved from here. Right double-click window 2 or use the File menu</translation>
+        <source>印が60個の間は、ウィンドウ2の右ダブルクリックで保存</source>
+        <translation>With 60 marks, save by right double-click in window 2</translation>
     </message>
 </context>
 <context>
@@ -150,6 +170,28 @@ The file saved before is left as it was.</translation>
     <message>
         <source>作者：Mirel 開発チーム</source>
         <translation>Authors: the Mirel developers</translation>
+    </message>
+</context>
+<context>
+    <name>mirel::CChild1View</name>
+    <message>
+        <source>印の付け外し</source>
+        <translation>Mark or Unmark</translation>
+    </message>
+    <message>
+        <source>次の世代</source>
+        <translation>Next Generation</translation>
+    </message>
+</context>
+<context>
+    <name>mirel::CChild3View</name>
+    <message>
+        <source>選んだ顔 %1／%2</source>
+        <translation>Marked %1/%2</translation>
+    </message>
+    <message>
+        <source>第%1世代で選んだ顔</source>
+        <translation>Marked in generation %1</translation>
     </message>
 </context>
 <context>
@@ -563,6 +605,34 @@ Open them? (If not, the kept work is deleted.)</translation>
     <message>
         <source>ページ %1/%2</source>
         <translation>Page %1/%2</translation>
+    </message>
+    <message>
+        <source>部品の固定</source>
+        <translation>Lock Part</translation>
+    </message>
+    <message>
+        <source>部品の固定の解除</source>
+        <translation>Unlock Part</translation>
+    </message>
+    <message>
+        <source>固定をすべて解除</source>
+        <translation>Unlock All Parts</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>元に戻した操作をやり直します</source>
+        <translation>Redoes the last undone action</translation>
+    </message>
+    <message>
+        <source>元に戻す：%1(&amp;U)</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message>
+        <source>やり直し：%1(&amp;R)</source>
+        <translation>&amp;Redo %1</translation>
     </message>
 </context>
 <context>
