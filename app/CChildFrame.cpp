@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMdiArea>
 
 #include <algorithm>
@@ -124,6 +125,12 @@ bool CChildFrame::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::MouseMove || type == QEvent::MouseButtonPress ||
         type == QEvent::MouseButtonDblClick) {
         frames_->pointerEntered(this, n);
+        mainFrame_.pointerOver(this, n);
+    }
+    if (type == QEvent::Leave) mainFrame_.pointerLeft(this, n);
+    if (type == QEvent::KeyPress &&
+        mainFrame_.sendKeyToPointedGrid(this, static_cast<const QKeyEvent&>(*event))) {
+        return true;
     }
     if (type == QEvent::KeyPress || type == QEvent::MouseButtonDblClick) {
         const QString reason = refusalReason(document(), n, view(n)->size(), *event);

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QRect>
 #include <QSize>
 
@@ -17,6 +18,7 @@
 #include "ga/PartLocks.h"
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -118,6 +120,15 @@ public:
     QPrinter& printer();
     RecentFileList& recentFiles() { return recentFiles_; }
 
+    // Where the mouse is: view `view` of `frame` (a move over it), or no
+    // longer there.
+    void pointerOver(CChildFrame* frame, int view);
+    void pointerLeft(CChildFrame* frame, int view);
+    // A key for window 1 that reached a view of `from` while the mouse is over
+    // another frame's window 1 goes there instead, and that frame comes to the
+    // front; false when the key stays where it is.
+    bool sendKeyToPointedGrid(CChildFrame* from, const QKeyEvent& key);
+
     // Writes the face of the active document's window 2 as a picture of
     // side `size`, the format following the file's extension; false (after
     // telling the user) when there is nothing to export or it failed.
@@ -197,6 +208,8 @@ private:
     QLabel* lockPane_ = nullptr;
     MarkCountPane* markCountPane_ = nullptr;
     QUndoGroup* undoGroup_ = nullptr;
+    QPointer<CChildFrame> pointerFrame_;
+    int pointerView_ = 0;
     // Where the outer frame belongs until the window manager has framed it.
     QRect outerFrame_;
     bool fittingOuterFrame_ = true;
