@@ -24,7 +24,7 @@ QString headerText(const MarkSection& section) {
 }
 
 QString captionText(GeneRef face) {
-    return QStringLiteral("%1・%2").arg(face.generation).arg(face.index);
+    return CChild3View::tr("%1・%2", "generation and index").arg(face.generation).arg(face.index);
 }
 
 }  // namespace
