@@ -32,8 +32,7 @@ void CMainFrame::createUndoCommands() {
         QUndoStack* stack = undoGroup_->activeStack();
         if (stack == nullptr || !stack->canUndo()) return;
         stack->undo();
-        showHint(actionHint(undidBreeding(*stack) ? UserAction::UndoneBreeding
-                                                  : UserAction::Undone,
+        showHint(actionHint(undidBreeding(*stack) ? UserAction::UndoneBreeding : UserAction::Undone,
                             activeChildFrame()->document()));
     });
     connect(a.editRedo, &QAction::triggered, this, [this] {
@@ -66,10 +65,9 @@ void CMainFrame::updateUndoCommands() {
 void CMainFrame::updateTitle() {
     const CChildFrame* frame = activeChildFrame();
     // "[*]" is where Qt puts the mark of unsaved changes.
-    setWindowTitle(frame != nullptr
-                       ? kAppName + QStringLiteral(" - ") + frame->windowTitle() +
-                             QStringLiteral("[*]")
-                       : kAppName);
+    setWindowTitle(frame != nullptr ? kAppName + QStringLiteral(" - ") + frame->windowTitle() +
+                                          QStringLiteral("[*]")
+                                    : kAppName);
     setWindowModified(frame != nullptr && frame->document().isModified());
 }
 

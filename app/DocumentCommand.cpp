@@ -6,8 +6,7 @@
 
 namespace mirel {
 
-DocumentCommand::DocumentCommand(CMirelDoc& document, const QString& text,
-                                 DocumentState before)
+DocumentCommand::DocumentCommand(CMirelDoc& document, const QString& text, DocumentState before)
     : QUndoCommand(text),
       document_(document),
       before_(std::move(before)),

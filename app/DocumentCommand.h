@@ -5,7 +5,6 @@
 
 #include <QString>
 #include <QUndoCommand>
-
 #include <functional>
 #include <vector>
 
@@ -18,7 +17,7 @@ namespace mirel {
 class CMirelDoc;
 
 class DocumentCommand final : public QUndoCommand {
-public:
+  public:
     // `document` has already been changed from `before` to what it is now;
     // the first redo (QUndoStack::push) therefore does nothing.
     DocumentCommand(CMirelDoc& document, const QString& text, DocumentState before);
@@ -28,7 +27,7 @@ public:
     // Whether the change bred a generation (undoing it gives its place back).
     bool bred() const { return after_.generationCount > before_.generationCount; }
 
-private:
+  private:
     CMirelDoc& document_;
     DocumentState before_;
     DocumentState after_;

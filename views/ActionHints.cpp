@@ -13,7 +13,9 @@ bool elitesFillFirstPage(const Selection& marks) {
     return marks.count >= kMaxElites;
 }
 
-QString hint(const char* text) { return QCoreApplication::translate("ActionHints", text); }
+QString hint(const char* text) {
+    return QCoreApplication::translate("ActionHints", text);
+}
 
 }  // namespace
 
@@ -27,36 +29,44 @@ QString actionHint(UserAction action, const CMirelDoc& document) {
     }
     switch (action) {
         case UserAction::Marked:
-            return hint(QT_TRANSLATE_NOOP("ActionHints", "ダブルクリックで印の付け外し、Enter で次の世代"));
+            return hint(
+                QT_TRANSLATE_NOOP("ActionHints", "ダブルクリックで印の付け外し、Enter で次の世代"));
         case UserAction::Bred:
             if (newest > 0 &&
                 elitesFillFirstPage(
                     document.marks().selections[static_cast<std::size_t>(newest - 1)])) {
-                return hint(QT_TRANSLATE_NOOP("ActionHints", "1ページ目は印の顔、新しい子は2・3ページ目に"));
+                return hint(QT_TRANSLATE_NOOP("ActionHints",
+                                              "1ページ目は印の顔、新しい子は2・3ページ目に"));
             }
-            return hint(QT_TRANSLATE_NOOP("ActionHints", "似ている顔に印を付けて Enter。↑で前の世代へ"));
+            return hint(
+                QT_TRANSLATE_NOOP("ActionHints", "似ている顔に印を付けて Enter。↑で前の世代へ"));
         case UserAction::Browsed:
             if (document.viewedGeneration < newest) {
-                return hint(QT_TRANSLATE_NOOP("ActionHints", "前の世代の顔にも印を付けられます。↓で先へ"));
+                return hint(
+                    QT_TRANSLATE_NOOP("ActionHints", "前の世代の顔にも印を付けられます。↓で先へ"));
             }
             return hint(QT_TRANSLATE_NOOP("ActionHints", "最新の世代です。↑で前の世代へ戻れます"));
         case UserAction::Paged:
             // Generation 0 fills pages 2 and 3 with the average sample face.
             if (document.viewedGeneration == 0 && document.page > 0) {
-                return hint(QT_TRANSLATE_NOOP("ActionHints", "2・3ページ目は平均の顔（見本2）の複製40個です"));
+                return hint(QT_TRANSLATE_NOOP("ActionHints",
+                                              "2・3ページ目は平均の顔（見本2）の複製40個です"));
             }
             return hint(QT_TRANSLATE_NOOP("ActionHints", "PageDown・PageUp でページを移れます"));
         case UserAction::Saved:
             return hint(QT_TRANSLATE_NOOP("ActionHints", "右ダブルクリックでどの顔も保存できます"));
         case UserAction::Locked:
-            return hint(QT_TRANSLATE_NOOP("ActionHints", "固定した部品は以後の子すべてに引き継がれます"));
+            return hint(
+                QT_TRANSLATE_NOOP("ActionHints", "固定した部品は以後の子すべてに引き継がれます"));
         case UserAction::ShownFromList:
-            return hint(QT_TRANSLATE_NOOP("ActionHints", "印の顔をウィンドウ1に表示しました（青い枠）"));
+            return hint(
+                QT_TRANSLATE_NOOP("ActionHints", "印の顔をウィンドウ1に表示しました（青い枠）"));
         case UserAction::Undone:
             return hint(QT_TRANSLATE_NOOP("ActionHints", "元に戻しました。Ctrl+Y でやり直し"));
         case UserAction::UndoneBreeding:
             // The random source goes on: breeding again gives other children.
-            return hint(QT_TRANSLATE_NOOP("ActionHints", "世代を取り消しました。Enter で別の子ができます"));
+            return hint(
+                QT_TRANSLATE_NOOP("ActionHints", "世代を取り消しました。Enter で別の子ができます"));
         case UserAction::Redone:
             return hint(QT_TRANSLATE_NOOP("ActionHints", "やり直しました"));
     }

@@ -16,9 +16,7 @@ constexpr QColor kKeptTileBackground{240, 240, 240};
 
 QString headerText(const MarkSection& section) {
     if (section.current) {
-        return CChild3View::tr("選んだ顔 %1／%2")
-            .arg(section.faces.size())
-            .arg(kMaxMarks);
+        return CChild3View::tr("選んだ顔 %1／%2").arg(section.faces.size()).arg(kMaxMarks);
     }
     return CChild3View::tr("第%1世代で選んだ顔").arg(section.generation);
 }
@@ -44,7 +42,8 @@ void CChild3View::drawView(QPainter& painter, QSize clientSize) {
     for (std::size_t s = 0; s < sections.size(); ++s) {
         const MarkSection& section = sections[s];
         const QRect header = layout.headers[s];
-        painter.setPen(section.current ? kCurrentHeader : palette().color(QPalette::PlaceholderText));
+        painter.setPen(section.current ? kCurrentHeader
+                                       : palette().color(QPalette::PlaceholderText));
         painter.drawText(header, Qt::AlignLeft | Qt::AlignVCenter,
                          metrics.elidedText(headerText(section), Qt::ElideRight, header.width()));
         for (std::size_t k = 0; k < section.faces.size(); ++k, ++tile) {
@@ -59,9 +58,9 @@ void CChild3View::drawView(QPainter& painter, QSize clientSize) {
                          facePenWidth(layout.tileSize));
             }
             painter.setPen(palette().color(QPalette::WindowText));
-            painter.drawText(place.caption, Qt::AlignHCenter | Qt::AlignTop,
-                             metrics.elidedText(captionText(place.face), Qt::ElideRight,
-                                                place.caption.width()));
+            painter.drawText(
+                place.caption, Qt::AlignHCenter | Qt::AlignTop,
+                metrics.elidedText(captionText(place.face), Qt::ElideRight, place.caption.width()));
         }
     }
 }

@@ -12,16 +12,16 @@ namespace mirel {
 
 class CChild3View final : public MirelView {
     Q_OBJECT
-public:
+  public:
     CChild3View(CMirelDoc& document, QWidget* parent);
 
     void drawView(QPainter& painter, QSize clientSize) override;
 
-signals:
+  signals:
     // The user clicked `face` in the list; window 1 now shows its page.
     void faceShown(GeneRef face);
 
-protected:
+  protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 };

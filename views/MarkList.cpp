@@ -48,8 +48,8 @@ MarkListLayout layoutMarkList(const std::vector<MarkSection>& sections, QSize pa
     auto heightFor = [&](int tile) {
         int total = 2 * kMargin;
         for (const MarkSection& section : sections) {
-            total += header + rowsFor(section.faces.size(), columnsFor(tile)) *
-                                  (tile + lineHeight + kGap);
+            total += header +
+                     rowsFor(section.faces.size(), columnsFor(tile)) * (tile + lineHeight + kGap);
         }
         return total;
     };

@@ -6,7 +6,6 @@
 
 #include <QRect>
 #include <QSize>
-
 #include <vector>
 
 #include "ga/Selection.h"
@@ -43,7 +42,6 @@ struct MarkListLayout {
 // Tiles as large as lets every section fit into `pane` (but never smaller
 // than a face can be told apart at; beyond that the list is cut off),
 // `lineHeight` being the height of one line of text.
-MarkListLayout layoutMarkList(const std::vector<MarkSection>& sections, QSize pane,
-                              int lineHeight);
+MarkListLayout layoutMarkList(const std::vector<MarkSection>& sections, QSize pane, int lineHeight);
 
 }  // namespace mirel

@@ -50,9 +50,9 @@ QStringList everyHint(CMirelDoc& doc) {
         const QPointF cell(10, 10);
         doc.ShowPage(0);
         doc.viewedGeneration = 0;
-        texts << refusalReason(doc, kGridView, QSize(1000, 800),
-                               QMouseEvent(QEvent::MouseButtonDblClick, cell, cell, button, button,
-                                           Qt::NoModifier));
+        texts << refusalReason(
+            doc, kGridView, QSize(1000, 800),
+            QMouseEvent(QEvent::MouseButtonDblClick, cell, cell, button, button, Qt::NoModifier));
     }
     allActions();
     doc.AdvanceGeneration();

@@ -2,7 +2,6 @@
 // (its session bytes), breeding included; the modified flag follows the
 // saved point of the history.
 #include <QUndoStack>
-
 #include <functional>
 
 #include "DocumentFixture.h"
@@ -21,9 +20,7 @@ class UndoTest : public test::DocumentTest {
         drawGrid(*doc_);
     }
 
-    std::string sessionBytes() const {
-        return encodeSession(doc_->sessionSource(doc_->history()));
-    }
+    std::string sessionBytes() const { return encodeSession(doc_->sessionSource(doc_->history())); }
     void mark(int cell) { doc_->ToggleMark(canvas_, cell); }
 
     CMirelDoc* doc_ = nullptr;
