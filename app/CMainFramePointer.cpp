@@ -41,6 +41,8 @@ bool CMainFrame::sendKeyToPointedGrid(CChildFrame* from, const QKeyEvent& key) {
     if (target == nullptr || target == from || pointerView_ != kGridView || !isGridKey(key)) {
         return false;
     }
+    // A frame being closed is no longer in the area, though not deleted yet.
+    if (!mdiArea_->subWindowList().contains(target) || !target->isVisible()) return false;
     mdiArea_->setActiveSubWindow(target);
     target->activateView(kGridView);
     QKeyEvent forwarded(key.type(), key.key(), key.modifiers(), key.text(), key.isAutoRepeat(),
