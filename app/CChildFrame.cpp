@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMdiArea>
 
 #include <algorithm>
@@ -72,6 +73,10 @@ CChildFrame::CChildFrame(std::shared_ptr<DocumentFrames> frames, CMainFrame& mai
     for (MirelView* view : views_) {
         connect(view, &MirelView::hint, this,
                 [this](const QString& text) { mainFrame_.showHint(text); });
+        view->setChangeRecorder(
+            [frames = frames_.get()](const QString& text, const std::function<void()>& change) {
+                return frames->recordChange(text, change);
+            });
     }
 
     setWidget(outer_);
@@ -117,6 +122,12 @@ bool CChildFrame::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::MouseMove || type == QEvent::MouseButtonPress ||
         type == QEvent::MouseButtonDblClick) {
         frames_->pointerEntered(this, n);
+        mainFrame_.pointerOver(this, n);
+    }
+    if (type == QEvent::Leave) mainFrame_.pointerLeft(this, n);
+    if (type == QEvent::KeyPress &&
+        mainFrame_.sendKeyToPointedGrid(this, static_cast<const QKeyEvent&>(*event))) {
+        return true;
     }
     if (type == QEvent::KeyPress || type == QEvent::MouseButtonDblClick) {
         const QString reason = refusalReason(document(), n, view(n)->size(), *event);
@@ -163,6 +174,7 @@ void CChildFrame::setPathName(const QString& path) { frames_->setPathName(path);
 FileWriteResult CChildFrame::saveDocumentFile(const QString& path) {
     const FileWriteResult result = document().saveSession(localPath(path));
     if (result.written()) {
+        frames_->markSaved();
         setPathName(QFileInfo(path).absoluteFilePath());
         setDocumentTitle(QFileInfo(path).fileName());
     }

@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
+#include <QUndoGroup>
 
 #include "app/AboutBox.h"
 #include "app/AppFolders.h"
@@ -69,6 +70,7 @@ CMainFrame::CMainFrame(WallClock clock, DesktopSize desktop, QWidget* parent)
     createStatusBar();
     createSteeringCommands();
     createToolCommands();
+    createUndoCommands();
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] {
         updateActions();
@@ -84,6 +86,7 @@ CMainFrame::~CMainFrame() {
     // The MDI area and the child frames outlive this part of the object;
     // their last signals must not reach the menus being torn down.
     mdiArea_->disconnect(this);
+    undoGroup_->disconnect(this);
     for (CChildFrame* frame : findChildren<CChildFrame*>()) frame->disconnect(this);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QRect>
 #include <QSize>
 
@@ -18,11 +19,13 @@
 #include "ga/ToolGeneration.h"
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMdiArea;
 class QMenu;
 class QPrinter;
 class QToolBar;
+class QUndoGroup;
 
 namespace mirel {
 
@@ -124,6 +127,15 @@ public:
     QPrinter& printer();
     RecentFileList& recentFiles() { return recentFiles_; }
 
+    // Where the mouse is: view `view` of `frame` (a move over it), or no
+    // longer there.
+    void pointerOver(CChildFrame* frame, int view);
+    void pointerLeft(CChildFrame* frame, int view);
+    // A key for window 1 that reached a view of `from` while the mouse is over
+    // another frame's window 1 goes there instead, and that frame comes to the
+    // front; false when the key stays where it is.
+    bool sendKeyToPointedGrid(CChildFrame* from, const QKeyEvent& key);
+
     // Writes the face of the active document's window 2 as a picture of
     // side `size`, the format following the file's extension; false (after
     // telling the user) when there is nothing to export or it failed.
@@ -148,6 +160,11 @@ private:
     // The chosen face, the tool generations and the inner-face view option.
     void createToolCommands();
     void updateToolCommands();
+    // Edit ▸ undo / redo on the active document's history, and the title's
+    // mark of unsaved changes.
+    void createUndoCommands();
+    void updateUndoCommands();
+    void updateTitle();
     // Shows the next (1) or previous (-1) page of the active document's window 1.
     void turnPage(int step);
     void updateActions();
@@ -203,6 +220,9 @@ private:
     QLabel* lockPane_ = nullptr;
     QLabel* chosenPane_ = nullptr;
     MarkCountPane* markCountPane_ = nullptr;
+    QUndoGroup* undoGroup_ = nullptr;
+    QPointer<CChildFrame> pointerFrame_;
+    int pointerView_ = 0;
     // Where the outer frame belongs until the window manager has framed it.
     QRect outerFrame_;
     bool fittingOuterFrame_ = true;

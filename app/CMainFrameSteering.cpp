@@ -14,6 +14,7 @@
 
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
+#include "app/DocumentFrames.h"
 #include "app/MainFrameActions.h"
 #include "document/CMirelDoc.h"
 #include "views/ActionHints.h"
@@ -66,11 +67,14 @@ void CMainFrame::createSteeringCommands() {
         connect(lock, &QAction::triggered, this, [this, which](bool locked) {
             CChildFrame* frame = activeChildFrame();
             if (frame == nullptr) return;
+            CMirelDoc& doc = frame->document();
             if (locked) {
-                frame->document().LockPart(which);
-                showHint(actionHint(UserAction::Locked, frame->document()));
+                frame->documentFrames()->recordChange(tr("部品の固定"),
+                                                      [&doc, which] { doc.LockPart(which); });
+                showHint(actionHint(UserAction::Locked, doc));
             } else {
-                frame->document().UnlockPart(which);
+                frame->documentFrames()->recordChange(tr("部品の固定の解除"),
+                                                      [&doc, which] { doc.UnlockPart(which); });
             }
         });
         a.lockPart[static_cast<std::size_t>(part)] = lock;
@@ -80,7 +84,11 @@ void CMainFrame::createSteeringCommands() {
     a.clearLocks->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     a.clearLocks->setStatusTip(tr("すべての部品の固定を解除します"));
     connect(a.clearLocks, &QAction::triggered, this, [this] {
-        if (CChildFrame* frame = activeChildFrame()) frame->document().ClearPartLocks();
+        if (CChildFrame* frame = activeChildFrame()) {
+            CMirelDoc& doc = frame->document();
+            frame->documentFrames()->recordChange(tr("固定をすべて解除"),
+                                                  [&doc] { doc.ClearPartLocks(); });
+        }
     });
     connect(parts, &QMenu::aboutToShow, this, [this] { updateSteeringCommands(); });
     // After the view menu, shown only with a document.
@@ -133,6 +141,8 @@ void CMainFrame::setLockPane(const PartLocks& locks) {
 
 void CMainFrame::showHint(const QString& text) {
     messagePane_->setText(text);
+    // On a window narrower than the hints are made for, the pane cuts it off.
+    messagePane_->setToolTip(text);
 }
 
 }  // namespace mirel

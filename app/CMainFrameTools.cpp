@@ -9,6 +9,7 @@
 
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
+#include "app/DocumentFrames.h"
 #include "app/MainFrameActions.h"
 #include "document/CMirelDoc.h"
 #include "views/ActionHints.h"
@@ -53,7 +54,11 @@ void CMainFrame::createToolCommands() {
     a.innerFaceFirst->setStatusTip(tr(
         "ウィンドウ1と2で髪と輪郭を薄い灰色で描き、目・眉・鼻・口だけで見比べられるようにします"));
     connect(a.innerFaceFirst, &QAction::triggered, this, [this](bool on) {
-        if (CChildFrame* frame = activeChildFrame()) frame->document().SetInnerFaceFirst(on);
+        if (CChildFrame* frame = activeChildFrame()) {
+            CMirelDoc& doc = frame->document();
+            frame->documentFrames()->recordChange(tr("髪と輪郭を薄く表示"),
+                                                  [&doc, on] { doc.SetInnerFaceFirst(on); });
+        }
     });
 
     chosenPane_ = new QLabel(statusBar());
@@ -73,24 +78,28 @@ void CMainFrame::updateToolCommands() {
     a.clearChoice->setEnabled(chosen);
     a.innerFaceFirst->setEnabled(frame != nullptr);
     a.innerFaceFirst->setChecked(frame != nullptr && frame->document().innerFaceFirst());
-    if (frame == nullptr) {
-        chosenPane_->clear();
-    } else {
-        const std::optional<GeneRef>& face = frame->document().chosenFace();
-        chosenPane_->setText(
-            face ? tr("選んだ顔：世代 %1・%2").arg(face->generation).arg(face->index) : QString());
-    }
+    const std::optional<GeneRef> face =
+        frame != nullptr ? frame->document().chosenFace() : std::nullopt;
+    chosenPane_->setText(
+        face ? tr("選んだ顔：世代 %1・%2").arg(face->generation).arg(face->index) : QString());
+    // Hidden while empty, so the hints keep the room.
+    chosenPane_->setVisible(face.has_value());
 }
 
 void CMainFrame::setChosenPane(const std::optional<GeneRef>& /*chosen*/) {
     updateToolCommands();
+    // Choosing is kept in the session, so it counts as a change.
+    updateTitle();
 }
 
 void CMainFrame::makeToolGeneration(ToolKind kind, FacePart part) {
     CChildFrame* frame = activeChildFrame();
     if (frame == nullptr) return;
     CMirelDoc& document = frame->document();
-    const std::optional<ToolRefusal> refusal = document.MakeToolGeneration(kind, part);
+    std::optional<ToolRefusal> refusal;
+    frame->documentFrames()->recordChange(
+        kind == ToolKind::PartGallery ? tr("部品ギャラリー") : tr("誇張"),
+        [&] { refusal = document.MakeToolGeneration(kind, part); });
     if (!refusal) {
         showHint(actionHint(
             kind == ToolKind::PartGallery ? UserAction::Gallery : UserAction::Exaggerated,

@@ -106,11 +106,16 @@ void CMainFrame::createActions() {
         a.recent.append(entry);
     }
 
-    // The edit commands have no handler anywhere, so they stay disabled.
+    // Undo and redo follow the active document's history (createUndoCommands).
     a.editUndo = makeAction(this, tr("元に戻す(&U)"),
                             tr("直前の操作を元に戻します"));
     a.editUndo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z),
                               QKeySequence(Qt::ALT | Qt::Key_Backspace)});
+    a.editRedo = makeAction(this, tr("やり直し(&R)"),
+                            tr("元に戻した操作をやり直します"));
+    a.editRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
+                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    // The clipboard commands have no handler anywhere, so they stay disabled.
     a.editCut = makeAction(this, tr("切り取り(&T)"),
                            tr("選択範囲を切り取ってクリップボードに移動します"),
                            tr("切り取り"));
@@ -129,7 +134,7 @@ void CMainFrame::createActions() {
     a.editPaste->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_V),
                                QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
     a.editPaste->setIcon(pasteIcon());
-    for (QAction* edit : {a.editUndo, a.editCut, a.editCopy, a.editPaste}) edit->setEnabled(false);
+    for (QAction* edit : {a.editCut, a.editCopy, a.editPaste}) edit->setEnabled(false);
 
     a.viewStatusBar = makeAction(this, tr("ステータス バー(&S)"),
                                  tr("ステータス バーの表示/非表示を切り替えます"));
@@ -196,8 +201,8 @@ void CMainFrame::createActions() {
     connect(a.helpHowToUse, &QAction::triggered, this, &CMainFrame::showHowToUse);
 
     // Accelerators work whichever menu set is showing.
-    addActions({a.fileNew, a.fileOpen, a.fileSave, a.filePrint, a.editUndo, a.editCut, a.editCopy,
-                a.editPaste, a.nextPane, a.previousPane});
+    addActions({a.fileNew, a.fileOpen, a.fileSave, a.filePrint, a.editUndo, a.editRedo, a.editCut,
+                a.editCopy, a.editPaste, a.nextPane, a.previousPane});
 }
 
 void CMainFrame::createMenus() {
@@ -226,7 +231,7 @@ void CMainFrame::createMenus() {
     fileDoc->addAction(a.appExit);
 
     QMenu* edit = new QMenu(tr("編集(&E)"), this);
-    edit->addAction(a.editUndo);
+    edit->addActions({a.editUndo, a.editRedo});
     edit->addSeparator();
     edit->addActions({a.editCut, a.editCopy, a.editPaste});
 
@@ -329,10 +334,9 @@ void CMainFrame::updateActions() {
 
     if (steering_) updateSteeringCommands();
     if (tools_) updateToolCommands();
+    if (undoGroup_ != nullptr) updateUndoCommands();
 
-    const CChildFrame* frame = activeChildFrame();
-    setWindowTitle(frame != nullptr ? kAppName + QStringLiteral(" - ") + frame->windowTitle()
-                                    : kAppName);
+    updateTitle();
     updateMarkCountPane();
 }
 

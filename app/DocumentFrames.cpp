@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/CChildFrame.h"
+#include "app/DocumentCommand.h"
 #include "app/FileNames.h"
 #include "app/Language.h"
 #include "document/CMirelDoc.h"
@@ -21,9 +22,25 @@ DocumentFrames::DocumentFrames(std::unique_ptr<CMirelDoc> document)
     QObject::connect(&recoveryTimer_, &QTimer::timeout, [this] {
         if (auto write = std::exchange(pendingRecovery_, nullptr)) write();
     });
+    // Work brought back from a recovery file has no file it equals.
+    if (document_->isModified()) undoStack_.resetClean();
+    QObject::connect(&undoStack_, &QUndoStack::cleanChanged,
+                     [this](bool clean) { document_->setModified(!clean); });
 }
 
-DocumentFrames::~DocumentFrames() { document_->attachHost(nullptr); }
+bool DocumentFrames::recordChange(const QString& text, const std::function<void()>& change) {
+    return mirel::recordChange(undoStack_, *document_, text, change);
+}
+
+void DocumentFrames::markSaved() {
+    document_->setModified(false);
+    undoStack_.setClean();
+}
+
+DocumentFrames::~DocumentFrames() {
+    QObject::disconnect(&undoStack_, nullptr, nullptr, nullptr);
+    document_->attachHost(nullptr);
+}
 
 bool DocumentFrames::isLastFrame(const CChildFrame* frame) const {
     return frames_.size() == 1 && frames_.front() == frame;
@@ -78,7 +95,11 @@ void DocumentFrames::activateView(int view) {
 }
 
 void DocumentFrames::invalidateView(int view) {
-    for (CChildFrame* frame : frames_) frame->invalidateView(view);
+    for (CChildFrame* frame : frames_) {
+        frame->invalidateView(view);
+        // Window 3 lists the marks of the generation window 1 shows.
+        if (view == kGridView) frame->invalidateView(kBlankView);
+    }
 }
 
 void DocumentFrames::setStatusPane(const std::string& text, int width) {
@@ -124,6 +145,7 @@ void DocumentFrames::marksChanged() {
     // The current frame's window 1 already drew the toggled frame itself.
     for (CChildFrame* frame : frames_) {
         if (frame != current_) frame->invalidateView(kGridView);
+        frame->invalidateView(kBlankView);
     }
     if (current_ != nullptr) current_->marksChanged();
 }

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <memory>
 
@@ -24,6 +25,14 @@ public:
     DocumentFrames& operator=(const DocumentFrames&) = delete;
 
     CMirelDoc& document() const { return *document_; }
+
+    // The document's undo history (not kept in sessions). Its clean state is
+    // the saved one: the document is modified whenever the stack is not clean.
+    QUndoStack& undoStack() { return undoStack_; }
+    // Runs `change` on the document as one step the user can take back.
+    bool recordChange(const QString& text, const std::function<void()>& change);
+    // The document now equals its file.
+    void markSaved();
 
     // The frames in the order they were opened.
     const QList<CChildFrame*>& frames() const { return frames_; }
@@ -71,6 +80,7 @@ private:
     // it waits until the new generation is on the screen. Declared after the
     // document, so that it goes first.
     QTimer recoveryTimer_;
+    QUndoStack undoStack_;
     std::function<void()> pendingRecovery_;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
-// Help ▸ 使い方: a short page of the mouse and key gestures, the save
-// command and the six files it writes.
+// Help ▸ 使い方: the gestures, pages, window 3, part locks, undo, sessions,
+// the language and the files a save writes, in paragraphs of their own.
 
 #include <QDialog>
 

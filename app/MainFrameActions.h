@@ -29,6 +29,7 @@ struct CMainFrame::Actions {
     QAction* recentPlaceholder = nullptr;
     QList<QAction*> recent;
     QAction* editUndo = nullptr;
+    QAction* editRedo = nullptr;
     QAction* editCut = nullptr;
     QAction* editCopy = nullptr;
     QAction* editPaste = nullptr;

@@ -23,13 +23,13 @@ QString keyRefusal(const CMirelDoc& document, int view, const QKeyEvent& key) {
     if (view != kGridView) {
         return QCoreApplication::translate(
             "RefusalNotices",
-            "キー操作はウィンドウ1の上で行ってください（マウスを左の一覧へ）");
+            "キーはウィンドウ1（左の一覧）の上で使えます");
     }
     const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
     if (enter && document.currentSelection().count < 1) {
         return QCoreApplication::translate(
             "RefusalNotices",
-            "顔が選ばれていません。似ている顔をダブルクリックで選んでから Enter を押してください");
+            "印がありません。先にダブルクリックで印を");
     }
     return {};
 }
@@ -42,14 +42,18 @@ QString doubleClickRefusal(const CMirelDoc& document, QSize viewSize, const QMou
     const QPoint at = click.position().toPoint();
     if (!cellAt(cellSize, at.x(), at.y())) return {};
     if (click.button() == Qt::LeftButton) {
+        // A marked face is unmarked as usual; only a 61st mark is refused.
+        const int cell = *cellAt(cellSize, at.x(), at.y());
+        if (document.IsMarked({document.viewedGeneration, document.page * kCellsPerPage + cell})) {
+            return {};
+        }
         return QCoreApplication::translate(
-            "RefusalNotices",
-            "60個まで選択できます。選び直しはできないので Enter で次の世代へ進んでください");
+            "RefusalNotices", "選べるのは60個までです。印を外すか Enter で次の世代へ");
     }
     if (click.button() == Qt::RightButton) {
         return QCoreApplication::translate(
             "RefusalNotices",
-            "60個選択中はここから保存できません。ウィンドウ2の右ダブルクリックかファイル メニューで保存してください");
+            "印が60個の間は、ウィンドウ2の右ダブルクリックで保存");
     }
     return {};
 }

@@ -129,11 +129,24 @@ void CMirelDoc::RedrawMarks(Canvas& canvas) {
 }
 
 void CMirelDoc::ToggleMark(Canvas& canvas, int cell) {
-    if (currentSelection().count >= kMaxMarks) return;
+    // A full Selection still gives a mark back, so a wrong one can be taken off.
+    if (currentSelection().count >= kMaxMarks &&
+        !IsMarked({viewedGeneration, page * kCellsPerPage + cell})) {
+        return;
+    }
     modified_ = true;
     marks_.ToggleSelectionMark(canvas, viewedGeneration, page, cell, store_.generationCount(),
                                cellSize, markLineWidth);
     if (host_ != nullptr) host_->marksChanged();
+}
+
+bool CMirelDoc::IsMarked(GeneRef face) const {
+    if (marks_.resetPending != 0) return false;
+    const Selection& marks = currentSelection();
+    for (int k = 0; k < marks.count && k < kMaxMarks; ++k) {
+        if (marks.mark(k) == face) return true;
+    }
+    return false;
 }
 
 void CMirelDoc::HoverFace(int cell) {
@@ -204,6 +217,16 @@ void CMirelDoc::generationAdded(int g) {
 
 void CMirelDoc::InvalidateView(int n) {
     if (host_ != nullptr) host_->invalidateView(n);
+}
+
+bool CMirelDoc::ShowFace(GeneRef face) {
+    if (!isStored(face, store_.generationCount())) return false;
+    viewedGeneration = face.generation;
+    page = face.index / kCellsPerPage;
+    hoverCell = face.index % kCellsPerPage;
+    HoverFace(hoverCell);
+    if (host_ != nullptr) host_->invalidateView(kGridView);
+    return true;
 }
 
 bool CMirelDoc::ShowPage(int newPage) {
@@ -341,6 +364,58 @@ void CMirelDoc::SaveFace(FaceRecord face) {
         std::vector<std::string> names;
         for (const auto& path : notWritten) names.push_back(path.string());
         host_->showFilesNotSaved(names);
+    }
+}
+
+DocumentState CMirelDoc::undoState() const {
+    return DocumentState{
+        .generationCount = store_.generationCount(),
+        .marks = marks_,
+        .history = history_,
+        .locks = locks_,
+        .bredLocks = bredLocks_,
+        .detailFace = detailFace,
+        .position = {viewedGeneration, page, hoverCell},
+        .chosenFace = chosen_,
+        .toolsUsed = toolsUsed_,
+        .innerFaceFirst = innerFaceFirst_,
+    };
+}
+
+std::vector<FaceRecord> CMirelDoc::recordsAbove(int generationCount) const {
+    std::vector<FaceRecord> records;
+    for (int g = std::max(generationCount + 1, 0); g <= store_.generationCount(); ++g) {
+        const auto generation = store_.generation(g);
+        records.insert(records.end(), generation.begin(), generation.end());
+    }
+    return records;
+}
+
+void CMirelDoc::restoreUndoState(const DocumentState& state,
+                                 std::span<const FaceRecord> regained) {
+    const bool generationsChanged = state.generationCount != store_.generationCount();
+    store_.setNewest(state.generationCount, regained);
+    marks_ = state.marks;
+    history_ = state.history;
+    locks_ = state.locks;
+    bredLocks_ = state.bredLocks;
+    detailFace = state.detailFace;
+    viewedGeneration = state.position.viewedGeneration;
+    page = state.position.page;
+    hoverCell = state.position.hoverCell;
+    chosen_ = state.chosenFace;
+    toolsUsed_ = state.toolsUsed;
+    innerFaceFirst_ = state.innerFaceFirst;
+    if (host_ == nullptr) return;
+    host_->setChosenPane(chosen_);
+    for (const int view : {kGridView, kDetailView, kBlankView}) host_->invalidateView(view);
+    host_->marksChanged();
+    UpdateStatusText();
+    // The recovery file must not bring back a generation the user took back.
+    if (generationsChanged) {
+        host_->recoveryDue([this] {
+            if (modified_) writeRecovery();
+        });
     }
 }
 

@@ -7,11 +7,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "document/DocumentHost.h"
+#include "document/DocumentState.h"
 #include "document/SessionFile.h"
 #include "document/WallClock.h"
 #include "face/FaceRecord.h"
@@ -83,13 +85,19 @@ public:
     // ones stay as they are.
     std::vector<FaceRecord> PreparedPageCopies(int generation, int page) const;
     void RedrawMarks(Canvas& canvas);
-    // Call only while the current Selection has fewer than 60 marks.
+    // Adds or removes the mark of a cell; a full Selection (60 marks) only
+    // gives marks back, it takes no new one.
     void ToggleMark(Canvas& canvas, int cell);
+    // Whether `face` is among the newest generation's marks.
+    bool IsMarked(GeneRef face) const;
     void HoverFace(int cell);
     // Repaints view n (without erasing) in every window that shows this document.
     void InvalidateView(int n);
     // Breeds the next generation from the current marks, if there is one.
     void AdvanceGeneration();
+    // Shows `face` in window 1 (its generation and page) and in window 2;
+    // false, changing nothing, when it is not stored.
+    bool ShowFace(GeneRef face);
     // Shows page `newPage` (0 to 2) of the viewed generation in window 1;
     // false, changing nothing, when it is out of range or already shown.
     bool ShowPage(int newPage);
@@ -144,6 +152,15 @@ public:
     // made by the save that finds it missing.
     void setOutputFolder(std::filesystem::path folder) { outputFolder_ = std::move(folder); }
     const std::filesystem::path& outputFolder() const { return outputFolder_; }
+
+    // Undo: the state now, without the stored records; the records of the
+    // generations above `generationCount` (those a breeding added since a
+    // state was taken), in order; and going back or forward to a state, the
+    // generations it does not reach dropped and, going forward, `regained`
+    // (what recordsAbove gave) put back. The views are repainted.
+    DocumentState undoState() const;
+    std::vector<FaceRecord> recordsAbove(int generationCount) const;
+    void restoreUndoState(const DocumentState& state, std::span<const FaceRecord> regained = {});
 
     // Set by marking, unmarking and breeding; cleared by a successful saveSession.
     bool isModified() const { return modified_; }

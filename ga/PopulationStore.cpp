@@ -73,9 +73,17 @@ BreedResult PopulationStore::breedNextGeneration(Selection selection, const Part
 BreedResult PopulationStore::addGeneration(Generation faces) {
     const int g = generationCount_;
     if (g >= kLastGeneration) return BreedResult::GenerationLimit;
-    std::copy(faces.begin(), faces.end(), records_.begin() + static_cast<std::ptrdiff_t>(slot({g + 1, 0})));
+    std::copy(faces.begin(), faces.end(),
+              records_.begin() + static_cast<std::ptrdiff_t>(slot({g + 1, 0})));
     generationCount_ = g + 1;
     return BreedResult::Bred;
+}
+
+void PopulationStore::setNewest(int generationCount, std::span<const FaceRecord> following) {
+    const std::size_t first = slot({generationCount_ + 1, 0});
+    const std::size_t room = records_.size() - std::min(first, records_.size());
+    std::copy_n(following.begin(), std::min(following.size(), room), records_.begin() + first);
+    generationCount_ = std::clamp(generationCount, 0, kLastGeneration);
 }
 
 bool isStored(GeneRef ref, int newest) {

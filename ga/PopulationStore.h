@@ -72,6 +72,12 @@ class PopulationStore {
     // newest, as breeding would; refuses, changing nothing, at the last generation.
     [[nodiscard]] BreedResult addGeneration(Generation faces);
 
+    // Makes generation `generationCount` (0-49) the newest: the generations
+    // above it are no longer stored, and `following` (whole generations, in
+    // order) fills the slots after generation generationCount() first.
+    // Draws no random number.
+    void setNewest(int generationCount, std::span<const FaceRecord> following = {});
+
   private:
     PopulationStore(std::vector<FaceRecord> records);
     static std::size_t slot(GeneRef ref) {

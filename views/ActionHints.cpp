@@ -13,74 +13,74 @@ bool elitesFillFirstPage(const Selection& marks) {
     return marks.count >= kMaxElites;
 }
 
+QString hint(const char* text) {
+    return QCoreApplication::translate("ActionHints", text);
+}
+
 }  // namespace
 
 QString actionHint(UserAction action, const CMirelDoc& document) {
     const int newest = document.generationCount();
-    if (elitesFillFirstPage(document.currentSelection()) && action != UserAction::Bred) {
-        return QCoreApplication::translate(
-            "ActionHints",
-            "印が20個以上あります：次の世代の1ページ目は印を付けた顔で、"
-            "新しい子は2・3ページ目（PageDown）に出ます");
+    const bool bredOrTakenBack = action == UserAction::Bred ||
+                                 action == UserAction::UndoneBreeding ||
+                                 action == UserAction::Redone;
+    if (elitesFillFirstPage(document.currentSelection()) && !bredOrTakenBack) {
+        return hint(QT_TRANSLATE_NOOP("ActionHints", "20個以上の印：新しい子は2・3ページ目に"));
     }
     switch (action) {
         case UserAction::Marked:
-            return QCoreApplication::translate(
-                "ActionHints",
-                "ダブルクリックで印を付け外しします。Enter で印を付けた顔から次の世代を作ります");
+            return hint(
+                QT_TRANSLATE_NOOP("ActionHints", "ダブルクリックで印の付け外し、Enter で次の世代"));
         case UserAction::Bred:
             if (newest > 0 &&
                 elitesFillFirstPage(
                     document.marks().selections[static_cast<std::size_t>(newest - 1)])) {
-                return QCoreApplication::translate(
-                    "ActionHints",
-                    "1ページ目は印を付けた顔です。新しい子は2・3ページ目にあります"
-                    "（PageDown）");
+                return hint(QT_TRANSLATE_NOOP("ActionHints",
+                                              "1ページ目は印の顔、新しい子は2・3ページ目に"));
             }
-            return QCoreApplication::translate(
-                "ActionHints",
-                "新しい世代です。似ている顔をダブルクリックで選び、Enter で次へ進みます。"
-                "↑で前の世代に戻れます");
+            return hint(
+                QT_TRANSLATE_NOOP("ActionHints", "似ている顔に印を付けて Enter。↑で前の世代へ"));
         case UserAction::Browsed:
             if (document.viewedGeneration < newest) {
-                return QCoreApplication::translate(
-                    "ActionHints",
-                    "前の世代の顔にも印を付けられます。その特徴が次の世代に戻ってきます。"
-                    "↓で新しい世代へ");
+                return hint(
+                    QT_TRANSLATE_NOOP("ActionHints", "前の世代の顔にも印を付けられます。↓で先へ"));
             }
-            return QCoreApplication::translate(
-                "ActionHints",
-                "最新の世代です。↑で前の世代を見て、その顔に印を付けることもできます");
+            return hint(QT_TRANSLATE_NOOP("ActionHints", "最新の世代です。↑で前の世代へ戻れます"));
         case UserAction::Paged:
-            return QCoreApplication::translate(
-                "ActionHints",
-                "PageDown・PageUp でページを移ります。どのページの顔にも印を付けられます");
+            // Generation 0 fills pages 2 and 3 with the average sample face.
+            if (document.viewedGeneration == 0 && document.page > 0) {
+                return hint(QT_TRANSLATE_NOOP("ActionHints",
+                                              "2・3ページ目は平均の顔（見本2）の複製40個です"));
+            }
+            return hint(QT_TRANSLATE_NOOP("ActionHints", "PageDown・PageUp でページを移れます"));
         case UserAction::Saved:
-            return QCoreApplication::translate(
-                "ActionHints",
-                "右ダブルクリックでどの顔もすぐ保存できます（ウィンドウ2の顔はファイル メニューからも）");
+            return hint(QT_TRANSLATE_NOOP("ActionHints", "右ダブルクリックでどの顔も保存できます"));
         case UserAction::Locked:
-            return QCoreApplication::translate(
-                "ActionHints",
-                "固定した部品は、これから作る子がすべてウィンドウ2の顔から受け継ぎます");
+            return hint(
+                QT_TRANSLATE_NOOP("ActionHints", "固定した部品は以後の子すべてに引き継がれます"));
         case UserAction::Chosen:
-            return QCoreApplication::translate(
-                "ActionHints",
-                "この顔を選びました。部品 メニューで一つの部品を選び直したり、誇張したりできます。"
-                "保存もこの顔です（Esc で解除）");
+            return hint(
+                QT_TRANSLATE_NOOP("ActionHints", "選んだ顔：部品 メニューで選び直し・誇張"));
         case UserAction::Unchosen:
-            return QCoreApplication::translate(
-                "ActionHints", "選んだ顔を解除しました。ウィンドウ2はマウスの下の顔を表示します");
+            return hint(
+                QT_TRANSLATE_NOOP("ActionHints", "選択を解除：ウィンドウ2はマウスの下の顔"));
         case UserAction::Gallery:
-            return QCoreApplication::translate(
-                "ActionHints",
-                "部品ギャラリーです：選んだ顔の一つの部品だけが違う60の顔です。"
-                "良いものに印を付けて Enter で育てます");
+            return hint(
+                QT_TRANSLATE_NOOP("ActionHints", "部品ギャラリー：良い顔に印を付けて Enter"));
         case UserAction::Exaggerated:
-            return QCoreApplication::translate(
-                "ActionHints",
-                "誇張の幅です：1ページ目は左上から平均の顔に近い 0.6 倍から 1.6 倍まで"
-                "（8番目がもとの顔）、2・3ページ目はその組み合わせです");
+            return hint(
+                QT_TRANSLATE_NOOP("ActionHints", "誇張：1ページ目は0.6〜1.6倍、8番目がもと"));
+        case UserAction::ShownFromList:
+            return hint(
+                QT_TRANSLATE_NOOP("ActionHints", "印の顔をウィンドウ1に表示しました（青い枠）"));
+        case UserAction::Undone:
+            return hint(QT_TRANSLATE_NOOP("ActionHints", "元に戻しました。Ctrl+Y でやり直し"));
+        case UserAction::UndoneBreeding:
+            // The random source goes on: breeding again gives other children.
+            return hint(
+                QT_TRANSLATE_NOOP("ActionHints", "世代を取り消しました。Enter で別の子ができます"));
+        case UserAction::Redone:
+            return hint(QT_TRANSLATE_NOOP("ActionHints", "やり直しました"));
     }
     return {};
 }

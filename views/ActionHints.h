@@ -19,9 +19,16 @@ enum class UserAction {
     Unchosen,
     Gallery,
     Exaggerated,
+    ShownFromList,  // a face picked in window 3's list
+    Undone,
+    UndoneBreeding,
+    Redone,
 };
+inline constexpr UserAction kLastUserAction = UserAction::Redone;
 
-// The hint after `action`, from the document's state once the action is done.
+// The hint after `action`, from the document's state once the action is
+// done. Each is short enough for the message pane of a window 1024 pixels
+// wide, in either language.
 QString actionHint(UserAction action, const CMirelDoc& document);
 
 }  // namespace mirel

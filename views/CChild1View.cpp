@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPen>
 #include <QPainter>
+#include <QPen>
 #include <QRegion>
 #include <QTimer>
 
@@ -147,20 +148,20 @@ void CChild1View::mouseMoveEvent(QMouseEvent* event) {
 void CChild1View::mouseDoubleClickEvent(QMouseEvent* event) {
     adoptOwnLayout();
     CMirelDoc& doc = document();
-    // With 60 marks neither gesture does anything, wherever it lands.
-    if (doc.currentSelection().count < kMaxMarks) {
-        if (const auto cell = cellUnder(doc, event)) {
-            if (event->button() == Qt::LeftButton) {
-                // Only the cell's frame changes: repaint just what the toggle drew.
-                DamageCanvas damage;
-                doc.ToggleMark(damage, *cell);
+    if (const auto cell = cellUnder(doc, event)) {
+        if (event->button() == Qt::LeftButton) {
+            // With 60 marks the document still takes one off, but adds none.
+            // Only the cell's frame changes: repaint just what the toggle drew.
+            DamageCanvas damage;
+            if (recordChange(tr("印の付け外し"), [&] { doc.ToggleMark(damage, *cell); })) {
                 update(damage.bounds());
                 doc.ChooseFace(*cell);
                 emitHint(UserAction::Marked);
-            } else if (event->button() == Qt::RightButton) {
-                doc.SaveFace(doc.faceInCell(*cell));
-                emitHint(UserAction::Saved);
             }
+        } else if (event->button() == Qt::RightButton &&
+                   doc.currentSelection().count < kMaxMarks) {
+            doc.SaveFace(doc.faceInCell(*cell));
+            emitHint(UserAction::Saved);
         }
     }
     MirelView::mouseDoubleClickEvent(event);
@@ -197,7 +198,7 @@ void CChild1View::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         const int before = doc.generationCount();
-        doc.AdvanceGeneration();
+        recordChange(tr("次の世代"), [&doc] { doc.AdvanceGeneration(); });
         if (doc.generationCount() != before) emitHint(UserAction::Bred);
     }
     if (!event->modifiers().testFlag(Qt::ShiftModifier)) {

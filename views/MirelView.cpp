@@ -18,6 +18,12 @@ void MirelView::saveDetailFace() {
     emitHint(UserAction::Saved);
 }
 
+bool MirelView::recordChange(const QString& text, const std::function<void()>& change) {
+    if (recorder_) return recorder_(text, change);
+    change();
+    return true;
+}
+
 void MirelView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     drawView(painter, size());

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 #include "views/ActionHints.h"
 
 class QPainter;
@@ -26,6 +28,14 @@ public:
 
     void saveDetailFace();
 
+    // Runs a change of the document as one step the user can take back,
+    // named `text`; returns whether the document changed.
+    using ChangeRecorder =
+        std::function<bool(const QString& text, const std::function<void()>& change)>;
+    // Without a recorder (a view on its own) changes just run.
+    void setChangeRecorder(ChangeRecorder recorder) { recorder_ = std::move(recorder); }
+    bool recordChange(const QString& text, const std::function<void()>& change);
+
 signals:
     // A one-line hint for the status bar after a gesture.
     void hint(const QString& text);
@@ -37,6 +47,7 @@ protected:
 
 private:
     CMirelDoc& document_;
+    ChangeRecorder recorder_;
 };
 
 }  // namespace mirel

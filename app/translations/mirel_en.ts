@@ -4,40 +4,60 @@
 <context>
     <name>ActionHints</name>
     <message>
-        <source>印が20個以上あります：次の世代の1ページ目は印を付けた顔で、新しい子は2・3ページ目（PageDown）に出ます</source>
-        <translation>20 or more faces are marked: page 1 of the next generation will hold the marked faces, the new children pages 2 and 3 (PageDown)</translation>
+        <source>20個以上の印：新しい子は2・3ページ目に</source>
+        <translation>20+ marks: new children on pages 2 and 3</translation>
     </message>
     <message>
-        <source>ダブルクリックで印を付け外しします。Enter で印を付けた顔から次の世代を作ります</source>
-        <translation>A double-click marks or unmarks a face. Enter breeds the next generation from the marked faces</translation>
+        <source>ダブルクリックで印の付け外し、Enter で次の世代</source>
+        <translation>Double-click marks or unmarks; Enter breeds</translation>
     </message>
     <message>
-        <source>1ページ目は印を付けた顔です。新しい子は2・3ページ目にあります（PageDown）</source>
-        <translation>Page 1 holds the marked faces. The new children are on pages 2 and 3 (PageDown)</translation>
+        <source>1ページ目は印の顔、新しい子は2・3ページ目に</source>
+        <translation>Page 1: marked faces; pages 2-3: children</translation>
     </message>
     <message>
-        <source>新しい世代です。似ている顔をダブルクリックで選び、Enter で次へ進みます。↑で前の世代に戻れます</source>
-        <translation>A new generation. Double-click the faces that look alike and press Enter to go on. Up goes back a generation</translation>
+        <source>似ている顔に印を付けて Enter。↑で前の世代へ</source>
+        <translation>Mark the likest faces, Enter breeds</translation>
     </message>
     <message>
-        <source>前の世代の顔にも印を付けられます。その特徴が次の世代に戻ってきます。↓で新しい世代へ</source>
-        <translation>Faces of earlier generations can be marked too: their features come back in the next generation. Down goes forward</translation>
+        <source>前の世代の顔にも印を付けられます。↓で先へ</source>
+        <translation>Older faces can be marked too. Down: newer</translation>
     </message>
     <message>
-        <source>最新の世代です。↑で前の世代を見て、その顔に印を付けることもできます</source>
-        <translation>The newest generation. Up shows earlier ones, whose faces can be marked as well</translation>
+        <source>最新の世代です。↑で前の世代へ戻れます</source>
+        <translation>The newest generation. Up shows older ones</translation>
     </message>
     <message>
-        <source>PageDown・PageUp でページを移ります。どのページの顔にも印を付けられます</source>
-        <translation>PageDown and PageUp move between the pages. Faces can be marked on every page</translation>
+        <source>2・3ページ目は平均の顔（見本2）の複製40個です</source>
+        <translation>Pages 2-3: 40 copies of the average face</translation>
     </message>
     <message>
-        <source>右ダブルクリックでどの顔もすぐ保存できます（ウィンドウ2の顔はファイル メニューからも）</source>
-        <translation>A right double-click saves any face at once (the face in window 2 also from the File menu)</translation>
+        <source>PageDown・PageUp でページを移れます</source>
+        <translation>PageDown and PageUp turn the pages</translation>
     </message>
     <message>
-        <source>固定した部品は、これから作る子がすべてウィンドウ2の顔から受け継ぎます</source>
-        <translation>Every child bred from now on takes the locked parts from the face in window 2</translation>
+        <source>右ダブルクリックでどの顔も保存できます</source>
+        <translation>Right double-click saves any face</translation>
+    </message>
+    <message>
+        <source>固定した部品は以後の子すべてに引き継がれます</source>
+        <translation>Every child from now on takes the locked part</translation>
+    </message>
+    <message>
+        <source>印の顔をウィンドウ1に表示しました（青い枠）</source>
+        <translation>Marked face shown in window 1 (blue frame)</translation>
+    </message>
+    <message>
+        <source>元に戻しました。Ctrl+Y でやり直し</source>
+        <translation>Undone. Ctrl+Y redoes it</translation>
+    </message>
+    <message>
+        <source>世代を取り消しました。Enter で別の子ができます</source>
+        <translation>Generation undone. Enter breeds new children</translation>
+    </message>
+    <message>
+        <source>やり直しました</source>
+        <translation>Redone</translation>
     </message>
     <message>
         <source>この顔を選びました。部品 メニューで一つの部品を選び直したり、誇張したりできます。保存もこの顔です（Esc で解除）</source>
@@ -94,20 +114,20 @@
 <context>
     <name>RefusalNotices</name>
     <message>
-        <source>キー操作はウィンドウ1の上で行ってください（マウスを左の一覧へ）</source>
-        <translation>The keys work over window 1: move the mouse to the faces on the left</translation>
+        <source>キーはウィンドウ1（左の一覧）の上で使えます</source>
+        <translation>Keys work with the mouse over window 1 (left)</translation>
     </message>
     <message>
-        <source>顔が選ばれていません。似ている顔をダブルクリックで選んでから Enter を押してください</source>
-        <translation>No face is marked. Double-click the faces that look alike, then press Enter</translation>
+        <source>印がありません。先にダブルクリックで印を</source>
+        <translation>No marks yet: double-click a face first</translation>
     </message>
     <message>
-        <source>60個まで選択できます。選び直しはできないので Enter で次の世代へ進んでください</source>
-        <translation>60 faces are marked, the most there can be. Marks cannot be changed now: press Enter for the next generation</translation>
+        <source>選べるのは60個までです。印を外すか Enter で次の世代へ</source>
+        <translation>60 marks at most: unmark one, or press Enter</translation>
     </message>
     <message>
-        <source>60個選択中はここから保存できません。ウィンドウ2の右ダブルクリックかファイル メニューで保存してください</source>
-        <translation>With 60 faces marked, faces cannot be saved from here. Right double-click window 2 or use the File menu</translation>
+        <source>印が60個の間は、ウィンドウ2の右ダブルクリックで保存</source>
+        <translation>With 60 marks, save by right double-click in window 2</translation>
     </message>
 </context>
 <context>
@@ -172,6 +192,33 @@ The face was not saved.</translation>
     <message>
         <source>作者：Mirel 開発チーム</source>
         <translation>Authors: the Mirel developers</translation>
+    </message>
+</context>
+<context>
+    <name>mirel::CChild1View</name>
+    <message>
+        <source>印の付け外し</source>
+        <translation>Mark or Unmark</translation>
+    </message>
+    <message>
+        <source>次の世代</source>
+        <translation>Next Generation</translation>
+    </message>
+</context>
+<context>
+    <name>mirel::CChild3View</name>
+    <message>
+        <source>印を付けた顔 %1／%2</source>
+        <translation>Marked %1/%2</translation>
+    </message>
+    <message>
+        <source>第%1世代で印を付けた顔</source>
+        <translation>Marked in generation %1</translation>
+    </message>
+    <message>
+        <source>%1・%2</source>
+        <comment>generation and index</comment>
+        <translation>%1·%2</translation>
     </message>
 </context>
 <context>
@@ -642,6 +689,34 @@ Open them? (If not, the kept work is deleted.)</numerusform>
         <source>選んだ顔は平均の顔と同じなので、誇張できません</source>
         <translation>The chosen face is the average face, so there is nothing to exaggerate</translation>
     </message>
+    <message>
+        <source>部品の固定</source>
+        <translation>Lock Part</translation>
+    </message>
+    <message>
+        <source>部品の固定の解除</source>
+        <translation>Unlock Part</translation>
+    </message>
+    <message>
+        <source>固定をすべて解除</source>
+        <translation>Unlock All Parts</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>元に戻した操作をやり直します</source>
+        <translation>Redoes the last undone action</translation>
+    </message>
+    <message>
+        <source>元に戻す：%1(&amp;U)</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message>
+        <source>やり直し：%1(&amp;R)</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
 </context>
 <context>
     <name>mirel::CoreTexts</name>
@@ -685,8 +760,44 @@ Open them? (If not, the kept work is deleted.)</numerusform>
         <translation>How to Use</translation>
     </message>
     <message>
-        <source>&lt;p&gt;目標の人物に似ている顔を選び、次の世代を作ることを繰り返して似顔絵に近づけます。&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;マウスを動かす&lt;/b&gt;：左の一覧（ウィンドウ1）の顔が右上（ウィンドウ2）に大きく表示されます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;ダブルクリック&lt;/b&gt;：似ている顔を選びます（枠が付きます）。もう一度ダブルクリックすると外れます。1世代で60個まで選べ、60個選ぶと選び直しはできません。&lt;/li&gt;&lt;li&gt;&lt;b&gt;Enter&lt;/b&gt;：選んだ顔から次の世代を作ります。1つも選んでいなければ何も起きません。&lt;/li&gt;&lt;li&gt;&lt;b&gt;↑ ／ ↓&lt;/b&gt;：前の世代・次の世代を表示します。前の世代の顔も選べます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;右ダブルクリック&lt;/b&gt;：その顔を保存します（ウィンドウ1では顔の上で、ウィンドウ2ではどこでも）。&lt;/li&gt;&lt;li&gt;&lt;b&gt;ファイル ▸ ウィンドウ2に表示された顔を保存&lt;/b&gt;：ウィンドウ2の顔を保存します。&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;キーはマウスがウィンドウ1の上にあるときに働きます。ウィンドウ ▸ 新しいウィンドウを開く で、同じ似顔絵をもう一つのウィンドウに表示できます。&lt;/p&gt;&lt;p&gt;&lt;b&gt;ファイル ▸ 上書き保存（Ctrl+S）／名前を付けて保存&lt;/b&gt;：作業中の似顔絵を、すべての世代と選んだ顔ごとセッションファイル（.mirel）に保存します。&lt;b&gt;開く（Ctrl+O）&lt;/b&gt;で続きから再開できます。保存していない変更があると、閉じる前に保存するかどうかを尋ねます。異常終了したときは、次の起動時に作業の復元を提案します。&lt;/p&gt;&lt;p&gt;顔を保存すると、作業フォルダーの &lt;b&gt;Output&lt;/b&gt; フォルダー（なければ作ります）に次の6つのファイルが書かれ、前の内容は上書きされます。作業フォルダーに Data も Output もないとき（インストールした Mirel をメニューなどから起動したとき）は、ピクチャ フォルダーの &lt;b&gt;Mirel&lt;/b&gt; フォルダーに書かれます。&lt;/p&gt;&lt;ul&gt;&lt;li&gt;mirelesakuhin.wmf：似顔絵（Windows メタファイル）&lt;/li&gt;&lt;li&gt;mirelesakuhin.bmp：似顔絵（24ビット ビットマップ、ウィンドウ2の顔の大きさ）&lt;/li&gt;&lt;li&gt;face.txt、haegiwa.txt、kamiyouso.txt：顔・生え際・髪の要素のデータ（サンプルの顔と同じ形式）&lt;/li&gt;&lt;li&gt;Rireki.txt：世代数、かかった時間、各世代で選んだ顔の履歴&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;ファイル ▸ 書き出し&lt;/b&gt;：ウィンドウ2の顔を、選んだ大きさの PNG・SVG・PDF に書き出します。&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Mark the faces that look like the person you have in mind and breed the next generation from them; generation by generation the faces come closer to a likeness.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Move the mouse&lt;/b&gt;: the face under it in the list on the left (window 1) is shown large at the top right (window 2).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt;: marks a face as like the person (it gets a frame). Double-click again to unmark it. Up to 60 faces can be marked in a generation; once 60 are marked, the marks cannot be changed.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Enter&lt;/b&gt;: breeds the next generation from the marked faces. Nothing happens while no face is marked.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Up / Down&lt;/b&gt;: shows the previous or next generation. Faces of earlier generations can be marked too.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right double-click&lt;/b&gt;: saves that face (in window 1 on a face, in window 2 anywhere).&lt;/li&gt;&lt;li&gt;&lt;b&gt;File ▸ Save the Face Shown in Window 2&lt;/b&gt;: saves the face of window 2.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The keys work while the mouse is over window 1. Window ▸ New Window shows the same portrait in another window.&lt;/p&gt;&lt;p&gt;&lt;b&gt;File ▸ Save (Ctrl+S) / Save As&lt;/b&gt;: keeps the portrait in progress, every generation and every mark, in a session file (.mirel); &lt;b&gt;Open (Ctrl+O)&lt;/b&gt; carries on from it. With changes not yet saved, Mirel asks whether to save them before closing. After a crash, the next start offers to bring the work back.&lt;/p&gt;&lt;p&gt;Saving a face writes these six files into the &lt;b&gt;Output&lt;/b&gt; folder of the working folder (made when missing), replacing what was there. When the working folder has neither Data nor Output (an installed Mirel started from a menu, for example), they go into the &lt;b&gt;Mirel&lt;/b&gt; folder of your Pictures folder.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;mirelesakuhin.wmf: the portrait (Windows metafile)&lt;/li&gt;&lt;li&gt;mirelesakuhin.bmp: the portrait (24-bit bitmap, the size of the face in window 2)&lt;/li&gt;&lt;li&gt;face.txt, haegiwa.txt, kamiyouso.txt: the data of the face, hairline and hair elements (in the sample faces&apos; format)&lt;/li&gt;&lt;li&gt;Rireki.txt: the history: generations, time taken, the faces marked in each generation&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;File ▸ Export&lt;/b&gt;: writes the face of window 2 as PNG, SVG or PDF at the size you choose.&lt;/p&gt;</translation>
+        <source>&lt;p&gt;目標の人物に似ている顔を選び、次の世代を作ることを繰り返して似顔絵に近づけます。&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;マウスを動かす&lt;/b&gt;：左の一覧（ウィンドウ1）の顔が右上（ウィンドウ2）に大きく表示されます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;ダブルクリック&lt;/b&gt;：似ている顔に印を付けます（枠が付きます）。もう一度ダブルクリックすると外れます。1世代で60個まで印を付けられます。60個のときも印は外せますが、61個目は付きません。&lt;/li&gt;&lt;li&gt;&lt;b&gt;Enter&lt;/b&gt;：印を付けた顔から次の世代を作ります。印が1つもなければ何も起きません。&lt;/li&gt;&lt;li&gt;&lt;b&gt;↑ ／ ↓&lt;/b&gt;：前の世代・次の世代を表示します。前の世代の顔にも印を付けられます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;右ダブルクリック&lt;/b&gt;：その顔を保存します（ウィンドウ1では顔の上で、ウィンドウ2ではどこでも）。&lt;/li&gt;&lt;li&gt;&lt;b&gt;ファイル ▸ ウィンドウ2に表示された顔を保存&lt;/b&gt;：ウィンドウ2の顔を保存します。&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;p&gt;Mark the faces that look like the person you have in mind and breed the next generation from them; generation by generation the faces come closer to a likeness.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Move the mouse&lt;/b&gt;: the face under it in the list on the left (window 1) is shown large at the top right (window 2).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt;: marks a face as like the person (it gets a frame). Double-click again to unmark it. Up to 60 faces can be marked in a generation; with 60, a mark can still be taken off, but no 61st is added.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Enter&lt;/b&gt;: breeds the next generation from the marked faces. Nothing happens while no face is marked.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Up / Down&lt;/b&gt;: shows the previous or next generation. Faces of earlier generations can be marked too.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right double-click&lt;/b&gt;: saves that face (in window 1 on a face, in window 2 anywhere).&lt;/li&gt;&lt;li&gt;&lt;b&gt;File ▸ Save the Face Shown in Window 2&lt;/b&gt;: saves the face of window 2.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;ページ&lt;/b&gt;：1世代は60個の顔で、ウィンドウ1には20個ずつ3ページで表示されます。PageDown・PageUp（表示 ▸ 次のページ／前のページ）でページを移ります。第0世代の2・3ページ目は平均の顔（見本2）の複製40個です。印を20個以上付けると、次の世代の1ページ目は印を付けた顔になり、新しい子は2・3ページ目に出ます。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Pages&lt;/b&gt;: a generation has 60 faces; window 1 shows them as three pages of 20. PageDown and PageUp (View ▸ Next Page / Previous Page) turn the pages. Pages 2 and 3 of generation 0 are 40 copies of the average face (sample 2). With 20 or more marks, page 1 of the next generation holds the marked faces and the new children are on pages 2 and 3.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;ウィンドウ3&lt;/b&gt;（右下）：今の世代で印を付けた顔が、付けた順に小さく並び、下に「世代・番号」が出ます。前の世代を表示しているときは、その世代で付けた印（次の世代のもとになった印）も灰色の地で並びます（変えられません）。顔をクリックすると、その世代とページがウィンドウ1に表示され、その顔が青い枠で示されます。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Window 3&lt;/b&gt; (bottom right): the faces marked in this generation, small, in the order they were marked, with &quot;generation·index&quot; under each. While an earlier generation is shown, the marks made in it (those its next generation was bred from) are listed too, on grey (they cannot change). A click on a face shows its generation and page in window 1, the face in a blue frame.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;部品 ▸ 目を固定 … 髪を固定（Ctrl+1 … Ctrl+7）&lt;/b&gt;：ウィンドウ2の顔のその部品を、これから作る子すべてに引き継がせます。もう一度選ぶと解除、&lt;b&gt;固定をすべて解除（Ctrl+0）&lt;/b&gt;ですべて解除します。固定した部品はステータス バーとウィンドウ2の隅に表示されます。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Parts ▸ Lock Eyes … Lock Hair (Ctrl+1 … Ctrl+7)&lt;/b&gt;: every child bred from now on takes that part from the face in window 2. Choose it again to unlock it; &lt;b&gt;Unlock All (Ctrl+0)&lt;/b&gt; unlocks every part. The locked parts are named in the status bar and in the corner of window 2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;編集 ▸ 元に戻す（Ctrl+Z）／やり直し（Ctrl+Y）&lt;/b&gt;：印の付け外し、部品の固定と解除、次の世代を作ったことを取り消し、またやり直します。世代を取り消すと、その世代の分をもう一度作れます（最大50世代）。取り消した後に Enter を押すと、乱数は戻らないので別の子ができます。取り消しの履歴はセッションファイルには保存されません。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Edit ▸ Undo (Ctrl+Z) / Redo (Ctrl+Y)&lt;/b&gt;: takes back marking and unmarking, locking and unlocking parts and breeding, and does them again. An undone generation gives its place back (a portrait holds at most 50 generations). Pressing Enter after undoing breeds other children: the random numbers go on. The undo history is not kept in session files.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;キーはマウスが乗っているウィンドウ1に働きます。ウィンドウを並べて表示しているときは、マウスの下のウィンドウが前に出てキーを受けます。ウィンドウ ▸ 新しいウィンドウを開く で、同じ似顔絵をもう一つのウィンドウに表示できます。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;The keys act on the window 1 the mouse is over; with several windows tiled, the one under the mouse comes to the front and takes them. Window ▸ New Window shows the same portrait in another window.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;ファイル ▸ 上書き保存（Ctrl+S）／名前を付けて保存&lt;/b&gt;：作業中の似顔絵を、すべての世代と印ごとセッションファイル（.mirel）に保存します。&lt;b&gt;開く（Ctrl+O）&lt;/b&gt;で続きから再開できます。保存していない変更があるとタイトルに * が付き、閉じる前に保存するかどうかを尋ねます。異常終了したときは、次の起動時に作業の復元を提案します。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;File ▸ Save (Ctrl+S) / Save As&lt;/b&gt;: keeps the portrait in progress, every generation and every mark, in a session file (.mirel); &lt;b&gt;Open (Ctrl+O)&lt;/b&gt; carries on from it. Changes not yet saved put a * in the title, and Mirel asks whether to save them before closing. After a crash, the next start offers to bring the work back.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;表示 ▸ Language / 言語&lt;/b&gt;：表示言語を日本語か英語にします（次回の起動から）。&lt;b&gt;mirel --lang en&lt;/b&gt; で、その回だけ英語で起動します。保存されるファイルはどちらの言語でも同じです。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;View ▸ Language&lt;/b&gt;: shows Mirel in Japanese or English (from the next start on). &lt;b&gt;mirel --lang en&lt;/b&gt; starts it in English for one run. The saved files are the same in both languages.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;顔を保存すると、作業フォルダーの &lt;b&gt;Output&lt;/b&gt; フォルダー（なければ作ります）に次の6つのファイルが書かれ、前の内容は上書きされます。作業フォルダーに Data も Output もないとき（インストールした Mirel をメニューなどから起動したとき）は、ピクチャ フォルダーの &lt;b&gt;Mirel&lt;/b&gt; フォルダーに書かれます。&lt;/p&gt;&lt;ul&gt;&lt;li&gt;mirelesakuhin.wmf：似顔絵（Windows メタファイル）&lt;/li&gt;&lt;li&gt;mirelesakuhin.bmp：似顔絵（24ビット ビットマップ、ウィンドウ2の顔の大きさ）&lt;/li&gt;&lt;li&gt;face.txt、haegiwa.txt、kamiyouso.txt：顔・生え際・髪の要素のデータ（サンプルの顔と同じ形式）&lt;/li&gt;&lt;li&gt;Rireki.txt：世代数、かかった時間、各世代で選んだ顔の履歴&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;p&gt;Saving a face writes these six files into the &lt;b&gt;Output&lt;/b&gt; folder of the working folder (made when missing), replacing what was there. When the working folder has neither Data nor Output (an installed Mirel started from a menu, for example), they go into the &lt;b&gt;Mirel&lt;/b&gt; folder of your Pictures folder.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;mirelesakuhin.wmf: the portrait (Windows metafile)&lt;/li&gt;&lt;li&gt;mirelesakuhin.bmp: the portrait (24-bit bitmap, the size of the face in window 2)&lt;/li&gt;&lt;li&gt;face.txt, haegiwa.txt, kamiyouso.txt: the data of the face, hairline and hair elements (in the sample faces&apos; format)&lt;/li&gt;&lt;li&gt;Rireki.txt: the history: generations, time taken, the faces marked in each generation&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;ファイル ▸ 書き出し&lt;/b&gt;：ウィンドウ2の顔を、選んだ大きさの PNG・SVG・PDF に書き出します。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;File ▸ Export&lt;/b&gt;: writes the face of window 2 as PNG, SVG or PDF at the size you choose.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;書き出しでは、髪・耳・あごまで頭全体が、周りに同じ幅の余白を残して収まるように描きます。開く・保存・書き出しのダイアログは、前回使ったフォルダーで開きます。出力フォルダーを作れないか書き込めないときは、理由とともに一度だけ知らせ、顔のファイルは1つも書きません。設定は ~/.config/Mirel、復元用の作業は ~/.local/share/Mirel に置かれます。&lt;/p&gt;</source>

@@ -76,7 +76,7 @@ TEST(ShellTest, MainFrameSitsAtTheOriginSizedFromTheDesktop) {
         << QGuiApplication::primaryScreen()->availableGeometry().width() << " x "
         << QGuiApplication::primaryScreen()->availableGeometry().height();
     EXPECT_EQ(shell.mainFrame().pos(), QPoint(0, 0)) << "the outer frame at the corner";
-    EXPECT_EQ(shell.mainFrame().windowTitle(), QStringLiteral("Mirel - Mirel1"));
+    EXPECT_EQ(shell.mainFrame().windowTitle(), QStringLiteral("Mirel - Mirel1[*]"));
 }
 
 TEST(ShellTest, ChildFrameAndPanesAreSizedFromTheDesktop) {
@@ -182,6 +182,8 @@ TEST(ShellTest, EveryAcceleratorNamesItsOneCommand) {
         {QKeySequence(Qt::ALT | Qt::Key_Backspace), "元に戻す(&U)"},
         {QKeySequence(Qt::CTRL | Qt::Key_X), "切り取り(&T)"},
         {QKeySequence(Qt::SHIFT | Qt::Key_Delete), "切り取り(&T)"},
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), "やり直し(&R)"},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), "やり直し(&R)"},
         {QKeySequence(Qt::CTRL | Qt::Key_C), "コピー(&C)"},
         {QKeySequence(Qt::CTRL | Qt::Key_Insert), "コピー(&C)"},
         {QKeySequence(Qt::CTRL | Qt::Key_V), "貼り付け(&P)"},

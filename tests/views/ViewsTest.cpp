@@ -228,18 +228,30 @@ TEST_F(ViewsTest, TheSaveCommandSavesTheFaceLastDrawnInWindowTwo) {
     }
 }
 
-TEST_F(ViewsTest, WithSixtyMarksDoubleClicksAreRefusedAndSayWhy) {
-    Selection& full = doc_->marks().selections[0];
+TEST_F(ViewsTest, WithSixtyMarksAMarkComesOffButNoNewOneIsTaken) {
+    // Generation 1 to look at, with every face of generation 0 marked.
+    doubleClick(window1_, Qt::LeftButton, cellCentre(0));
+    press(Qt::Key_Return);
+    ASSERT_EQ(doc_->generationCount(), 1);
+    Selection& full = doc_->marks().selections[1];
     doc_->marks().resetPending = 0;
     full.count = kMaxMarks;
     for (int k = 0; k < kMaxMarks; ++k) full.setMark(k, {0, k});
     const Selection before = full;
-    doubleClick(window1_, Qt::LeftButton, cellCentre(0));
+
+    doubleClick(window1_, Qt::LeftButton, cellCentre(4));
+    EXPECT_EQ(doc_->currentSelection(), before) << "a 61st mark";
     EXPECT_TRUE(statusMessage().contains(QStringLiteral("60"))) << statusMessage().toStdString();
-    doubleClick(window1_, Qt::LeftButton, cellCentre(19));
     doubleClick(window1_, Qt::RightButton, cellCentre(3));
     EXPECT_TRUE(statusMessage().contains(QStringLiteral("保存"))) << statusMessage().toStdString();
-    EXPECT_EQ(doc_->currentSelection(), before);
+
+    press(Qt::Key_Up);
+    doubleClick(window1_, Qt::LeftButton, cellCentre(7));
+    EXPECT_EQ(doc_->currentSelection().count, kMaxMarks - 1) << "a mark comes off at 60";
+    EXPECT_FALSE(doc_->IsMarked({0, 7}));
+    doubleClick(window1_, Qt::LeftButton, cellCentre(7));
+    EXPECT_EQ(doc_->currentSelection().count, kMaxMarks);
+    EXPECT_TRUE(doc_->IsMarked({0, 7}));
     EXPECT_TRUE(shell_.messages().empty());
 }
 
