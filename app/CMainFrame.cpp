@@ -10,6 +10,7 @@
 #include <QStatusBar>
 
 #include "app/AboutBox.h"
+#include "app/BreedingMenu.h"
 #include "app/AppFolders.h"
 #include "app/CChildFrame.h"
 #include "app/DocumentFrames.h"
@@ -68,6 +69,7 @@ CMainFrame::CMainFrame(WallClock clock, DesktopSize desktop, QWidget* parent)
     createToolBar();
     createStatusBar();
     createSteeringCommands();
+    breedingMenu_ = new BreedingMenu(*this);
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] {
         updateActions();

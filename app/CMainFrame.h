@@ -27,6 +27,7 @@ namespace mirel {
 
 class CChildFrame;
 class CMirelDoc;
+class BreedingMenu;
 class MarkCountPane;
 
 // The desktop's client area in pixels as it is now; injectable for tests.
@@ -96,6 +97,8 @@ public:
     void setLockPane(const PartLocks& locks);
     QLabel* pagePane() const { return pagePane_; }
     QLabel* lockPane() const { return lockPane_; }
+    // The breeding settings' commands and their status pane.
+    BreedingMenu* breedingMenu() const { return breedingMenu_; }
     // The message pane: a one-line hint after the user's last gesture.
     void showHint(const QString& text);
     QLabel* messagePane() const { return messagePane_; }
@@ -190,6 +193,7 @@ private:
     QLabel* pagePane_ = nullptr;
     QLabel* lockPane_ = nullptr;
     MarkCountPane* markCountPane_ = nullptr;
+    BreedingMenu* breedingMenu_ = nullptr;
     // Where the outer frame belongs until the window manager has framed it.
     QRect outerFrame_;
     bool fittingOuterFrame_ = true;

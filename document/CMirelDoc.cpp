@@ -54,6 +54,9 @@ CMirelDoc::CMirelDoc(Session session, WallClock clock)
     std::copy(session.locks.begin(), session.locks.begin() + store_.generationCount(),
               bredLocks_.begin());
     locks_ = session.locks[static_cast<std::size_t>(store_.generationCount())];
+    std::copy(session.breeding.begin(), session.breeding.begin() + store_.generationCount(),
+              bredSettings_.begin());
+    breeding_ = session.breeding[static_cast<std::size_t>(store_.generationCount())];
 }
 
 const Selection& CMirelDoc::currentSelection() const {
@@ -142,13 +145,15 @@ void CMirelDoc::AdvanceGeneration() {
     if (marks_.selections[g].count < 1) return;
     // A refused breeding (the last generation) must leave the marks usable,
     // so the reset flag is only raised once the new generation exists.
-    const BreedResult result = store_.breedNextGeneration(marks_.selections[g], locks_);
+    const BreedResult result =
+        store_.breedNextGeneration(marks_.selections[g], locks_, breeding_);
     if (result == BreedResult::GenerationLimit) {
         report(MessageKind::Error, std::string(kGenerationLimitCaption),
                std::string(kGenerationLimitText));
     }
     if (result != BreedResult::Bred) return;
     bredLocks_[g] = locks_;
+    bredSettings_[g] = breeding_;
     marks_.resetPending = 1;
     marks_.selections[g + 1].count = 0;
     viewedGeneration = g + 1;
@@ -200,6 +205,18 @@ std::array<PartLocks, kGenerationCount> CMirelDoc::locksPerGeneration() const {
     return locks;
 }
 
+void CMirelDoc::SetBreedingSettings(const BreedingSettings& settings) {
+    if (settings == breeding_) return;
+    breeding_ = settings;
+    modified_ = true;
+}
+
+std::array<BreedingSettings, kGenerationCount> CMirelDoc::settingsPerGeneration() const {
+    std::array<BreedingSettings, kGenerationCount> settings = bredSettings_;
+    settings[static_cast<std::size_t>(store_.generationCount())] = breeding_;
+    return settings;
+}
+
 void CMirelDoc::locksChanged() {
     modified_ = true;
     if (host_ == nullptr) return;
@@ -237,7 +254,8 @@ void CMirelDoc::SaveFace(FaceRecord face) {
     const auto historyLog = inOutputFolder(kHistoryLogPath);
     const auto locks = locksPerGeneration();
     if (auto failure =
-            WriteHistoryLog(history_, marks_.selections, clock_(), historyLog, locks)) {
+            WriteHistoryLog(history_, marks_.selections, clock_(), historyLog, locks,
+                            settingsPerGeneration())) {
         report(MessageKind::Error, kMessageCaption, *failure);
         notWritten.push_back(historyLog);
     }
@@ -271,6 +289,7 @@ SessionSource CMirelDoc::sessionSource(const HistoryRecord& booked,
         .position = {viewedGeneration, page, hoverCell},
         .documentPath = std::move(documentPath),
         .locks = locksPerGeneration(),
+        .breeding = settingsPerGeneration(),
     };
 }
 

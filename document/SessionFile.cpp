@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "document/SessionBytes.h"
+#include "document/SessionBreeding.h"
 #include "document/SessionLocks.h"
 
 namespace mirel {
@@ -50,7 +51,8 @@ bool inRange(std::int32_t v, int low, int high) {
 
 // The sections of a payload by tag; each known one at most once.
 struct Sections {
-    std::optional<std::string_view> head, generations, marks, history, detail, path, locks;
+    std::optional<std::string_view> head, generations, marks, history, detail, path, locks,
+        breeding;
 };
 
 std::optional<SessionFailure> splitSections(std::string_view payload, Sections& out) {
@@ -67,6 +69,7 @@ std::optional<SessionFailure> splitSections(std::string_view payload, Sections& 
                                                 : tag == kDetailTag      ? &out.detail
                                                 : tag == kPathTag        ? &out.path
                                                 : tag == kLocksTag       ? &out.locks
+                                                : tag == kBreedingTag    ? &out.breeding
                                                                          : nullptr;
         if (slot == nullptr) {
             // A section this reader does not know: one whose tag starts with
@@ -156,7 +159,10 @@ std::string encodeSession(const SessionSource& source) {
         kHistoryBytes + kRecordBytes +
         (source.documentPath.empty() ? 0 : kSectionHeaderBytes + source.documentPath.size()) +
         (lockSectionBytes(source.locks) == 0 ? 0
-                                             : kSectionHeaderBytes + lockSectionBytes(source.locks));
+                                             : kSectionHeaderBytes + lockSectionBytes(source.locks)) +
+        (breedingSectionBytes(source.breeding) == 0
+             ? 0
+             : kSectionHeaderBytes + breedingSectionBytes(source.breeding));
     std::string out(kHeaderBytes + payloadBytes, '\0');
     const std::int32_t generationCount =
         static_cast<std::int32_t>(recordCount / kPopulationSize) - 1;
@@ -197,6 +203,11 @@ std::string encodeSession(const SessionSource& source) {
     if (const std::size_t lockBytes = lockSectionBytes(source.locks); lockBytes != 0) {
         w.section(kLocksTag, lockBytes);
         writeLocks(w, source.locks);
+    }
+    if (const std::size_t breedingBytes = breedingSectionBytes(source.breeding);
+        breedingBytes != 0) {
+        w.section(kBreedingTag, breedingBytes);
+        writeBreedingSettings(w, source.breeding);
     }
 
     const std::string_view payload(out.data() + kHeaderBytes, payloadBytes);
@@ -242,6 +253,11 @@ std::variant<Session, SessionFailure> decodeSession(std::string_view bytes) {
     session.documentPath = std::string(sections.path.value_or(std::string_view()));
     if (sections.locks) {
         if (auto failure = readLocks(*sections.locks, session.generationCount, session.locks)) {
+            return damaged(*failure);
+        }
+    }
+    if (sections.breeding) {
+        if (auto failure = readBreedingSettings(*sections.breeding, session.breeding)) {
             return damaged(*failure);
         }
     }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "face/FaceRecord.h"
+#include "ga/BreedingSettings.h"
 #include "ga/PartLocks.h"
 #include "output/AtomicFile.h"
 #include "output/HistoryRecord.h"
@@ -47,6 +48,8 @@ struct SessionSource {
     std::string documentPath;
     // Entry g: the part locks generation g was bred with; the newest's, those in force.
     std::array<PartLocks, kGenerationCount> locks{};
+    // Entry g: the breeding settings generation g was bred with; the newest's, those in force.
+    std::array<BreedingSettings, kGenerationCount> breeding{};
 };
 
 // A session read back. `records` holds all 50 generations' slots; generations
@@ -60,6 +63,7 @@ struct Session {
     SessionPosition position;
     std::string documentPath;
     std::array<PartLocks, kGenerationCount> locks{};
+    std::array<BreedingSettings, kGenerationCount> breeding{};
 };
 
 enum class SessionError {

@@ -49,8 +49,23 @@ void appendLocks(std::string& out, const PartLocks& locks) {
     appendf(out, "\n");
 }
 
+const char* stepSizeName(StepSize step) {
+    switch (step) {
+        case StepSize::Standard: return "標準";
+        case StepSize::Large: return "大";
+        case StepSize::ExtraLarge: return "特大";
+    }
+    return "";
+}
+
+void appendBreedingSettings(std::string& out, const BreedingSettings& settings) {
+    if (settings.isDefault()) return;
+    appendf(out, "\u3000\u3000変化の大きさ：%s（×%d），新しい顔：%d個\n",
+            stepSizeName(settings.stepSize), settings.stepScale(), settings.newPeople());
+}
+
 void appendGeneration(std::string& out, int g, int seconds, const Selection* selection,
-                      const PartLocks* locks) {
+                      const PartLocks* locks, const BreedingSettings* breeding) {
     appendf(out, "----------------");
     appendf(out, "Generation %d---------------------------------\n\n\n", g);
     appendf(out, "・対話型GAによるモード\n");
@@ -67,13 +82,15 @@ void appendGeneration(std::string& out, int g, int seconds, const Selection* sel
         }
     }
     if (locks != nullptr) appendLocks(out, *locks);
+    if (breeding != nullptr) appendBreedingSettings(out, *breeding);
     appendf(out, "\n\n");
 }
 
 }  // namespace
 
 std::string formatHistoryLog(const HistoryRecord& history, std::span<const Selection> selections,
-                             std::span<const PartLocks> locks) {
+                             std::span<const PartLocks> locks,
+                             std::span<const BreedingSettings> breeding) {
     const int last = lastLoggedGeneration(history);
     int total = 0;
     for (int g = 0; g <= last; ++g) total += static_cast<int>(history.generationSeconds[g]);
@@ -87,8 +104,10 @@ std::string formatHistoryLog(const HistoryRecord& history, std::span<const Selec
             static_cast<std::size_t>(g) < selections.size() ? &selections[g] : nullptr;
         const PartLocks* generationLocks =
             static_cast<std::size_t>(g) < locks.size() ? &locks[g] : nullptr;
+        const BreedingSettings* generationSettings =
+            static_cast<std::size_t>(g) < breeding.size() ? &breeding[g] : nullptr;
         appendGeneration(out, g, static_cast<int>(history.generationSeconds[g]), selection,
-                         generationLocks);
+                         generationLocks, generationSettings);
     }
     appendf(out, "最終的なモード：%sモード，", "対話型GAによる似顔絵進化");
     appendf(out, "%sの進化モード\n\n", "全体（顔と髪）");
@@ -108,9 +127,11 @@ std::string encodeHistoryLog(const std::string& text) {
 std::optional<std::string> WriteHistoryLog(HistoryRecord& history,
                                            std::span<const Selection> selections, std::int32_t now,
                                            const std::filesystem::path& path,
-                                           std::span<const PartLocks> locks) {
+                                           std::span<const PartLocks> locks,
+                                           std::span<const BreedingSettings> breeding) {
     stepGenerationClock(history, now);
-    const std::string bytes = encodeHistoryLog(formatHistoryLog(history, selections, locks));
+    const std::string bytes =
+        encodeHistoryLog(formatHistoryLog(history, selections, locks, breeding));
     return writeTextFileReporting(path, bytes);
 }
 

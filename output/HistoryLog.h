@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 
+#include "ga/BreedingSettings.h"
 #include "ga/PartLocks.h"
 #include "ga/Selection.h"
 #include "output/HistoryRecord.h"
@@ -21,9 +22,12 @@ inline constexpr const char* kHistoryLogPath = "Output/Rireki.txt";
 // 0..logGeneration. `selections` holds Selection g at index g; generations
 // without an entry, and counts outside 0..60, are read as no marks. `locks`
 // holds the part locks bred with from generation g at index g; a generation
-// with a lock gets one more line after its marks, one without none.
+// with a lock gets one more line after its marks, one without none. `breeding`
+// holds the breeding settings bred with from generation g at index g; a
+// generation bred with other than the default settings gets one line more.
 std::string formatHistoryLog(const HistoryRecord& history, std::span<const Selection> selections,
-                             std::span<const PartLocks> locks = {});
+                             std::span<const PartLocks> locks = {},
+                             std::span<const BreedingSettings> breeding = {});
 
 // `text` with every "\n" turned into CR LF and encoded in Shift_JIS.
 std::string encodeHistoryLog(const std::string& text);
@@ -33,6 +37,7 @@ std::string encodeHistoryLog(const std::string& text);
 // failure text to show, or nothing when the log was written.
 [[nodiscard]] std::optional<std::string> WriteHistoryLog(
     HistoryRecord& history, std::span<const Selection> selections, std::int32_t now,
-    const std::filesystem::path& path = kHistoryLogPath, std::span<const PartLocks> locks = {});
+    const std::filesystem::path& path = kHistoryLogPath, std::span<const PartLocks> locks = {},
+    std::span<const BreedingSettings> breeding = {});
 
 }  // namespace mirel
