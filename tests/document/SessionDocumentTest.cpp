@@ -8,6 +8,7 @@
 #include "DocumentFixture.h"
 #include "FileSizeLimit.h"
 #include "ga/RandomSource.h"
+#include "output/HistoryLog.h"
 
 namespace mirel {
 namespace {
@@ -158,6 +159,31 @@ TEST_F(SessionDocumentTest, PartLocksBredWithAndInForceComeBackAndMarkTheDocumen
     const auto perGeneration = back->locksPerGeneration();
     EXPECT_EQ(perGeneration[0][FacePart::Ears], (GeneRef{0, 4}));
     EXPECT_FALSE(perGeneration[0][FacePart::Mouth].has_value());
+}
+
+TEST_F(SessionDocumentTest, BreedingSettingsBredWithAndInForceComeBackAndReachTheLog) {
+    auto doc = makeDocument();
+    ASSERT_TRUE(doc);
+    drawGrid(*doc);
+    test::RecordingCanvas canvas;
+    const BreedingSettings bredWith{StepSize::Large, NewBlood::Few};
+    doc->SetBreedingSettings(bredWith);
+    EXPECT_TRUE(doc->isModified());
+    doc->ToggleMark(canvas, 1);
+    doc->ToggleMark(canvas, 2);
+    doc->AdvanceGeneration();
+    doc->SetBreedingSettings(kRecommendedSettings);
+    const fs::path path = folder_.path() / "settings.mirel";
+    ASSERT_TRUE(doc->saveSession(path).written());
+
+    auto back = reopen(path, now_);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->breedingSettings(), kRecommendedSettings);
+    EXPECT_EQ(back->settingsPerGeneration()[0], bredWith);
+    const std::string log = formatHistoryLog(back->history(), back->marks().selections,
+                                             back->locksPerGeneration(),
+                                             back->settingsPerGeneration());
+    EXPECT_NE(log.find("変化の大きさ：大（×2），新しい顔：6個"), std::string::npos) << log;
 }
 
 }  // namespace
