@@ -610,6 +610,73 @@ Open them? (If not, the kept work is deleted.)</translation>
         <source>&lt;p&gt;目標の人物に似ている顔を選び、次の世代を作ることを繰り返して似顔絵に近づけます。&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;マウスを動かす&lt;/b&gt;：左の一覧（ウィンドウ1）の顔が右上（ウィンドウ2）に大きく表示されます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;ダブルクリック&lt;/b&gt;：似ている顔を選びます（枠が付きます）。もう一度ダブルクリックすると外れます。1世代で60個まで選べ、60個選ぶと選び直しはできません。&lt;/li&gt;&lt;li&gt;&lt;b&gt;Enter&lt;/b&gt;：選んだ顔から次の世代を作ります。1つも選んでいなければ何も起きません。&lt;/li&gt;&lt;li&gt;&lt;b&gt;↑ ／ ↓&lt;/b&gt;：前の世代・次の世代を表示します。前の世代の顔も選べます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;右ダブルクリック&lt;/b&gt;：その顔を保存します（ウィンドウ1では顔の上で、ウィンドウ2ではどこでも）。&lt;/li&gt;&lt;li&gt;&lt;b&gt;ファイル ▸ ウィンドウ2に表示された顔を保存&lt;/b&gt;：ウィンドウ2の顔を保存します。&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;キーはマウスがウィンドウ1の上にあるときに働きます。ウィンドウ ▸ 新しいウィンドウを開く で、同じ似顔絵をもう一つのウィンドウに表示できます。&lt;/p&gt;&lt;p&gt;&lt;b&gt;ファイル ▸ 上書き保存（Ctrl+S）／名前を付けて保存&lt;/b&gt;：作業中の似顔絵を、すべての世代と選んだ顔ごとセッションファイル（.mirel）に保存します。&lt;b&gt;開く（Ctrl+O）&lt;/b&gt;で続きから再開できます。保存していない変更があると、閉じる前に保存するかどうかを尋ねます。異常終了したときは、次の起動時に作業の復元を提案します。&lt;/p&gt;&lt;p&gt;顔を保存すると、作業フォルダーの &lt;b&gt;Output&lt;/b&gt; フォルダー（なければ作ります）に次の6つのファイルが書かれ、前の内容は上書きされます。作業フォルダーに Data も Output もないとき（インストールした Mirel をメニューなどから起動したとき）は、ピクチャ フォルダーの &lt;b&gt;Mirel&lt;/b&gt; フォルダーに書かれます。&lt;/p&gt;&lt;ul&gt;&lt;li&gt;mirelesakuhin.wmf：似顔絵（Windows メタファイル）&lt;/li&gt;&lt;li&gt;mirelesakuhin.bmp：似顔絵（24ビット ビットマップ、ウィンドウ2の顔の大きさ）&lt;/li&gt;&lt;li&gt;face.txt、haegiwa.txt、kamiyouso.txt：顔・生え際・髪の要素のデータ（サンプルの顔と同じ形式）&lt;/li&gt;&lt;li&gt;Rireki.txt：世代数、かかった時間、各世代で選んだ顔の履歴&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;ファイル ▸ 書き出し&lt;/b&gt;：ウィンドウ2の顔を、選んだ大きさの PNG・SVG・PDF に書き出します。&lt;/p&gt;</source>
         <translation>&lt;p&gt;Mark the faces that look like the person you have in mind and breed the next generation from them; generation by generation the faces come closer to a likeness.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Move the mouse&lt;/b&gt;: the face under it in the list on the left (window 1) is shown large at the top right (window 2).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt;: marks a face as like the person (it gets a frame). Double-click again to unmark it. Up to 60 faces can be marked in a generation; once 60 are marked, the marks cannot be changed.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Enter&lt;/b&gt;: breeds the next generation from the marked faces. Nothing happens while no face is marked.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Up / Down&lt;/b&gt;: shows the previous or next generation. Faces of earlier generations can be marked too.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right double-click&lt;/b&gt;: saves that face (in window 1 on a face, in window 2 anywhere).&lt;/li&gt;&lt;li&gt;&lt;b&gt;File ▸ Save the Face Shown in Window 2&lt;/b&gt;: saves the face of window 2.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The keys work while the mouse is over window 1. Window ▸ New Window shows the same portrait in another window.&lt;/p&gt;&lt;p&gt;&lt;b&gt;File ▸ Save (Ctrl+S) / Save As&lt;/b&gt;: keeps the portrait in progress, every generation and every mark, in a session file (.mirel); &lt;b&gt;Open (Ctrl+O)&lt;/b&gt; carries on from it. With changes not yet saved, Mirel asks whether to save them before closing. After a crash, the next start offers to bring the work back.&lt;/p&gt;&lt;p&gt;Saving a face writes these six files into the &lt;b&gt;Output&lt;/b&gt; folder of the working folder (made when missing), replacing what was there. When the working folder has neither Data nor Output (an installed Mirel started from a menu, for example), they go into the &lt;b&gt;Mirel&lt;/b&gt; folder of your Pictures folder.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;mirelesakuhin.wmf: the portrait (Windows metafile)&lt;/li&gt;&lt;li&gt;mirelesakuhin.bmp: the portrait (24-bit bitmap, the size of the face in window 2)&lt;/li&gt;&lt;li&gt;face.txt, haegiwa.txt, kamiyouso.txt: the data of the face, hairline and hair elements (in the sample faces&apos; format)&lt;/li&gt;&lt;li&gt;Rireki.txt: the history: generations, time taken, the faces marked in each generation&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;File ▸ Export&lt;/b&gt;: writes the face of window 2 as PNG, SVG or PDF at the size you choose.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;表示 ▸ 変化の大きさ&lt;/b&gt;：標準（×1）・大（×2）・特大（×4）。大きくすると子の顔の点が一度に大きく動き、選んだ顔のすぐ後の子にも変化が付きます。&lt;b&gt;表示 ▸ 新しい顔の数&lt;/b&gt;：なし・少し（6個）・多い（15個）。各世代の最後の顔（3ページ目）が、サンプルの顔の部品から作った新しい顔になります。世代が進んでも顔が似たものばかりにならず、違う部品を選び直せます。&lt;b&gt;表示 ▸ おすすめ設定&lt;/b&gt;は、似顔絵に近づきやすい組み合わせを選びます。設定は次に作る世代から効き、標準以外のときはステータス バーに表示され、セッションに保存され、Rireki.txt にも書かれます。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;View ▸ Step Size&lt;/b&gt;: Standard (×1), Large (×2), Extra large (×4). Larger steps move a child&apos;s points further at once, and the children right after the marked faces change too. &lt;b&gt;View ▸ New Faces&lt;/b&gt;: None, A few (6), Many (15). The last faces of every generation (on page 3) are new people made from the parts of the sample faces, so the faces do not all grow alike as the generations go on, and another part can still be chosen. &lt;b&gt;View ▸ Recommended Settings&lt;/b&gt; chooses the combination that reaches a likeness best. The settings apply from the next generation bred; while they are not the standard ones the status bar names them; they are kept in the session and written to Rireki.txt.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>mirel::BreedingMenu</name>
+    <message>
+        <source>標準</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>Large</translation>
+    </message>
+    <message>
+        <source>特大</source>
+        <translation>Extra large</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>少し</source>
+        <translation>A few</translation>
+    </message>
+    <message>
+        <source>多い</source>
+        <translation>Many</translation>
+    </message>
+    <message>
+        <source>変化の大きさ(&amp;M)</source>
+        <translation>Step Si&amp;ze</translation>
+    </message>
+    <message>
+        <source>%1（×%2）</source>
+        <translation>%1 (×%2)</translation>
+    </message>
+    <message>
+        <source>次の世代から、子の顔の点が一度に動く幅を変えます</source>
+        <translation>From the next generation on, changes how far a child&apos;s points move at once</translation>
+    </message>
+    <message>
+        <source>新しい顔の数(&amp;F)</source>
+        <translation>New &amp;Faces</translation>
+    </message>
+    <message>
+        <source>%1（60個のうち%2個）</source>
+        <translation>%1 (%2 of the 60)</translation>
+    </message>
+    <message>
+        <source>次の世代から、最後の顔を選んだ顔の子ではない新しい顔にします</source>
+        <translation>From the next generation on, makes the last faces new people instead of children of the marked faces</translation>
+    </message>
+    <message>
+        <source>おすすめ設定(&amp;R)</source>
+        <translation>&amp;Recommended Settings</translation>
+    </message>
+    <message>
+        <source>変化の大きさと新しい顔の数を、似顔絵に近づきやすい設定にします</source>
+        <translation>Sets the step size and the new faces to the settings that reach a likeness best</translation>
+    </message>
+    <message>
+        <source>変化：%1　新しい顔：%2</source>
+        <translation>Step: %1  New faces: %2</translation>
+    </message>
 </context>
 <context>
     <name>mirel::MarkCountPane</name>
