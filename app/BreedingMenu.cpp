@@ -79,7 +79,7 @@ BreedingMenu::BreedingMenu(CMainFrame& frame) : QObject(&frame), frame_(frame) {
         newBloodActions_[k] = a;
     }
 
-    recommended_ = view->addAction(tr("おすすめ設定(&R)"));
+    recommended_ = view->addAction(tr("おすすめ設定(&O)"));
     recommended_->setObjectName(QStringLiteral("recommendedSettings"));
     recommended_->setStatusTip(tr("変化の大きさと新しい顔の数を、似顔絵に近づきやすい設定にします"));
     connect(recommended_, &QAction::triggered, this, [this] { choose(kRecommendedSettings); });
@@ -90,6 +90,7 @@ BreedingMenu::BreedingMenu(CMainFrame& frame) : QObject(&frame), frame_(frame) {
     QStatusBar* bar = frame.statusBar();
     pane_ = new QLabel(bar);
     pane_->setObjectName(QStringLiteral("breedingPane"));
+    pane_->setContentsMargins(4, 0, 8, 0);
     constexpr int afterGenerationPane = 2;
     bar->insertPermanentWidget(afterGenerationPane, pane_);
     update();

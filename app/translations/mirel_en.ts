@@ -666,8 +666,8 @@ Open them? (If not, the kept work is deleted.)</translation>
         <translation>From the next generation on, makes the last faces new people instead of children of the marked faces</translation>
     </message>
     <message>
-        <source>おすすめ設定(&amp;R)</source>
-        <translation>&amp;Recommended Settings</translation>
+        <source>おすすめ設定(&amp;O)</source>
+        <translation>Rec&amp;ommended Settings</translation>
     </message>
     <message>
         <source>変化の大きさと新しい顔の数を、似顔絵に近づきやすい設定にします</source>
