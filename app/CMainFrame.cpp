@@ -11,6 +11,7 @@
 #include <QUndoGroup>
 
 #include "app/AboutBox.h"
+#include "app/BreedingMenu.h"
 #include "app/AppFolders.h"
 #include "app/CChildFrame.h"
 #include "app/DocumentFrames.h"
@@ -71,6 +72,7 @@ CMainFrame::CMainFrame(WallClock clock, DesktopSize desktop, QWidget* parent)
     createSteeringCommands();
     createToolCommands();
     createUndoCommands();
+    breedingMenu_ = new BreedingMenu(*this);
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] {
         updateActions();

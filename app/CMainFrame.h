@@ -31,6 +31,7 @@ namespace mirel {
 
 class CChildFrame;
 class CMirelDoc;
+class BreedingMenu;
 class MarkCountPane;
 
 // The desktop's client area in pixels as it is now; injectable for tests.
@@ -106,6 +107,8 @@ public:
     // Makes the next generation of the active document with a tool from its
     // chosen face; a refusal is told in the message pane.
     void makeToolGeneration(ToolKind kind, FacePart part = FacePart::Eyes);
+    // The breeding settings' commands and their status pane.
+    BreedingMenu* breedingMenu() const { return breedingMenu_; }
     // The message pane: a one-line hint after the user's last gesture.
     void showHint(const QString& text);
     QLabel* messagePane() const { return messagePane_; }
@@ -223,6 +226,7 @@ private:
     QUndoGroup* undoGroup_ = nullptr;
     QPointer<CChildFrame> pointerFrame_;
     int pointerView_ = 0;
+    BreedingMenu* breedingMenu_ = nullptr;
     // Where the outer frame belongs until the window manager has framed it.
     QRect outerFrame_;
     bool fittingOuterFrame_ = true;

@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "app/BreedingMenu.h"
 #include "app/CChildFrame.h"
 #include "app/Language.h"
 #include "app/MainFrameActions.h"
@@ -334,6 +335,7 @@ void CMainFrame::updateActions() {
 
     if (steering_) updateSteeringCommands();
     if (tools_) updateToolCommands();
+    if (breedingMenu_ != nullptr) breedingMenu_->update();
     if (undoGroup_ != nullptr) updateUndoCommands();
 
     updateTitle();

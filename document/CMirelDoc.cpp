@@ -60,6 +60,9 @@ CMirelDoc::CMirelDoc(Session session, WallClock clock)
     chosen_ = session.chosenFace;
     innerFaceFirst_ = session.innerFaceFirst;
     toolsUsed_ = session.tools;
+    std::copy(session.breeding.begin(), session.breeding.begin() + store_.generationCount(),
+              bredSettings_.begin());
+    breeding_ = session.breeding[static_cast<std::size_t>(store_.generationCount())];
 }
 
 const Selection& CMirelDoc::currentSelection() const {
@@ -162,13 +165,15 @@ void CMirelDoc::AdvanceGeneration() {
     if (marks_.selections[g].count < 1) return;
     // A refused breeding (the last generation) must leave the marks usable,
     // so the reset flag is only raised once the new generation exists.
-    const BreedResult result = store_.breedNextGeneration(marks_.selections[g], locks_);
+    const BreedResult result =
+        store_.breedNextGeneration(marks_.selections[g], locks_, breeding_);
     if (result == BreedResult::GenerationLimit) {
         report(MessageKind::Error, std::string(kGenerationLimitCaption),
                std::string(kGenerationLimitText));
     }
     if (result != BreedResult::Bred) return;
     bredLocks_[g] = locks_;
+    bredSettings_[g] = breeding_;
     toolsUsed_[g] = ToolUse{};
     generationAdded(g);
 }
@@ -190,6 +195,7 @@ std::optional<ToolRefusal> CMirelDoc::MakeToolGeneration(ToolKind kind, FacePart
     }
     // A tool's generation is not bred, so no lock was bred with.
     bredLocks_[g] = PartLocks{};
+    bredSettings_[g] = BreedingSettings{};
     toolsUsed_[g] = ToolUse{kind, part, *chosen_};
     generationAdded(g);
     return std::nullopt;
@@ -311,6 +317,18 @@ std::array<PartLocks, kGenerationCount> CMirelDoc::locksPerGeneration() const {
     return locks;
 }
 
+void CMirelDoc::SetBreedingSettings(const BreedingSettings& settings) {
+    if (settings == breeding_) return;
+    breeding_ = settings;
+    modified_ = true;
+}
+
+std::array<BreedingSettings, kGenerationCount> CMirelDoc::settingsPerGeneration() const {
+    std::array<BreedingSettings, kGenerationCount> settings = bredSettings_;
+    settings[static_cast<std::size_t>(store_.generationCount())] = breeding_;
+    return settings;
+}
+
 void CMirelDoc::locksChanged() {
     modified_ = true;
     if (host_ == nullptr) return;
@@ -350,7 +368,8 @@ void CMirelDoc::SaveFace(FaceRecord face) {
     const auto historyLog = inOutputFolder(kHistoryLogPath);
     const auto locks = locksPerGeneration();
     if (auto failure =
-            WriteHistoryLog(history_, marks_.selections, clock_(), historyLog, locks, toolsUsed_)) {
+            WriteHistoryLog(history_, marks_.selections, clock_(), historyLog, locks, toolsUsed_,
+                            settingsPerGeneration())) {
         report(MessageKind::Error, kMessageCaption, *failure);
         notWritten.push_back(historyLog);
     }
@@ -379,6 +398,8 @@ DocumentState CMirelDoc::undoState() const {
         .chosenFace = chosen_,
         .toolsUsed = toolsUsed_,
         .innerFaceFirst = innerFaceFirst_,
+        .breeding = breeding_,
+        .bredSettings = bredSettings_,
     };
 }
 
@@ -406,6 +427,8 @@ void CMirelDoc::restoreUndoState(const DocumentState& state,
     chosen_ = state.chosenFace;
     toolsUsed_ = state.toolsUsed;
     innerFaceFirst_ = state.innerFaceFirst;
+    breeding_ = state.breeding;
+    bredSettings_ = state.bredSettings;
     if (host_ == nullptr) return;
     host_->setChosenPane(chosen_);
     for (const int view : {kGridView, kDetailView, kBlankView}) host_->invalidateView(view);
@@ -439,6 +462,7 @@ SessionSource CMirelDoc::sessionSource(const HistoryRecord& booked,
         .chosenFace = chosen_,
         .innerFaceFirst = innerFaceFirst_,
         .tools = toolsUsed_,
+        .breeding = settingsPerGeneration(),
     };
 }
 

@@ -143,6 +143,14 @@ public:
     // The locks generation g was bred from, at index g; the newest
     // generation's entry is the locks in force now.
     std::array<PartLocks, kGenerationCount> locksPerGeneration() const;
+
+    // Breeding settings: the step size and the new people of every
+    // generation bred from now on. The default breeds as without settings.
+    const BreedingSettings& breedingSettings() const { return breeding_; }
+    void SetBreedingSettings(const BreedingSettings& settings);
+    // The settings generation g was bred with, at index g; the newest
+    // generation's entry is the settings in force now.
+    std::array<BreedingSettings, kGenerationCount> settingsPerGeneration() const;
     // Writes the portrait, the face data and the history into the output
     // folder (made when missing); `face` is a copy, so the caller's record
     // stays as it is. Ends with the success message, or, when a file was not
@@ -210,6 +218,8 @@ private:
     HistoryRecord history_;
     PartLocks locks_;
     std::array<PartLocks, kGenerationCount> bredLocks_{};
+    BreedingSettings breeding_;
+    std::array<BreedingSettings, kGenerationCount> bredSettings_{};
     std::filesystem::path outputFolder_ = kOutputFolder;
     bool modified_ = false;
     std::filesystem::path recoveryFile_;

@@ -9,6 +9,7 @@
 
 #include "document/SessionFile.h"
 #include "face/FaceRecord.h"
+#include "ga/BreedingSettings.h"
 #include "ga/PartLocks.h"
 #include "ga/Selection.h"
 #include "ga/ToolGeneration.h"
@@ -32,6 +33,9 @@ struct DocumentState {
     std::optional<GeneRef> chosenFace;
     ToolsPerGeneration toolsUsed{};
     bool innerFaceFirst = false;
+    // The breeding settings in force, and those each earlier generation was bred with.
+    BreedingSettings breeding;
+    std::array<BreedingSettings, kGenerationCount> bredSettings{};
 
     friend bool operator==(const DocumentState&, const DocumentState&) = default;
 };

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "document/SessionBytes.h"
+#include "document/SessionBreeding.h"
 #include "document/SessionLocks.h"
 #include "document/SessionTools.h"
 
@@ -52,7 +53,7 @@ bool inRange(std::int32_t v, int low, int high) {
 // The sections of a payload by tag; each known one at most once.
 struct Sections {
     std::optional<std::string_view> head, generations, marks, history, detail, path, locks;
-    std::optional<std::string_view> chosen, view, tools;
+    std::optional<std::string_view> chosen, view, tools, breeding;
 };
 
 std::optional<SessionFailure> splitSections(std::string_view payload, Sections& out) {
@@ -72,6 +73,7 @@ std::optional<SessionFailure> splitSections(std::string_view payload, Sections& 
                                                 : tag == kChosenTag      ? &out.chosen
                                                 : tag == kViewTag        ? &out.view
                                                 : tag == kToolsTag       ? &out.tools
+                                                : tag == kBreedingTag    ? &out.breeding
                                                                          : nullptr;
         if (slot == nullptr) {
             // A section this reader does not know: one whose tag starts with
@@ -157,17 +159,18 @@ std::size_t optionalSectionsBytes(const SessionSource& source) {
     std::size_t bytes = 0;
     for (const std::size_t body :
          {chosenSectionBytes(source.chosenFace), viewSectionBytes(source.innerFaceFirst),
-          toolSectionBytes(source.tools)}) {
+          toolSectionBytes(source.tools), breedingSectionBytes(source.breeding)}) {
         if (body != 0) bytes += kSectionHeaderBytes + body;
     }
     return bytes;
 }
 
-std::optional<SessionFailure> decodeChoiceAndTools(const Sections& sections, Session& s) {
+std::optional<SessionFailure> decodeOptionalSections(const Sections& sections, Session& s) {
     std::optional<std::string> failure;
     if (sections.chosen) failure = readChosen(*sections.chosen, s.generationCount, s.chosenFace);
     if (!failure && sections.view) failure = readView(*sections.view, s.innerFaceFirst);
     if (!failure && sections.tools) failure = readTools(*sections.tools, s.generationCount, s.tools);
+    if (!failure && sections.breeding) failure = readBreedingSettings(*sections.breeding, s.breeding);
     if (failure) return damaged(*failure);
     return std::nullopt;
 }
@@ -236,6 +239,11 @@ std::string encodeSession(const SessionSource& source) {
         w.section(kToolsTag, toolBytes);
         writeTools(w, source.tools);
     }
+    if (const std::size_t breedingBytes = breedingSectionBytes(source.breeding);
+        breedingBytes != 0) {
+        w.section(kBreedingTag, breedingBytes);
+        writeBreedingSettings(w, source.breeding);
+    }
 
     const std::string_view payload(out.data() + kHeaderBytes, payloadBytes);
     Writer header(out.data());
@@ -283,7 +291,7 @@ std::variant<Session, SessionFailure> decodeSession(std::string_view bytes) {
             return damaged(*failure);
         }
     }
-    if (auto failure = decodeChoiceAndTools(sections, session)) return *failure;
+    if (auto failure = decodeOptionalSections(sections, session)) return *failure;
     return session;
 }
 

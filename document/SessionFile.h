@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "face/FaceRecord.h"
+#include "ga/BreedingSettings.h"
 #include "ga/PartLocks.h"
 #include "ga/ToolGeneration.h"
 #include "output/AtomicFile.h"
@@ -53,6 +54,8 @@ struct SessionSource {
     bool innerFaceFirst = false;
     // Entry g: the tool that made generation g + 1, if one did.
     ToolsPerGeneration tools{};
+    // Entry g: the breeding settings generation g was bred with; the newest's, those in force.
+    std::array<BreedingSettings, kGenerationCount> breeding{};
 };
 
 // A session read back. `records` holds all 50 generations' slots; generations
@@ -69,6 +72,7 @@ struct Session {
     std::optional<GeneRef> chosenFace{};
     bool innerFaceFirst = false;
     ToolsPerGeneration tools{};
+    std::array<BreedingSettings, kGenerationCount> breeding{};
 };
 
 enum class SessionError {

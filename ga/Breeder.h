@@ -9,6 +9,7 @@
 #include <span>
 
 #include "face/FaceRecord.h"
+#include "ga/BreedingSettings.h"
 #include "ga/Selection.h"
 
 namespace mirel {
@@ -50,6 +51,11 @@ class Breeder {
     void breedFaceGenes(const PopulationStore& store, GenerationSlots next);
     void breedHairlineGenes(const PopulationStore& store, GenerationSlots next);
     void breedHairElementGenes(const PopulationStore& store, GenerationSlots next);
+    // The last settings.newPeople() slots, which the group drivers leave
+    // alone: each a new person, the parts of three random samples of
+    // generation 0 crossed as a child's are, then moved by large steps under
+    // the same shape rules. Runs after the group drivers.
+    void breedNewPeople(const PopulationStore& store, GenerationSlots next);
 
     // Crossover from the current parents into one child. crossFacePoints records
     // the child's main parent, which crossHairlinePoints then copies whole.
@@ -67,6 +73,7 @@ class Breeder {
     GeneRefList parents;
     std::int32_t currentChild = 0;  // slot of the child being bred
     GeneRefList mainParent;         // per slot: the parent of its chin and outline
+    BreedingSettings settings;      // the default breeds as without settings
 
   private:
     // The parent named by parents entry randomIndex(3) (one draw).

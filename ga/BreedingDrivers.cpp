@@ -20,7 +20,7 @@ struct Rates {
 struct GroupDriver {
     void (*copyElite)(const FaceRecord& elite, FaceRecord& slot);
     void (*cross)(Breeder& breeder, const PopulationStore& store, FaceRecord& child);
-    void (*mutatePoints)(FaceRecord& child, double p);
+    void (*mutatePoints)(FaceRecord& child, double p, int stepScale);
     void (*mutateFlags)(FaceRecord& child, double p);
     Rates oneMark;    // with a single marked face every child is mutated at these
     Rates manyMarks;  // with more, all but the first unmutated children
@@ -74,7 +74,8 @@ void breedGroup(Breeder& breeder, const GroupDriver& driver, const PopulationSto
     for (int e = 0; e < breeder.eliteCount; ++e) {
         driver.copyElite(store.at(breeder.elites.at(e)), next[e]);
     }
-    for (int i = breeder.eliteCount; i < kPopulationSize; ++i) {
+    const BreedingSettings& settings = breeder.settings;
+    for (int i = breeder.eliteCount; i < kPopulationSize - settings.newPeople(); ++i) {
         breeder.chooseParents();
         if (driver.setsCurrentChild) breeder.currentChild = i;
         FaceRecord& child = next[i];
@@ -82,11 +83,11 @@ void breedGroup(Breeder& breeder, const GroupDriver& driver, const PopulationSto
         const Rates* rates = nullptr;
         if (breeder.selection.count == 1) {
             rates = &driver.oneMark;
-        } else if (i >= breeder.eliteCount + kUnmutatedChildren) {
+        } else if (i >= breeder.eliteCount + kUnmutatedChildren || settings.mutatesEveryChild()) {
             rates = &driver.manyMarks;
         }
         if (rates != nullptr) {
-            driver.mutatePoints(child, rates->points);
+            driver.mutatePoints(child, rates->points, settings.stepScale());
             driver.mutateFlags(child, rates->flags);
         }
     }

@@ -308,8 +308,8 @@ void Breeder::crossFaceFlags(const PopulationStore& store, FaceRecord& child) {
         child.face.flags[k] = store.at(drawParent()).face.flags[k];
 }
 
-void mutateFacePoints(FaceRecord& child, double p) {
-    mutateRows(kFaceRows, child.face.relPoints, p);
+void mutateFacePoints(FaceRecord& child, double p, int stepScale) {
+    mutateRows(kFaceRows, child.face.relPoints, p, stepScale);
 }
 
 void mutateFaceFlags(FaceRecord& child, double p) {

@@ -11,7 +11,7 @@ namespace mirel {
 
 // Rebuilds all 178 relPoints of the child row by row with steps taken at
 // probability p; points outside the genome become (0, 0).
-void mutateFacePoints(FaceRecord& child, double p);
+void mutateFacePoints(FaceRecord& child, double p, int stepScale = 1);
 
 // Re-draws each mutable face flag with probability p.
 void mutateFaceFlags(FaceRecord& child, double p);

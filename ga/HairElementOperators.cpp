@@ -126,8 +126,8 @@ void Breeder::crossHairElementFlags(const PopulationStore& store, FaceRecord& ch
     }
 }
 
-void mutateHairElementPoints(FaceRecord& child, double p) {
-    mutateRows(kHairElementRows, child.hair.kamiyousoRel, p);
+void mutateHairElementPoints(FaceRecord& child, double p, int stepScale) {
+    mutateRows(kHairElementRows, child.hair.kamiyousoRel, p, stepScale);
 }
 
 void mutateHairElementFlags(FaceRecord& child, double p) {

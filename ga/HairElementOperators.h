@@ -12,7 +12,7 @@ namespace mirel {
 // Rebuilds all 100 kamiyousoRel points of the child row by row with steps
 // taken at probability p. Fraction parameters move by hundredths and stay in
 // [0, 1]; the anchors of elements 2-6 and their second parameters never move.
-void mutateHairElementPoints(FaceRecord& child, double p);
+void mutateHairElementPoints(FaceRecord& child, double p, int stepScale = 1);
 
 // Re-draws each mutable hair-element flag with probability p.
 void mutateHairElementFlags(FaceRecord& child, double p);

@@ -76,8 +76,8 @@ void Breeder::crossHairlineFlags(const PopulationStore& store, FaceRecord& child
     child.hair.haegiwaFlags = store.at(drawParent()).hair.haegiwaFlags;
 }
 
-void mutateHairlinePoints(FaceRecord& child, double p) {
-    mutateRows(kHairlineRows, child.hair.haegiwaRel, p);
+void mutateHairlinePoints(FaceRecord& child, double p, int stepScale) {
+    mutateRows(kHairlineRows, child.hair.haegiwaRel, p, stepScale);
 }
 
 void mutateHairlineFlags(FaceRecord& child, double p) {

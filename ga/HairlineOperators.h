@@ -11,7 +11,7 @@ namespace mirel {
 
 // Rebuilds all 57 haegiwaRel points of the child row by row with steps taken
 // at probability p; points outside the genome become (0, 0).
-void mutateHairlinePoints(FaceRecord& child, double p);
+void mutateHairlinePoints(FaceRecord& child, double p, int stepScale = 1);
 
 // Re-draws each mutable hairline flag with probability p (flag 12 twice).
 void mutateHairlineFlags(FaceRecord& child, double p);

@@ -52,6 +52,11 @@ BreedResult PopulationStore::breedNextGeneration(Selection selection) {
 }
 
 BreedResult PopulationStore::breedNextGeneration(Selection selection, const PartLocks& locks) {
+    return breedNextGeneration(selection, locks, BreedingSettings{});
+}
+
+BreedResult PopulationStore::breedNextGeneration(Selection selection, const PartLocks& locks,
+                                                 const BreedingSettings& settings) {
     const int g = generationCount_;
     if (g >= kLastGeneration) return BreedResult::GenerationLimit;
     if (!isBreedable(selection, g)) return BreedResult::InvalidSelection;
@@ -61,10 +66,12 @@ BreedResult PopulationStore::breedNextGeneration(Selection selection, const Part
 
     const std::span<FaceRecord, kPopulationSize> next(&records_[slot({g + 1, 0})], kPopulationSize);
     Breeder breeder(selection);
+    breeder.settings = settings;
     const PopulationStore& earlier = *this;
     breeder.breedFaceGenes(earlier, next);
     breeder.breedHairlineGenes(earlier, next);
     breeder.breedHairElementGenes(earlier, next);
+    breeder.breedNewPeople(earlier, next);
     applyPartLocks(locks, earlier, selection, next);
     generationCount_ = g + 1;
     return BreedResult::Bred;

@@ -11,6 +11,7 @@
 
 #include "face/FaceRecord.h"
 #include "face/LoadFailure.h"
+#include "ga/BreedingSettings.h"
 #include "ga/Selection.h"
 
 namespace mirel {
@@ -68,6 +69,11 @@ class PopulationStore {
     // of breeding without locks.
     [[nodiscard]] BreedResult breedNextGeneration(Selection selection);
     [[nodiscard]] BreedResult breedNextGeneration(Selection selection, const PartLocks& locks);
+    // As above, with the step size and new people of `settings`; the default
+    // settings breed exactly as the calls above.
+    [[nodiscard]] BreedResult breedNextGeneration(Selection selection, const PartLocks& locks,
+                                                  const BreedingSettings& settings);
+
     // Stores `faces` as generation generationCount() + 1 and makes it the
     // newest, as breeding would; refuses, changing nothing, at the last generation.
     [[nodiscard]] BreedResult addGeneration(Generation faces);

@@ -23,19 +23,19 @@ void copyRowFromChild(const MutationRow& row, std::span<const Point2> child,
 // whether the row's conditions hold for them. `step` maps an amplitude to a step.
 template <class Step>
 bool attemptRow(const MutationRow& row, std::span<const Point2> child, std::span<Point2> work,
-                Step& step) {
+                Step& step, int scale) {
     for (const int k : row.points.indices()) {
         Point2 v = child[k];
         switch (row.shift) {
             case Shift::Both:
-                v.x += step(row.amplitude);
-                v.y += step(row.amplitude);
+                v.x += step(row.amplitude * scale);
+                v.y += step(row.amplitude * scale);
                 break;
             case Shift::YOnly:
-                v.y += step(row.amplitude);
+                v.y += step(row.amplitude * scale);
                 break;
             case Shift::Fraction:
-                v.x += step(kFractionXAmplitude);
+                v.x += step(kFractionXAmplitude * scale);
                 v.y += kFractionUnit * step(kFractionYAmplitude);
                 break;
             case Shift::None:
@@ -51,13 +51,13 @@ bool attemptRow(const MutationRow& row, std::span<const Point2> child, std::span
 // row fell back to the child's values (without forced zeros).
 template <class Step>
 bool settleRow(const MutationRow& row, std::span<const Point2> child, std::span<Point2> work,
-               int tries, Step& step) {
+               int tries, Step& step, int scale = 1) {
     if (row.shift == Shift::None) {
         copyRowFromChild(row, child, work);
         return true;
     }
     for (int attempt = 0; attempt < tries; ++attempt) {
-        if (attemptRow(row, child, work, step)) return true;
+        if (attemptRow(row, child, work, step, scale)) return true;
     }
     copyRowFromChild(row, child, work);
     return false;
@@ -65,11 +65,12 @@ bool settleRow(const MutationRow& row, std::span<const Point2> child, std::span<
 
 }  // namespace
 
-void mutateRows(std::span<const MutationRow> rows, std::span<Point2> points, double p) {
+void mutateRows(std::span<const MutationRow> rows, std::span<Point2> points, double p,
+                int stepScale) {
     WorkArray work{};
     const std::span<Point2> w(work.data(), points.size());
     auto step = [p](int amplitude) { return randomStep(amplitude, p); };
-    for (const MutationRow& row : rows) settleRow(row, points, w, kMutationTries, step);
+    for (const MutationRow& row : rows) settleRow(row, points, w, kMutationTries, step, stepScale);
     std::copy(w.begin(), w.end(), points.begin());
 }
 

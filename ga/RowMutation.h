@@ -70,7 +70,10 @@ constexpr bool falling(double a, double b, Rest... rest) {
 
 // Rebuilds `points` row by row in a zeroed work array (points of no row end as
 // (0, 0)) with steps taken at probability p, up to kMutationTries attempts per row.
-void mutateRows(std::span<const MutationRow> rows, std::span<Point2> points, double p);
+// `stepScale` multiplies the amplitude of every coordinate step (not the
+// hundredths of a fraction row's parameter); 1 draws exactly as without it.
+void mutateRows(std::span<const MutationRow> rows, std::span<Point2> points, double p,
+                int stepScale = 1);
 
 // The 1-based numbers of the rows whose conditions fail when every row is
 // attempted without steps (the child's own values with the row's forced

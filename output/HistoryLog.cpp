@@ -59,8 +59,24 @@ void appendTool(std::string& out, const ToolUse& tool) {
     appendf(out, " No.%2d(gene %2d)から\n", tool.source.index, tool.source.generation);
 }
 
+const char* stepSizeName(StepSize step) {
+    switch (step) {
+        case StepSize::Standard: return "標準";
+        case StepSize::Large: return "大";
+        case StepSize::ExtraLarge: return "特大";
+    }
+    return "";
+}
+
+void appendBreedingSettings(std::string& out, const BreedingSettings& settings) {
+    if (settings.isDefault()) return;
+    appendf(out, "\u3000\u3000変化の大きさ：%s（×%d），新しい顔：%d個\n",
+            stepSizeName(settings.stepSize), settings.stepScale(), settings.newPeople());
+}
+
 void appendGeneration(std::string& out, int g, int seconds, const Selection* selection,
-                      const PartLocks* locks, const ToolUse* tool) {
+                      const PartLocks* locks, const ToolUse* tool,
+                      const BreedingSettings* breeding) {
     appendf(out, "----------------");
     appendf(out, "Generation %d---------------------------------\n\n\n", g);
     appendf(out, "・対話型GAによるモード\n");
@@ -77,6 +93,7 @@ void appendGeneration(std::string& out, int g, int seconds, const Selection* sel
         }
     }
     if (locks != nullptr) appendLocks(out, *locks);
+    if (breeding != nullptr) appendBreedingSettings(out, *breeding);
     if (tool != nullptr) appendTool(out, *tool);
     appendf(out, "\n\n");
 }
@@ -84,7 +101,8 @@ void appendGeneration(std::string& out, int g, int seconds, const Selection* sel
 }  // namespace
 
 std::string formatHistoryLog(const HistoryRecord& history, std::span<const Selection> selections,
-                             std::span<const PartLocks> locks, std::span<const ToolUse> tools) {
+                             std::span<const PartLocks> locks, std::span<const ToolUse> tools,
+                             std::span<const BreedingSettings> breeding) {
     const int last = lastLoggedGeneration(history);
     int total = 0;
     for (int g = 0; g <= last; ++g) total += static_cast<int>(history.generationSeconds[g]);
@@ -99,8 +117,10 @@ std::string formatHistoryLog(const HistoryRecord& history, std::span<const Selec
         const PartLocks* generationLocks =
             static_cast<std::size_t>(g) < locks.size() ? &locks[g] : nullptr;
         const ToolUse* tool = static_cast<std::size_t>(g) < tools.size() ? &tools[g] : nullptr;
+        const BreedingSettings* generationSettings =
+            static_cast<std::size_t>(g) < breeding.size() ? &breeding[g] : nullptr;
         appendGeneration(out, g, static_cast<int>(history.generationSeconds[g]), selection,
-                         generationLocks, tool);
+                         generationLocks, tool, generationSettings);
     }
     appendf(out, "最終的なモード：%sモード，", "対話型GAによる似顔絵進化");
     appendf(out, "%sの進化モード\n\n", "全体（顔と髪）");
@@ -121,10 +141,11 @@ std::optional<std::string> WriteHistoryLog(HistoryRecord& history,
                                            std::span<const Selection> selections, std::int32_t now,
                                            const std::filesystem::path& path,
                                            std::span<const PartLocks> locks,
-                                           std::span<const ToolUse> tools) {
+                                           std::span<const ToolUse> tools,
+                                           std::span<const BreedingSettings> breeding) {
     stepGenerationClock(history, now);
     const std::string bytes =
-        encodeHistoryLog(formatHistoryLog(history, selections, locks, tools));
+        encodeHistoryLog(formatHistoryLog(history, selections, locks, tools, breeding));
     return writeTextFileReporting(path, bytes);
 }
 

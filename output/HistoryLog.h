@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 
+#include "ga/BreedingSettings.h"
 #include "ga/PartLocks.h"
 #include "ga/Selection.h"
 #include "ga/ToolGeneration.h"
@@ -24,10 +25,13 @@ inline constexpr const char* kHistoryLogPath = "Output/Rireki.txt";
 // holds the part locks bred with from generation g at index g; a generation
 // with a lock gets one more line after its marks, one without none. `tools`
 // holds the tool that made generation g + 1 at index g; a generation a tool
-// worked on gets one more line naming it.
+// worked on gets one more line naming it. `breeding` holds the breeding settings
+// bred with from generation g at index g; a generation bred with other than the
+// default settings gets one line more.
 std::string formatHistoryLog(const HistoryRecord& history, std::span<const Selection> selections,
                              std::span<const PartLocks> locks = {},
-                             std::span<const ToolUse> tools = {});
+                             std::span<const ToolUse> tools = {},
+                             std::span<const BreedingSettings> breeding = {});
 
 // `text` with every "\n" turned into CR LF and encoded in Shift_JIS.
 std::string encodeHistoryLog(const std::string& text);
@@ -38,6 +42,7 @@ std::string encodeHistoryLog(const std::string& text);
 [[nodiscard]] std::optional<std::string> WriteHistoryLog(
     HistoryRecord& history, std::span<const Selection> selections, std::int32_t now,
     const std::filesystem::path& path = kHistoryLogPath, std::span<const PartLocks> locks = {},
-    std::span<const ToolUse> tools = {});
+    std::span<const ToolUse> tools = {},
+    std::span<const BreedingSettings> breeding = {});
 
 }  // namespace mirel

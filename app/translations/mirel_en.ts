@@ -807,6 +807,73 @@ Open them? (If not, the kept work is deleted.)</numerusform>
         <source>&lt;p&gt;&lt;b&gt;クリック&lt;/b&gt;：ウィンドウ1の顔をクリックすると、その顔を選びます（青い点線の枠、ダブルクリックでも選ばれます）。マウスがウィンドウ1から出ると、ウィンドウ2は選んだ顔を表示し、保存・書き出し・部品の固定はこの顔に働きます。Esc で選択を解除します。&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;部品 ▸ この部品を選び直す&lt;/b&gt;：選んだ顔の一つの部品（目・眉・鼻・口・輪郭・耳・髪）だけを取り替えた60の顔で、新しい世代を作ります。1ページ目は20のサンプルの部品、2・3ページ目は今の世代の顔の部品と、その部品を大きく変えたものです。&lt;/li&gt;&lt;li&gt;&lt;b&gt;部品 ▸ 誇張&lt;/b&gt;：選んだ顔を平均の顔から遠ざけたり近づけたりした60の顔で、新しい世代を作ります。1ページ目は 0.6 倍から 1.6 倍まで（8番目がもとの顔）、2・3ページ目は部品ごとの組み合わせと小さな変化です。&lt;/li&gt;&lt;li&gt;どちらの世代でも、良い顔に印を付けて Enter を押すと、いつものように次の世代を作ります。&lt;/li&gt;&lt;li&gt;&lt;b&gt;表示 ▸ 髪と輪郭を薄く表示&lt;/b&gt;：ウィンドウ1と2で髪と輪郭を薄い灰色で描き、目・眉・鼻・口だけで見比べられるようにします。保存・印刷・書き出しの絵は変わりません。&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Click&lt;/b&gt;: clicking a face in window 1 chooses it (a dashed blue frame; a double-click chooses it too). Once the mouse leaves window 1, window 2 shows the chosen face, and saving, exporting and part locks act on it. Esc clears the choice.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Parts ▸ Redo This Part&lt;/b&gt;: makes a new generation of 60 faces that are the chosen face with one part (eyes, brows, nose, mouth, outline, ears or hair) replaced. Page 1 has the part of each of the 20 samples; pages 2 and 3 the parts of faces of the current generation and bold variations of the chosen part.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Parts ▸ Exaggerate&lt;/b&gt;: makes a new generation of 60 faces that move the chosen face away from and toward the average face. Page 1 runs from 0.6 to 1.6 times its difference from the average (the 8th face is the chosen face itself); pages 2 and 3 mix the levels part by part, with small variations.&lt;/li&gt;&lt;li&gt;In either generation, mark the good faces and press Enter to breed on as usual.&lt;/li&gt;&lt;li&gt;&lt;b&gt;View ▸ Inner Face First&lt;/b&gt;: draws the hair and outline pale grey in windows 1 and 2, so faces are compared by their eyes, brows, nose and mouth. Saved, printed and exported pictures do not change.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;表示 ▸ 変化の大きさ&lt;/b&gt;：標準（×1）・大（×2）・特大（×4）。大きくすると子の顔の点が一度に大きく動き、印を付けた顔のすぐ後の子にも変化が付きます。&lt;b&gt;表示 ▸ 新しい顔の数&lt;/b&gt;：なし・少し（6個）・多い（15個）。各世代の最後の顔（3ページ目）が、サンプルの顔の部品から作った新しい顔になります。世代が進んでも顔が似たものばかりにならず、違う部品を選び直せます。&lt;b&gt;表示 ▸ おすすめ設定&lt;/b&gt;は、似顔絵に近づきやすい組み合わせを選びます。設定は次に作る世代から効き、標準以外のときはステータス バーに表示され、セッションに保存され、Rireki.txt にも書かれます。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;View ▸ Step Size&lt;/b&gt;: Standard (×1), Large (×2), Extra large (×4). Larger steps move a child&apos;s points further at once, and the children right after the marked faces change too. &lt;b&gt;View ▸ New Faces&lt;/b&gt;: None, A few (6), Many (15). The last faces of every generation (on page 3) are new people made from the parts of the sample faces, so the faces do not all grow alike as the generations go on, and another part can still be chosen. &lt;b&gt;View ▸ Recommended Settings&lt;/b&gt; chooses the combination that reaches a likeness best. The settings apply from the next generation bred; while they are not the standard ones the status bar names them; they are kept in the session and written to Rireki.txt.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>mirel::BreedingMenu</name>
+    <message>
+        <source>標準</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>Large</translation>
+    </message>
+    <message>
+        <source>特大</source>
+        <translation>Extra large</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>少し</source>
+        <translation>A few</translation>
+    </message>
+    <message>
+        <source>多い</source>
+        <translation>Many</translation>
+    </message>
+    <message>
+        <source>変化の大きさ(&amp;M)</source>
+        <translation>Step Si&amp;ze</translation>
+    </message>
+    <message>
+        <source>%1（×%2）</source>
+        <translation>%1 (×%2)</translation>
+    </message>
+    <message>
+        <source>次の世代から、子の顔の点が一度に動く幅を変えます</source>
+        <translation>From the next generation on, changes how far a child&apos;s points move at once</translation>
+    </message>
+    <message>
+        <source>新しい顔の数(&amp;F)</source>
+        <translation>New &amp;Faces</translation>
+    </message>
+    <message>
+        <source>%1（60個のうち%2個）</source>
+        <translation>%1 (%2 of the 60)</translation>
+    </message>
+    <message>
+        <source>次の世代から、最後の顔を選んだ顔の子ではない新しい顔にします</source>
+        <translation>From the next generation on, makes the last faces new people instead of children of the marked faces</translation>
+    </message>
+    <message>
+        <source>おすすめ設定(&amp;O)</source>
+        <translation>Rec&amp;ommended Settings</translation>
+    </message>
+    <message>
+        <source>変化の大きさと新しい顔の数を、似顔絵に近づきやすい設定にします</source>
+        <translation>Sets the step size and the new faces to the settings that reach a likeness best</translation>
+    </message>
+    <message>
+        <source>変化：%1　新しい顔：%2</source>
+        <translation>Step: %1  New faces: %2</translation>
+    </message>
 </context>
 <context>
     <name>mirel::MarkCountPane</name>

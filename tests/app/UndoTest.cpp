@@ -62,6 +62,13 @@ TEST_F(UndoTest, EachStepIsUndoneAndRedoneToTheSameSessionBytes) {
              d.LockPart(FacePart::Mouth);
          },
          [](CMirelDoc& d, Canvas&) { d.AdvanceGeneration(); }},
+        {"part gallery", [](CMirelDoc& d, Canvas&) { d.ChooseFace(4); },
+         [](CMirelDoc& d, Canvas&) { d.MakeToolGeneration(ToolKind::PartGallery, FacePart::Eyes); }},
+        {"exaggeration", [](CMirelDoc& d, Canvas&) { d.ChooseFace(7); },
+         [](CMirelDoc& d, Canvas&) { d.MakeToolGeneration(ToolKind::Exaggeration); }},
+        {"breeding settings", noSetUp,
+         [](CMirelDoc& d, Canvas&) { d.SetBreedingSettings(kRecommendedSettings); }},
+        {"inner face first", noSetUp, [](CMirelDoc& d, Canvas&) { d.SetInnerFaceFirst(true); }},
     };
     for (const StepCase& c : cases) {
         SCOPED_TRACE(c.name);

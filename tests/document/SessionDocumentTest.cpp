@@ -9,6 +9,7 @@
 #include "FileSizeLimit.h"
 #include "ga/RandomSource.h"
 #include "output/ShiftJis.h"
+#include "output/HistoryLog.h"
 
 namespace mirel {
 namespace {
@@ -196,6 +197,31 @@ TEST_F(SessionDocumentTest, ToolGenerationsTheChoiceAndTheViewComeBackAndAreLogg
     const std::string log = folder_.read("Output/Rireki.txt");
     EXPECT_NE(log.find(toShiftJis("道具：部品ギャラリー（鼻） No. 6(gene  0)から")), std::string::npos);
     EXPECT_NE(log.find(toShiftJis("道具：誇張 No. 2(gene  1)から")), std::string::npos);
+}
+
+TEST_F(SessionDocumentTest, BreedingSettingsBredWithAndInForceComeBackAndReachTheLog) {
+    auto doc = makeDocument();
+    ASSERT_TRUE(doc);
+    drawGrid(*doc);
+    test::RecordingCanvas canvas;
+    const BreedingSettings bredWith{StepSize::Large, NewBlood::Few};
+    doc->SetBreedingSettings(bredWith);
+    EXPECT_TRUE(doc->isModified());
+    doc->ToggleMark(canvas, 1);
+    doc->ToggleMark(canvas, 2);
+    doc->AdvanceGeneration();
+    doc->SetBreedingSettings(kRecommendedSettings);
+    const fs::path path = folder_.path() / "settings.mirel";
+    ASSERT_TRUE(doc->saveSession(path).written());
+
+    auto back = reopen(path, now_);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->breedingSettings(), kRecommendedSettings);
+    EXPECT_EQ(back->settingsPerGeneration()[0], bredWith);
+    const std::string log = formatHistoryLog(back->history(), back->marks().selections,
+                                             back->locksPerGeneration(), back->toolsUsed(),
+                                             back->settingsPerGeneration());
+    EXPECT_NE(log.find("変化の大きさ：大（×2），新しい顔：6個"), std::string::npos) << log;
 }
 
 }  // namespace

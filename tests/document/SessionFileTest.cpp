@@ -179,6 +179,42 @@ TEST(SessionFileTest, PartLocksComeBackAndASessionWithoutThemHasNoLockSection) {
     EXPECT_EQ(errorOf(encodeSession(impossible)), SessionError::kDamaged);
 }
 
+TEST(SessionFileTest, BreedingSettingsComeBackAndOutOfRangeOnesAreRefusedWithTheReason) {
+    const SmallSession small;
+    SessionSource changed = small.source();
+    changed.breeding[0] = BreedingSettings{StepSize::ExtraLarge, NewBlood::Few};
+    changed.breeding[1] = BreedingSettings{StepSize::Standard, NewBlood::Many};
+    const std::string plain = encodeSession(small.source());
+    const std::string bytes = encodeSession(changed);
+    EXPECT_EQ(bytes.size(), plain.size() + 12 + kGenerationCount * 8)
+        << "the section is written only with settings other than the default";
+    const auto decoded = decodeSession(bytes);
+    ASSERT_TRUE(std::holds_alternative<Session>(decoded));
+    EXPECT_EQ(std::get<Session>(decoded).breeding, changed.breeding);
+    const auto old = decodeSession(plain);
+    ASSERT_TRUE(std::holds_alternative<Session>(old));
+    EXPECT_EQ(std::get<Session>(old).breeding, (std::array<BreedingSettings, kGenerationCount>{}));
+
+    struct Case {
+        std::int32_t scale, people;
+        const char* reason;
+    };
+    for (const Case& c : {Case{3, 0, "step size of x3"}, Case{1, 7, "7 new faces"},
+                          Case{-1, 0, "step size of x-1"}}) {
+        std::string body;
+        for (int g = 0; g < kGenerationCount; ++g) {
+            for (const std::int32_t v : {g == 2 ? c.scale : 1, g == 2 ? c.people : 0}) {
+                for (int k = 0; k < 4; ++k) body += static_cast<char>(std::uint32_t(v) >> (8 * k));
+            }
+        }
+        const auto refused = decodeSession(withSection(plain, "BRED", body));
+        ASSERT_TRUE(std::holds_alternative<SessionFailure>(refused)) << c.reason;
+        EXPECT_EQ(std::get<SessionFailure>(refused).error, SessionError::kDamaged);
+        EXPECT_NE(std::get<SessionFailure>(refused).detail.find(c.reason), std::string::npos)
+            << std::get<SessionFailure>(refused).detail;
+    }
+}
+
 }  // namespace
 }  // namespace mirel
 

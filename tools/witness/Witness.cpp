@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <numeric>
+#include <random>
 
 #include "FacePicture.h"
 #include "ga/PopulationStore.h"
@@ -19,6 +20,9 @@ constexpr double kFlagWeight = 20.0;
 // distance at most this many face units (about a pixel and a half in a grid
 // cell of 218), which a single differing flag of a small part already exceeds.
 constexpr double kRightPart = 2.0;
+// The hairline points drawn: the front hair and the sideburns (the back hair
+// is bred but not drawn).
+constexpr IndexRange kDrawnHairlinePoints[] = {{0, 17}, {24, 29}};
 
 // Face points the breeding writes; the others are zero in every child.
 constexpr IndexRange kBredFacePoints[] = {
@@ -62,8 +66,10 @@ double partPointDistance(FacePart part, const FaceRecord& a, const FaceRecord& b
     int points = 0;
     addPointDistances(genes.facePoints, a.face.absPoints, b.face.absPoints, true, sum, points);
     // The hair elements are not drawn; the hairline is what the witness sees.
-    addPointDistances(genes.haegiwaPoints, a.hair.haegiwaAbs, b.hair.haegiwaAbs, false, sum,
-                      points);
+    if (!genes.haegiwaPoints.empty()) {
+        addPointDistances(std::span<const IndexRange>(kDrawnHairlinePoints), a.hair.haegiwaAbs,
+                          b.hair.haegiwaAbs, false, sum, points);
+    }
     return points == 0 ? 0.0 : sum / points;
 }
 
@@ -78,58 +84,114 @@ double partDistance(FacePart part, const FaceRecord& a, const FaceRecord& b) {
     return partPointDistance(part, a, b) + flagPart;
 }
 
-std::vector<GenerationFigures> playWitness(std::span<const FaceRecord, kPopulationSize> generation0,
-                                           const FaceRecord& target,
-                                           const WitnessOptions& options) {
+double pointDistance(const FaceRecord& a, const FaceRecord& b) {
+    double sum = 0;
+    for (int part = 0; part < kFacePartCount; ++part) {
+        sum += partPointDistance(static_cast<FacePart>(part), a, b);
+    }
+    return sum / kFacePartCount;
+}
+
+bool BreedFromMarks::nextGeneration(const Turn& turn, PopulationStore& store) {
+    const int g = turn.generation;
+    const std::vector<FaceRecord>& drawn = *turn.drawn;
+    Selection marks;
+    marks.count = std::min<int>(marks_, static_cast<int>(turn.preferred.size()));
+    for (int k = 0; k < marks.count; ++k) marks.setMark(k, {g, turn.preferred[k]});
+    if (useLocks_) {
+        for (int part = 0; part < kFacePartCount; ++part) {
+            for (std::size_t i = 0; i < drawn.size(); ++i) {
+                const double d = partDistance(static_cast<FacePart>(part), drawn[i], *turn.targetDrawn);
+                if (d <= kRightPart && (!locks_.lockedTo[part] || d < lockedDistance_[part])) {
+                    lockedDistance_[part] = d;
+                    locks_.lockedTo[part] = GeneRef{g, static_cast<int>(i)};
+                }
+            }
+        }
+    }
+    return store.breedNextGeneration(marks, locks_, settings_) == BreedResult::Bred;
+}
+
+namespace {
+
+template <class Distance>
+double meanPairwise(std::size_t n, Distance distance) {
+    double sum = 0;
+    int pairs = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        for (std::size_t j = i + 1; j < n; ++j) {
+            sum += distance(i, j);
+            ++pairs;
+        }
+    }
+    return pairs == 0 ? 0.0 : sum / pairs;
+}
+
+}  // namespace
+
+WitnessRun playWitness(std::span<const FaceRecord, kPopulationSize> generation0,
+                       const FaceRecord& target, const WitnessOptions& options,
+                       Strategy& strategy) {
     resetRandomSource();
     PopulationStore store(generation0);
     FaceRecord targetDrawn;
     const FacePicture targetPicture = picture(target, &targetDrawn);
     const int shown = options.allPages ? kPopulationSize : kPageSize;
     const int generations = std::min(options.generations, kGenerationCount - 1);
+    // The witness's own judgement: its noise never draws from the breeding's source.
+    std::mt19937 judgement(options.seed);
+    std::normal_distribution<double> gauss;
 
-    PartLocks locks;
-    std::array<double, kFacePartCount> lockedDistance{};
-    std::vector<GenerationFigures> figures;
-
+    WitnessRun run;
     for (int g = 0;; ++g) {
         std::vector<FacePicture> pictures;
         std::vector<FaceRecord> drawn(static_cast<std::size_t>(shown));
-        std::vector<double> distance;
+        std::vector<double> distance, points;
         for (int i = 0; i < shown; ++i) {
             pictures.push_back(picture(store.at({g, i}), &drawn[static_cast<std::size_t>(i)]));
             distance.push_back(pictureDistance(pictures.back(), targetPicture));
+            points.push_back(pointDistance(drawn[static_cast<std::size_t>(i)], targetDrawn));
         }
-        std::vector<int> order(static_cast<std::size_t>(shown));
-        std::iota(order.begin(), order.end(), 0);
-        std::stable_sort(order.begin(), order.end(),
-                         [&distance](int a, int b) { return distance[a] < distance[b]; });
-        const int best = order.front();
-        const double shownVariety = variety(pictures);
-        const double firstPageVariety =
-            g == 0 ? variety({pictures.begin(), pictures.begin() + kPageSize}) : 0.0;
-        figures.push_back({distance[best], shownVariety, firstPageVariety,
-                           partPointDistance(FacePart::Eyes, drawn[best], targetDrawn)});
-        if (g == generations) break;
+        const int best = static_cast<int>(std::min_element(distance.begin(), distance.end()) -
+                                          distance.begin());
+        GenerationFigures f;
+        f.nearest = distance[best];
+        f.nearestPoints = *std::min_element(points.begin(), points.end());
+        f.variety = variety(pictures);
+        f.varietyPoints = meanPairwise(drawn.size(), [&drawn](std::size_t i, std::size_t j) {
+            return pointDistance(drawn[i], drawn[j]);
+        });
+        for (int part = 0; part < kFacePartCount; ++part) {
+            f.parts[part] = partPointDistance(static_cast<FacePart>(part), drawn[best], targetDrawn);
+        }
+        run.generations.push_back(f);
+        if (g == generations) {
+            run.finalFace = store.at({g, best});
+            break;
+        }
 
-        Selection marks;
-        marks.count = std::min(options.marks, shown);
-        for (int k = 0; k < marks.count; ++k) marks.setMark(k, {g, order[k]});
-        if (options.locks) {
-            for (int part = 0; part < kFacePartCount; ++part) {
-                for (int i = 0; i < shown; ++i) {
-                    const double d =
-                        partDistance(static_cast<FacePart>(part), drawn[i], targetDrawn);
-                    if (d <= kRightPart && (!locks.lockedTo[part] || d < lockedDistance[part])) {
-                        lockedDistance[part] = d;
-                        locks.lockedTo[part] = GeneRef{g, i};
-                    }
-                }
-            }
+        // The witness judges with a spread of its own: distances that differ by
+        // less than about `noise` standard deviations of the shown ones are
+        // a toss-up to it.
+        std::vector<double> judged = distance;
+        if (options.noise > 0) {
+            const double mean = std::accumulate(distance.begin(), distance.end(), 0.0) / shown;
+            double var = 0;
+            for (const double d : distance) var += (d - mean) * (d - mean);
+            const double spread = std::sqrt(var / shown);
+            for (double& d : judged) d += options.noise * spread * gauss(judgement);
         }
-        if (store.breedNextGeneration(marks, locks) != BreedResult::Bred) break;
+        Turn turn;
+        turn.generation = g;
+        turn.preferred.resize(static_cast<std::size_t>(shown));
+        std::iota(turn.preferred.begin(), turn.preferred.end(), 0);
+        std::stable_sort(turn.preferred.begin(), turn.preferred.end(),
+                         [&judged](int a, int b) { return judged[a] < judged[b]; });
+        turn.drawn = &drawn;
+        turn.targetDrawn = &targetDrawn;
+        if (!strategy.nextGeneration(turn, store)) break;
     }
-    return figures;
+    return run;
 }
 
 }  // namespace mirel::witness

@@ -37,14 +37,6 @@ struct Seen {
     double points = 0;
 };
 
-double pointDistance(const FaceRecord& a, const FaceRecord& b) {
-    double sum = 0;
-    for (int part = 0; part < kFacePartCount; ++part) {
-        sum += partPointDistance(static_cast<FacePart>(part), a, b);
-    }
-    return sum / kFacePartCount;
-}
-
 // Where a face point falls in a witness picture.
 double toPicture(double faceUnits, int side) {
     return side / 2.0 + faceUnits * side / 300.0;
