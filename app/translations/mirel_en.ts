@@ -60,20 +60,20 @@
         <translation>Redone</translation>
     </message>
     <message>
-        <source>この顔を選びました。部品 メニューで一つの部品を選び直したり、誇張したりできます。保存もこの顔です（Esc で解除）</source>
-        <translation>This face is chosen. The Parts menu can redo one of its parts or exaggerate it, and saving saves this face (Esc clears the choice)</translation>
+        <source>選んだ顔：部品 メニューで選び直し・誇張</source>
+        <translation>Chosen: see the Parts menu (Esc clears)</translation>
     </message>
     <message>
-        <source>選んだ顔を解除しました。ウィンドウ2はマウスの下の顔を表示します</source>
-        <translation>No face is chosen any more. Window 2 shows the face under the mouse</translation>
+        <source>選択を解除：ウィンドウ2はマウスの下の顔</source>
+        <translation>Choice cleared: window 2 follows the mouse</translation>
     </message>
     <message>
-        <source>部品ギャラリーです：選んだ顔の一つの部品だけが違う60の顔です。良いものに印を付けて Enter で育てます</source>
-        <translation>A part gallery: 60 faces that differ from the chosen face in one part only. Mark the best and press Enter to breed on</translation>
+        <source>部品ギャラリー：良い顔に印を付けて Enter</source>
+        <translation>Part gallery: mark the best, press Enter</translation>
     </message>
     <message>
-        <source>誇張の幅です：1ページ目は左上から平均の顔に近い 0.6 倍から 1.6 倍まで（8番目がもとの顔）、2・3ページ目はその組み合わせです</source>
-        <translation>An exaggeration range: page 1 runs from 0.6 times (near the average face, top left) to 1.6 times the chosen face&apos;s difference from the average (the 8th face is the chosen face itself); pages 2 and 3 mix the levels</translation>
+        <source>誇張：1ページ目は0.6〜1.6倍、8番目がもと</source>
+        <translation>Exaggeration: 0.6× to 1.6×, the 8th as is</translation>
     </message>
 </context>
 <context>
@@ -192,6 +192,73 @@ The face was not saved.</translation>
     <message>
         <source>作者：Mirel 開発チーム</source>
         <translation>Authors: the Mirel developers</translation>
+    </message>
+</context>
+<context>
+    <name>mirel::BreedingMenu</name>
+    <message>
+        <source>標準</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>Large</translation>
+    </message>
+    <message>
+        <source>特大</source>
+        <translation>Extra large</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>少し</source>
+        <translation>A few</translation>
+    </message>
+    <message>
+        <source>多い</source>
+        <translation>Many</translation>
+    </message>
+    <message>
+        <source>変化の大きさ(&amp;M)</source>
+        <translation>Step Si&amp;ze</translation>
+    </message>
+    <message>
+        <source>%1（×%2）</source>
+        <translation>%1 (×%2)</translation>
+    </message>
+    <message>
+        <source>次の世代から、子の顔の点が一度に動く幅を変えます</source>
+        <translation>From the next generation on, changes how far a child&apos;s points move at once</translation>
+    </message>
+    <message>
+        <source>新しい顔の数(&amp;F)</source>
+        <translation>New &amp;Faces</translation>
+    </message>
+    <message>
+        <source>%1（60個のうち%2個）</source>
+        <translation>%1 (%2 of the 60)</translation>
+    </message>
+    <message>
+        <source>次の世代から、最後の顔を選んだ顔の子ではない新しい顔にします</source>
+        <translation>From the next generation on, makes the last faces new people instead of children of the marked faces</translation>
+    </message>
+    <message>
+        <source>おすすめ設定(&amp;O)</source>
+        <translation>Rec&amp;ommended Settings</translation>
+    </message>
+    <message>
+        <source>変化の大きさと新しい顔の数を、似顔絵に近づきやすい設定にします</source>
+        <translation>Sets the step size and the new faces to the settings that reach a likeness best</translation>
+    </message>
+    <message>
+        <source>変化：%1&#x3000;新しい顔：%2</source>
+        <translation>Step: %1  New faces: %2</translation>
+    </message>
+    <message>
+        <source>繁殖の設定</source>
+        <translation>Breeding Settings</translation>
     </message>
 </context>
 <context>
@@ -717,6 +784,18 @@ Open them? (If not, the kept work is deleted.)</numerusform>
         <source>やり直し：%1(&amp;R)</source>
         <translation>&amp;Redo %1</translation>
     </message>
+    <message>
+        <source>髪と輪郭を薄く表示</source>
+        <translation>Inner Face First</translation>
+    </message>
+    <message>
+        <source>部品ギャラリー</source>
+        <translation>Part Gallery</translation>
+    </message>
+    <message>
+        <source>誇張</source>
+        <translation>Exaggeration</translation>
+    </message>
 </context>
 <context>
     <name>mirel::CoreTexts</name>
@@ -776,8 +855,8 @@ Open them? (If not, the kept work is deleted.)</numerusform>
         <translation>&lt;p&gt;&lt;b&gt;Parts ▸ Lock Eyes … Lock Hair (Ctrl+1 … Ctrl+7)&lt;/b&gt;: every child bred from now on takes that part from the face in window 2. Choose it again to unlock it; &lt;b&gt;Unlock All (Ctrl+0)&lt;/b&gt; unlocks every part. The locked parts are named in the status bar and in the corner of window 2.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;p&gt;&lt;b&gt;編集 ▸ 元に戻す（Ctrl+Z）／やり直し（Ctrl+Y）&lt;/b&gt;：印の付け外し、部品の固定と解除、次の世代を作ったことを取り消し、またやり直します。世代を取り消すと、その世代の分をもう一度作れます（最大50世代）。取り消した後に Enter を押すと、乱数は戻らないので別の子ができます。取り消しの履歴はセッションファイルには保存されません。&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Edit ▸ Undo (Ctrl+Z) / Redo (Ctrl+Y)&lt;/b&gt;: takes back marking and unmarking, locking and unlocking parts and breeding, and does them again. An undone generation gives its place back (a portrait holds at most 50 generations). Pressing Enter after undoing breeds other children: the random numbers go on. The undo history is not kept in session files.&lt;/p&gt;</translation>
+        <source>&lt;p&gt;&lt;b&gt;編集 ▸ 元に戻す（Ctrl+Z）／やり直し（Ctrl+Y）&lt;/b&gt;：印の付け外し、部品の固定と解除、部品ギャラリーと誇張、設定の変更、次の世代を作ったことを取り消し、またやり直します。世代を取り消すと、その世代の分をもう一度作れます（最大50世代）。取り消した後に Enter を押すと、乱数は戻らないので別の子ができます。取り消しの履歴はセッションファイルには保存されません。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Edit ▸ Undo (Ctrl+Z) / Redo (Ctrl+Y)&lt;/b&gt;: takes back marking and unmarking, locking and unlocking parts, part galleries and exaggerations, changes of the settings and breeding, and does them again. An undone generation gives its place back (a portrait holds at most 50 generations). Pressing Enter after undoing breeds other children: the random numbers go on. The undo history is not kept in session files.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;キーはマウスが乗っているウィンドウ1に働きます。ウィンドウを並べて表示しているときは、マウスの下のウィンドウが前に出てキーを受けます。ウィンドウ ▸ 新しいウィンドウを開く で、同じ似顔絵をもう一つのウィンドウに表示できます。&lt;/p&gt;</source>
@@ -810,69 +889,6 @@ Open them? (If not, the kept work is deleted.)</numerusform>
     <message>
         <source>&lt;p&gt;&lt;b&gt;表示 ▸ 変化の大きさ&lt;/b&gt;：標準（×1）・大（×2）・特大（×4）。大きくすると子の顔の点が一度に大きく動き、印を付けた顔のすぐ後の子にも変化が付きます。&lt;b&gt;表示 ▸ 新しい顔の数&lt;/b&gt;：なし・少し（6個）・多い（15個）。各世代の最後の顔（3ページ目）が、サンプルの顔の部品から作った新しい顔になります。世代が進んでも顔が似たものばかりにならず、違う部品を選び直せます。&lt;b&gt;表示 ▸ おすすめ設定&lt;/b&gt;は、似顔絵に近づきやすい組み合わせを選びます。設定は次に作る世代から効き、標準以外のときはステータス バーに表示され、セッションに保存され、Rireki.txt にも書かれます。&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;View ▸ Step Size&lt;/b&gt;: Standard (×1), Large (×2), Extra large (×4). Larger steps move a child&apos;s points further at once, and the children right after the marked faces change too. &lt;b&gt;View ▸ New Faces&lt;/b&gt;: None, A few (6), Many (15). The last faces of every generation (on page 3) are new people made from the parts of the sample faces, so the faces do not all grow alike as the generations go on, and another part can still be chosen. &lt;b&gt;View ▸ Recommended Settings&lt;/b&gt; chooses the combination that reaches a likeness best. The settings apply from the next generation bred; while they are not the standard ones the status bar names them; they are kept in the session and written to Rireki.txt.&lt;/p&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>mirel::BreedingMenu</name>
-    <message>
-        <source>標準</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>大</source>
-        <translation>Large</translation>
-    </message>
-    <message>
-        <source>特大</source>
-        <translation>Extra large</translation>
-    </message>
-    <message>
-        <source>なし</source>
-        <translation>None</translation>
-    </message>
-    <message>
-        <source>少し</source>
-        <translation>A few</translation>
-    </message>
-    <message>
-        <source>多い</source>
-        <translation>Many</translation>
-    </message>
-    <message>
-        <source>変化の大きさ(&amp;M)</source>
-        <translation>Step Si&amp;ze</translation>
-    </message>
-    <message>
-        <source>%1（×%2）</source>
-        <translation>%1 (×%2)</translation>
-    </message>
-    <message>
-        <source>次の世代から、子の顔の点が一度に動く幅を変えます</source>
-        <translation>From the next generation on, changes how far a child&apos;s points move at once</translation>
-    </message>
-    <message>
-        <source>新しい顔の数(&amp;F)</source>
-        <translation>New &amp;Faces</translation>
-    </message>
-    <message>
-        <source>%1（60個のうち%2個）</source>
-        <translation>%1 (%2 of the 60)</translation>
-    </message>
-    <message>
-        <source>次の世代から、最後の顔を選んだ顔の子ではない新しい顔にします</source>
-        <translation>From the next generation on, makes the last faces new people instead of children of the marked faces</translation>
-    </message>
-    <message>
-        <source>おすすめ設定(&amp;O)</source>
-        <translation>Rec&amp;ommended Settings</translation>
-    </message>
-    <message>
-        <source>変化の大きさと新しい顔の数を、似顔絵に近づきやすい設定にします</source>
-        <translation>Sets the step size and the new faces to the settings that reach a likeness best</translation>
-    </message>
-    <message>
-        <source>変化：%1　新しい顔：%2</source>
-        <translation>Step: %1  New faces: %2</translation>
     </message>
 </context>
 <context>
