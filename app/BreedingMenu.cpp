@@ -69,7 +69,7 @@ BreedingMenu::BreedingMenu(CMainFrame& frame) : QObject(&frame), frame_(frame) {
             tr("%1（60個のうち%2個）").arg(newBloodName(level)).arg(static_cast<int>(level)));
         a->setCheckable(true);
         a->setActionGroup(levels);
-        a->setStatusTip(tr("次の世代から、最後の顔を選んだ顔の子ではない新しい顔にします"));
+        a->setStatusTip(tr("次の世代から、最後の顔を印を付けた顔の子ではない新しい顔にします"));
         connect(a, &QAction::triggered, this, [this, level] {
             if (CChildFrame* f = frame_.activeChildFrame()) {
                 BreedingSettings s = f->document().breedingSettings();

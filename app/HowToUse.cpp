@@ -80,7 +80,7 @@ constexpr const char* kParagraphs[] = {
         "</p><ul><li>mirelesakuhin.wmf：似顔絵（Windows メタファイル）</li>"
         "<li>mirelesakuhin.bmp：似顔絵（24ビット ビットマップ、ウィンドウ2の顔の大きさ）</li>"
         "<li>face.txt、haegiwa.txt、kamiyouso.txt：顔・生え際・髪の要素のデータ（サンプルの顔と同じ形式）</li>"
-        "<li>Rireki.txt：世代数、かかった時間、各世代で選んだ顔の履歴</li></ul>"),
+        "<li>Rireki.txt：世代数、かかった時間、各世代で印を付けた顔の履歴</li></ul>"),
     QT_TRANSLATE_NOOP("mirel::HowToUse",
         "<p><b>ファイル ▸ 書き出し</b>：ウィンドウ2の顔を、選んだ大きさの PNG・SVG・PDF に書き出します。</p>"),
     QT_TRANSLATE_NOOP("mirel::HowToUse",

@@ -241,7 +241,7 @@ The face was not saved.</translation>
         <translation>%1 (%2 of the 60)</translation>
     </message>
     <message>
-        <source>次の世代から、最後の顔を選んだ顔の子ではない新しい顔にします</source>
+        <source>次の世代から、最後の顔を印を付けた顔の子ではない新しい顔にします</source>
         <translation>From the next generation on, makes the last faces new people instead of children of the marked faces</translation>
     </message>
     <message>
@@ -871,7 +871,7 @@ Open them? (If not, the kept work is deleted.)</numerusform>
         <translation>&lt;p&gt;&lt;b&gt;View ▸ Language&lt;/b&gt;: shows Mirel in Japanese or English (from the next start on). &lt;b&gt;mirel --lang en&lt;/b&gt; starts it in English for one run. The saved files are the same in both languages.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;p&gt;顔を保存すると、作業フォルダーの &lt;b&gt;Output&lt;/b&gt; フォルダー（なければ作ります）に次の6つのファイルが書かれ、前の内容は上書きされます。作業フォルダーに Data も Output もないとき（インストールした Mirel をメニューなどから起動したとき）は、ピクチャ フォルダーの &lt;b&gt;Mirel&lt;/b&gt; フォルダーに書かれます。&lt;/p&gt;&lt;ul&gt;&lt;li&gt;mirelesakuhin.wmf：似顔絵（Windows メタファイル）&lt;/li&gt;&lt;li&gt;mirelesakuhin.bmp：似顔絵（24ビット ビットマップ、ウィンドウ2の顔の大きさ）&lt;/li&gt;&lt;li&gt;face.txt、haegiwa.txt、kamiyouso.txt：顔・生え際・髪の要素のデータ（サンプルの顔と同じ形式）&lt;/li&gt;&lt;li&gt;Rireki.txt：世代数、かかった時間、各世代で選んだ顔の履歴&lt;/li&gt;&lt;/ul&gt;</source>
+        <source>&lt;p&gt;顔を保存すると、作業フォルダーの &lt;b&gt;Output&lt;/b&gt; フォルダー（なければ作ります）に次の6つのファイルが書かれ、前の内容は上書きされます。作業フォルダーに Data も Output もないとき（インストールした Mirel をメニューなどから起動したとき）は、ピクチャ フォルダーの &lt;b&gt;Mirel&lt;/b&gt; フォルダーに書かれます。&lt;/p&gt;&lt;ul&gt;&lt;li&gt;mirelesakuhin.wmf：似顔絵（Windows メタファイル）&lt;/li&gt;&lt;li&gt;mirelesakuhin.bmp：似顔絵（24ビット ビットマップ、ウィンドウ2の顔の大きさ）&lt;/li&gt;&lt;li&gt;face.txt、haegiwa.txt、kamiyouso.txt：顔・生え際・髪の要素のデータ（サンプルの顔と同じ形式）&lt;/li&gt;&lt;li&gt;Rireki.txt：世代数、かかった時間、各世代で印を付けた顔の履歴&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;p&gt;Saving a face writes these six files into the &lt;b&gt;Output&lt;/b&gt; folder of the working folder (made when missing), replacing what was there. When the working folder has neither Data nor Output (an installed Mirel started from a menu, for example), they go into the &lt;b&gt;Mirel&lt;/b&gt; folder of your Pictures folder.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;mirelesakuhin.wmf: the portrait (Windows metafile)&lt;/li&gt;&lt;li&gt;mirelesakuhin.bmp: the portrait (24-bit bitmap, the size of the face in window 2)&lt;/li&gt;&lt;li&gt;face.txt, haegiwa.txt, kamiyouso.txt: the data of the face, hairline and hair elements (in the sample faces&apos; format)&lt;/li&gt;&lt;li&gt;Rireki.txt: the history: generations, time taken, the faces marked in each generation&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
@@ -894,7 +894,7 @@ Open them? (If not, the kept work is deleted.)</numerusform>
 <context>
     <name>mirel::MarkCountPane</name>
     <message>
-        <source>この世代で選んだ顔の数</source>
+        <source>この世代で印を付けた顔の数</source>
         <translation>Faces marked in this generation</translation>
     </message>
     <message>
