@@ -81,6 +81,11 @@ public:
     // ones stay as they are.
     std::vector<FaceRecord> PreparedPageCopies(int generation, int page) const;
     void RedrawMarks(Canvas& canvas);
+    // Window 1 has painted a page: a recovery file waiting for the new
+    // generation to be on the screen may now be written.
+    void PageShown() {
+        if (host_ != nullptr) host_->pageShown();
+    }
     // Call only while the current Selection has fewer than 60 marks.
     void ToggleMark(Canvas& canvas, int cell);
     void HoverFace(int cell);

@@ -416,8 +416,9 @@ std::variant<Session, SessionFailure> readSessionFile(const std::filesystem::pat
     return decodeSession(bytes);
 }
 
-FileWriteResult writeSessionFile(const std::filesystem::path& path, const SessionSource& source) {
-    return replaceFile(path, encodeSession(source));
+FileWriteResult writeSessionFile(const std::filesystem::path& path, const SessionSource& source,
+                                 FileAccess access) {
+    return replaceFile(path, encodeSession(source), access);
 }
 
 }  // namespace mirel

@@ -99,8 +99,9 @@ std::variant<Session, SessionFailure> decodeSession(std::string_view bytes);
 // kUnreadable. The header is read first: a length beyond the file or beyond
 // any session is refused before the rest is read.
 std::variant<Session, SessionFailure> readSessionFile(const std::filesystem::path& path);
-// Replaces `path` as a whole or not at all.
+// Replaces `path` as a whole or not at all, in the current version.
 [[nodiscard]] FileWriteResult writeSessionFile(const std::filesystem::path& path,
-                                               const SessionSource& source);
+                                               const SessionSource& source,
+                                               FileAccess access = FileAccess::kAsBefore);
 
 }  // namespace mirel

@@ -61,6 +61,7 @@ void CChild1View::paintEvent(QPaintEvent* event) {
     QPainterCanvas canvas(painter, true);
     doc.RedrawMarks(canvas);
     doc.UpdateStatusText();
+    doc.PageShown();
     if (!prefetchQueued_) {
         prefetchQueued_ = true;
         QTimer::singleShot(0, this, &CChild1View::prefetchNeighbours);
