@@ -66,27 +66,113 @@ bool allZeroBits(const Array& values) {
     return sameBits(values, zero);
 }
 
-void putLittle(std::string& out, std::uint64_t v, int bytes) {
+// A stream being written: bytes appended at the end of a buffer that grows
+// by doubling.
+class Sink {
+  public:
+    [[gnu::always_inline]] void push_back(char c) {
+        if (size_ == data_.size()) grow(1);
+        data_[size_++] = c;
+    }
+    [[gnu::always_inline]] void append(const void* bytes, std::size_t n) {
+        if (size_ + n > data_.size()) grow(n);
+        std::memcpy(data_.data() + size_, bytes, n);
+        size_ += n;
+    }
+    void reserve(std::size_t n) { data_.resize(std::max(data_.size(), n)); }
+    std::size_t size() const { return size_; }
+    std::string_view view() const { return {data_.data(), size_}; }
+
+  private:
+    void grow(std::size_t n) { data_.resize(std::max(2 * data_.size(), size_ + n)); }
+
+    std::string data_;
+    std::size_t size_ = 0;
+};
+
+void putLittle(Sink& out, std::uint64_t v, int bytes) {
     char little[8];
     for (int k = 0; k < bytes; ++k) little[k] = static_cast<char>((v >> (8 * k)) & 0xFFu);
     out.append(little, static_cast<std::size_t>(bytes));
 }
 
-void putReal(std::string& out, double v) {
-    putLittle(out, std::bit_cast<std::uint64_t>(v), 8);
+void putLittle(std::string& out, std::uint64_t v, int bytes) {
+    for (int k = 0; k < bytes; ++k) out.push_back(static_cast<char>((v >> (8 * k)) & 0xFFu));
+}
+
+void putReal(Sink& out, double v) {
+    if constexpr (kLittleEndian) {
+        out.append(&v, sizeof v);
+    } else {
+        putLittle(out, std::bit_cast<std::uint64_t>(v), 8);
+    }
 }
 
 template <typename Array>
-void putArray(std::string& out, const Array& values) {
+void putArray(Sink& out, const Array& values) {
     if constexpr (kLittleEndian) {
-        out.append(reinterpret_cast<const char*>(values.data()), sizeof(values));
+        out.append(values.data(), sizeof(values));
     } else {
         for (const Point2& p : values) {
-            putLittle(out, std::bit_cast<std::uint64_t>(p.x), 8);
-            putLittle(out, std::bit_cast<std::uint64_t>(p.y), 8);
+            putReal(out, p.x);
+            putReal(out, p.y);
         }
     }
 }
+
+// A stream being read: every read checked against its end; the first
+// failure sticks and reads nothing more.
+class Source {
+  public:
+    explicit Source(std::string_view bytes)
+        : at_(bytes.data()), end_(bytes.data() + bytes.size()) {}
+
+    bool ok() const { return ok_; }
+    bool atEnd() const { return at_ == end_; }
+
+    [[gnu::always_inline]] std::uint8_t byte() {
+        if (at_ == end_) return fail();
+        return static_cast<std::uint8_t>(*at_++);
+    }
+    std::uint32_t u32() { return static_cast<std::uint32_t>(little(4)); }
+    std::int32_t i32() { return static_cast<std::int32_t>(u32()); }
+    // A coordinate: a value that is not a finite number is refused.
+    double real() {
+        const double v = std::bit_cast<double>(little(8));
+        if (!std::isfinite(v)) ok_ = false;
+        return v;
+    }
+    template <std::size_t N>
+    void points(std::array<Point2, N>& ps) {
+        for (Point2& p : ps) {
+            p.x = real();
+            p.y = real();
+        }
+    }
+
+  private:
+    std::uint8_t fail() {
+        ok_ = false;
+        at_ = end_;
+        return 0;
+    }
+    std::uint64_t little(int bytes) {
+        if (end_ - at_ < bytes) return fail();
+        std::uint64_t v = 0;
+        if constexpr (kLittleEndian) {
+            std::memcpy(&v, at_, static_cast<std::size_t>(bytes));
+        } else {
+            for (int k = 0; k < bytes; ++k)
+                v |= std::uint64_t(static_cast<std::uint8_t>(at_[k])) << (8 * k);
+        }
+        at_ += bytes;
+        return v;
+    }
+
+    const char* at_;
+    const char* end_;
+    bool ok_ = true;
+};
 
 // The arrays of each block, as projections that pick the same array out of
 // any record.
@@ -160,7 +246,7 @@ class Encoder {
         }
     }
 
-    std::array<std::string, kStreamCount> s;
+    std::array<Sink, kStreamCount> s;
 
   private:
     // The records the marks of the generation before this record's name.
@@ -328,18 +414,18 @@ class Decoder {
 
     std::optional<std::string> record(std::size_t i) {
         FaceRecord& r = records_[i];
-        const std::uint64_t faceForm = in_[kShape].get(1);
+        const std::uint64_t faceForm = in_[kShape].byte();
         if (faceForm == kCopy && !copyFrom(i, [](auto& x) -> auto& { return x.face; })) {
             return "a face copies a face after it";
         }
-        const std::uint64_t hairForm = in_[kShape].get(1);
+        const std::uint64_t hairForm = in_[kShape].byte();
         if (hairForm == kCopy && !copyFrom(i, [](auto& x) -> auto& { return x.hair; })) {
             return "a face copies a face after it";
         }
         if (faceForm > kCopy || hairForm > kCopy) return "a block of unknown form";
         if (faceForm == kCopy && hairForm == kCopy) return std::nullopt;
 
-        const std::uint64_t sourceCount = in_[kShape].get(1);
+        const std::uint64_t sourceCount = in_[kShape].byte();
         if (sourceCount > kMaxSources) return "a face with too many sources";
         std::vector<const FaceRecord*> sources;
         for (std::uint64_t k = 0; k < sourceCount; ++k) {
@@ -371,10 +457,10 @@ class Decoder {
     }
 
     bool ok() const {
-        return std::all_of(in_.begin(), in_.end(), [](const Reader& r) { return r.ok(); });
+        return std::all_of(in_.begin(), in_.end(), [](const Source& r) { return r.ok(); });
     }
     bool atEnd() const {
-        return std::all_of(in_.begin(), in_.end(), [](const Reader& r) { return r.atEnd(); });
+        return std::all_of(in_.begin(), in_.end(), [](const Source& r) { return r.atEnd(); });
     }
 
   private:
@@ -390,14 +476,14 @@ class Decoder {
     bool code(Project project, FaceRecord& r, const std::vector<const FaceRecord*>& sources) {
         auto& values = project(r);
         for (std::size_t e = 0; e < values.size(); ++e) {
-            const auto code = static_cast<std::uint8_t>(in_[kCodes].get(1));
+            const auto code = static_cast<std::uint8_t>(in_[kCodes].byte());
             const std::size_t k = code & kSourceMask;
             if (k > sources.size()) return false;
             if constexpr (std::is_same_v<std::decay_t<decltype(values[e])>, Point2>) {
                 if (k == 0) {
                     if (code != 0) return false;
-                    values[e].x = in_[kReals].f64();
-                    values[e].y = in_[kReals].f64();
+                    values[e].x = in_[kReals].real();
+                    values[e].y = in_[kReals].real();
                     continue;
                 }
                 const Point2& from = project(*sources[k - 1])[e];
@@ -417,9 +503,9 @@ class Decoder {
             case kSame:
                 return from;
             case kValue:
-                return in_[kReals].f64();
+                return in_[kReals].real();
             default: {
-                const auto step = static_cast<std::int8_t>(in_[kSteps].get(1));
+                const auto step = static_cast<std::int8_t>(in_[kSteps].byte());
                 // A step that leaves the finite numbers is caught by the face checks.
                 return stepped(from, static_cast<CoordinateForm>(form), step);
             }
@@ -429,13 +515,13 @@ class Decoder {
     // Reads the form of one absolute array, and the array when it is stored.
     template <std::size_t N>
     AbsoluteForm absolute(std::array<Point2, N>& points) {
-        const std::uint64_t form = in_[kShape].get(1);
+        const std::uint64_t form = in_[kShape].byte();
         if (form == kStored) in_[kReals].points(points);
         if (form > kStored) badForm_ = true;
         return form > kStored ? kZero : static_cast<AbsoluteForm>(form);
     }
 
-    std::vector<Reader> in_;
+    std::vector<Source> in_;
     std::vector<FaceRecord>& records_;
     bool badForm_ = false;
 };
@@ -448,8 +534,8 @@ std::string encodeCompactGenerations(std::span<const FaceRecord> records,
     for (std::size_t i = 0; i < records.size(); ++i) encoder.record(i);
     std::string out;
     putLittle(out, records.size(), 4);
-    for (const std::string& stream : encoder.s) putLittle(out, stream.size(), 8);
-    for (const std::string& stream : encoder.s) out += stream;
+    for (const Sink& stream : encoder.s) putLittle(out, stream.size(), 8);
+    for (const Sink& stream : encoder.s) out += stream.view();
     return out;
 }
 

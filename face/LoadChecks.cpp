@@ -41,8 +41,11 @@ bool zeroWhenWritten(double value) {
 // coordinates compared in the files' unit), or nothing.
 template <std::size_t N>
 std::optional<double> firstMisfit(const std::array<Point2, N>& points, bool kamiyouso) {
+    // Below this a point fits whatever its unit in the files.
+    const double surelyInside = (kMaxFileValue - 1.0) * (kamiyouso ? kKamiyousoScale : 1.0);
     for (std::size_t n = 0; n < N; ++n) {
         const Point2& p = points[n];
+        if (std::abs(p.x) < surelyInside && std::abs(p.y) < surelyInside) continue;
         const int k = static_cast<int>(n);
         const double x = kamiyouso && isKamiyousoCoordinate(k, 0) ? p.x * kKamiyousoFileUnit : p.x;
         const double y = kamiyouso && isKamiyousoCoordinate(k, 1) ? p.y * kKamiyousoFileUnit : p.y;
