@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
 #include "PlausibleFace.h"
 #include "TempDir.h"
@@ -86,6 +88,43 @@ TEST(SessionFileTest, EveryFieldComesBackBitForBit) {
     EXPECT_EQ(s.detailFace, small.detailFace);
     EXPECT_EQ(s.position, (SessionPosition{1, 2, 7}));
     EXPECT_EQ(s.documentPath, "/home/u/portrait.mirel");
+}
+
+// Generation 0 of SmallSession, with its marks, history, window 2's face, a
+// document path and a lock, as the first version wrote it.
+SessionSource firstVersionSource(const SmallSession& small) {
+    SessionSource source = small.source("/home/u/first.mirel");
+    source.generations = std::span<const FaceRecord>(small.records).first(kPopulationSize);
+    source.locks[0][FacePart::Nose] = GeneRef{0, 3};
+    source.position = {0, 2, 7};
+    return source;
+}
+
+TEST(SessionFileTest, AFileOfTheFirstVersionOpensAsItWasSaved) {
+    SmallSession small;
+    small.marks.hoverGeneration = 0;
+    small.marks.selections[1].count = 0;
+    small.history.logGeneration = 0;
+    small.history.generationSeconds[1] = 0;
+    const SessionSource source = firstVersionSource(small);
+    const auto path = test::sourceDir() / "tests/document/data/version1.mirel";
+    const auto read = readSessionFile(path);
+    ASSERT_TRUE(std::holds_alternative<Session>(read)) << std::get<SessionFailure>(read).detail;
+    const Session& s = std::get<Session>(read);
+    ASSERT_EQ(s.records.size(), std::size_t(kPopulationSize));
+    for (std::size_t k = 0; k < s.records.size(); ++k) {
+        ASSERT_EQ(s.records[k], source.generations[k]) << k;
+    }
+    EXPECT_EQ(s.generationCount, 0);
+    EXPECT_EQ(s.marks, source.marks);
+    EXPECT_EQ(s.history, source.history);
+    EXPECT_EQ(s.detailFace, source.detailFace);
+    EXPECT_EQ(s.documentPath, source.documentPath);
+    EXPECT_EQ(s.locks, source.locks);
+    // The first version's writer is still that version's, byte for byte.
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_TRUE(encodeSessionVersion1(source) == bytes);
 }
 
 TEST(SessionFileTest, EveryCutAndFlippedByteIsRefusedAndAnEmptyFileIsNoSession) {
