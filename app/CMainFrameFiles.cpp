@@ -46,8 +46,9 @@ CChildFrame* CMainFrame::openDocumentFile(const QByteArray& nativePath, LoadFail
             document = std::make_unique<CMirelDoc>(std::move(*session), clock_);
         } catch (const std::bad_alloc&) {
             // The open documents stay; only this one is not opened.
-            showMessage(MessageKind::Error, kAppName,
-                        sessionFailureText(path, {SessionError::kUnreadable, std::strerror(ENOMEM)}));
+            showMessage(
+                MessageKind::Error, kAppName,
+                sessionFailureText(path, {SessionError::kUnreadable, std::strerror(ENOMEM)}));
             return nullptr;
         }
         isSession = true;
@@ -118,8 +119,7 @@ bool CMainFrame::saveFrame(CChildFrame& frame, bool askName) {
     const bool replacing = QFileInfo::exists(path);
     const FileWriteResult result = frame.saveDocumentFile(path);
     if (!result.written()) {
-        showMessage(MessageKind::Error, kAppName,
-                    sessionSaveFailureText(path, result, replacing));
+        showMessage(MessageKind::Error, kAppName, sessionSaveFailureText(path, result, replacing));
         return false;
     }
     recentFiles_.add(frame.pathName());
@@ -199,8 +199,9 @@ int CMainFrame::offerRecovery() {
             document = std::make_unique<CMirelDoc>(std::move(session), clock_);
         } catch (const std::bad_alloc&) {
             // Kept for the next start, when there may be memory for it.
-            showMessage(MessageKind::Error, kAppName,
-                        sessionFailureText(file, {SessionError::kUnreadable, std::strerror(ENOMEM)}));
+            showMessage(
+                MessageKind::Error, kAppName,
+                sessionFailureText(file, {SessionError::kUnreadable, std::strerror(ENOMEM)}));
             continue;
         }
         document->setModified(true);

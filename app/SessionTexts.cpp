@@ -46,8 +46,7 @@ QString sessionFailureText(const QString& path, const SessionFailure& failure) {
         .arg(path, reasonOf(failure));
 }
 
-QString sessionSaveFailureText(const QString& path, const FileWriteResult& result,
-                               bool replacing) {
+QString sessionSaveFailureText(const QString& path, const FileWriteResult& result, bool replacing) {
     const QString reason = QString::fromLocal8Bit(std::strerror(result.error));
     if (!replacing) {
         return QCoreApplication::translate("SessionTexts",

@@ -79,8 +79,8 @@ struct Source {
         history.logGeneration = newest;
         for (int g = newest + 1; g < kGenerationCount; ++g) history.generationSeconds[g] = 0;
         SessionSource s = lastGeneration().source(newest);
-        view = std::make_unique<SessionSource>(SessionSource{s.generations, s.marks, history,
-                                                             s.detailFace, s.position, {}});
+        view = std::make_unique<SessionSource>(
+            SessionSource{s.generations, s.marks, history, s.detailFace, s.position, {}});
     }
     HistoryRecord history;
     std::unique_ptr<SessionSource> view;
@@ -121,8 +121,12 @@ void encode(benchmark::State& state, Encoder encoder) {
     }
     report(state, size);
 }
-void BM_EncodeVersion1(benchmark::State& state) { encode(state, encodeSessionVersion1); }
-void BM_Encode(benchmark::State& state) { encode(state, encodeSession); }
+void BM_EncodeVersion1(benchmark::State& state) {
+    encode(state, encodeSessionVersion1);
+}
+void BM_Encode(benchmark::State& state) {
+    encode(state, encodeSession);
+}
 
 void decode(benchmark::State& state, Encoder encoder) {
     const Source source(newestOf(state));
@@ -134,8 +138,12 @@ void decode(benchmark::State& state, Encoder encoder) {
     }
     report(state, bytes.size());
 }
-void BM_DecodeVersion1(benchmark::State& state) { decode(state, encodeSessionVersion1); }
-void BM_Decode(benchmark::State& state) { decode(state, encodeSession); }
+void BM_DecodeVersion1(benchmark::State& state) {
+    decode(state, encodeSessionVersion1);
+}
+void BM_Decode(benchmark::State& state) {
+    decode(state, encodeSession);
+}
 
 // What a breeding step costs the user: encoding, then the atomic write with
 // its flushes, as the recovery file is written.
@@ -152,7 +160,9 @@ void recoveryWrite(benchmark::State& state, Encoder encoder) {
 void BM_RecoveryWriteVersion1(benchmark::State& state) {
     recoveryWrite(state, encodeSessionVersion1);
 }
-void BM_RecoveryWrite(benchmark::State& state) { recoveryWrite(state, encodeSession); }
+void BM_RecoveryWrite(benchmark::State& state) {
+    recoveryWrite(state, encodeSession);
+}
 
 void generations(benchmark::internal::Benchmark* b) {
     b->Arg(1)->Arg(10)->Arg(kGenerationCount - 1)->Unit(benchmark::kMillisecond);

@@ -71,12 +71,12 @@ std::optional<SessionFailure> splitSections(std::string_view payload, Sections& 
                                                 : tag == kGenerationsTag ? &out.generations
                                                 : tag == kCompactGenerationsTag
                                                     ? &out.compactGenerations
-                                                : tag == kMarksTag       ? &out.marks
-                                                : tag == kHistoryTag     ? &out.history
-                                                : tag == kDetailTag      ? &out.detail
-                                                : tag == kPathTag        ? &out.path
-                                                : tag == kLocksTag       ? &out.locks
-                                                                         : nullptr;
+                                                : tag == kMarksTag   ? &out.marks
+                                                : tag == kHistoryTag ? &out.history
+                                                : tag == kDetailTag  ? &out.detail
+                                                : tag == kPathTag    ? &out.path
+                                                : tag == kLocksTag   ? &out.locks
+                                                                     : nullptr;
         if (slot == nullptr) {
             // A section this reader does not know: one whose tag starts with
             // a capital letter carries what the document needs, any other
@@ -123,7 +123,8 @@ std::optional<SessionFailure> decodeHead(std::string_view bytes, Session& s) {
 std::optional<SessionFailure> decodeGenerations(const Sections& sections, Session& s) {
     const std::size_t count = std::size_t(s.generationCount + 1) * kPopulationSize;
     if (sections.compactGenerations) {
-        if (auto failure = decodeCompactGenerations(*sections.compactGenerations, count, s.records)) {
+        if (auto failure =
+                decodeCompactGenerations(*sections.compactGenerations, count, s.records)) {
             return damaged(*failure);
         }
         return std::nullopt;
@@ -156,8 +157,8 @@ std::optional<SessionFailure> checkFace(const FaceRecord& record, const std::str
 
 std::optional<SessionFailure> checkFaces(const Session& s) {
     for (std::size_t k = 0; k < s.records.size(); ++k) {
-        const std::string which = "generation " + std::to_string(k / kPopulationSize) +
-                                  ", face " + std::to_string(k % kPopulationSize + 1);
+        const std::string which = "generation " + std::to_string(k / kPopulationSize) + ", face " +
+                                  std::to_string(k % kPopulationSize + 1);
         if (auto failure = checkFace(s.records[k], which)) return failure;
     }
     return checkFace(s.detailFace, "window 2's face");
@@ -216,8 +217,9 @@ std::string encodePayload(const SessionSource& source, bool compact) {
         5 * kSectionHeaderBytes + kHeadBytes + generationBytes + kMarksBytes + kHistoryBytes +
         kRecordBytes +
         (source.documentPath.empty() ? 0 : kSectionHeaderBytes + source.documentPath.size()) +
-        (lockSectionBytes(source.locks) == 0 ? 0
-                                             : kSectionHeaderBytes + lockSectionBytes(source.locks));
+        (lockSectionBytes(source.locks) == 0
+             ? 0
+             : kSectionHeaderBytes + lockSectionBytes(source.locks));
     std::string out(kHeaderBytes + payloadBytes, '\0');
     const std::int32_t generationCount =
         static_cast<std::int32_t>(recordCount / kPopulationSize) - 1;

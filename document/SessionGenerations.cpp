@@ -176,15 +176,33 @@ class Source {
 
 // The arrays of each block, as projections that pick the same array out of
 // any record.
-constexpr auto kFaceRel = [](auto& r) -> auto& { return r.face.relPoints; };
-constexpr auto kFaceFlags = [](auto& r) -> auto& { return r.face.flags; };
-constexpr auto kFaceAbs = [](auto& r) -> auto& { return r.face.absPoints; };
-constexpr auto kHaegiwaRel = [](auto& r) -> auto& { return r.hair.haegiwaRel; };
-constexpr auto kHaegiwaFlags = [](auto& r) -> auto& { return r.hair.haegiwaFlags; };
-constexpr auto kHaegiwaAbs = [](auto& r) -> auto& { return r.hair.haegiwaAbs; };
-constexpr auto kKamiyousoRel = [](auto& r) -> auto& { return r.hair.kamiyousoRel; };
-constexpr auto kKamiyousoFlags = [](auto& r) -> auto& { return r.hair.kamiyousoFlags; };
-constexpr auto kKamiyousoAbs = [](auto& r) -> auto& { return r.hair.kamiyousoAbs; };
+constexpr auto kFaceRel = [](auto& r) -> auto& {
+    return r.face.relPoints;
+};
+constexpr auto kFaceFlags = [](auto& r) -> auto& {
+    return r.face.flags;
+};
+constexpr auto kFaceAbs = [](auto& r) -> auto& {
+    return r.face.absPoints;
+};
+constexpr auto kHaegiwaRel = [](auto& r) -> auto& {
+    return r.hair.haegiwaRel;
+};
+constexpr auto kHaegiwaFlags = [](auto& r) -> auto& {
+    return r.hair.haegiwaFlags;
+};
+constexpr auto kHaegiwaAbs = [](auto& r) -> auto& {
+    return r.hair.haegiwaAbs;
+};
+constexpr auto kKamiyousoRel = [](auto& r) -> auto& {
+    return r.hair.kamiyousoRel;
+};
+constexpr auto kKamiyousoFlags = [](auto& r) -> auto& {
+    return r.hair.kamiyousoFlags;
+};
+constexpr auto kKamiyousoAbs = [](auto& r) -> auto& {
+    return r.hair.kamiyousoAbs;
+};
 
 template <typename Each>
 void eachFaceGene(Each&& each) {
@@ -261,8 +279,8 @@ class Encoder {
                 ref.index >= kPopulationSize) {
                 continue;
             }
-            const std::size_t at = std::size_t(ref.generation) * kPopulationSize +
-                                   static_cast<std::size_t>(ref.index);
+            const std::size_t at =
+                std::size_t(ref.generation) * kPopulationSize + static_cast<std::size_t>(ref.index);
             if (std::find(found.begin(), found.end(), at) == found.end()) found.push_back(at);
         }
         return found;
@@ -302,28 +320,31 @@ class Encoder {
     template <typename Project>
     void code(Project project, const FaceRecord& r, const std::vector<const FaceRecord*>& sources) {
         const auto& values = project(r);
+        using Value = std::decay_t<decltype(values[0])>;
+        std::array<const Value*, kMaxSources> from{};
+        const std::size_t n = sources.size();
+        for (std::size_t k = 0; k < n; ++k) from[k] = project(*sources[k]).data();
         for (std::size_t e = 0; e < values.size(); ++e) {
-            if constexpr (std::is_same_v<std::decay_t<decltype(values[e])>, Point2>) {
-                codePoint(values[e], [&](std::size_t k) -> const Point2& {
-                    return project(*sources[k])[e];
-                }, sources.size());
+            if constexpr (std::is_same_v<Value, Point2>) {
+                codePoint(values[e], from, e, n);
             } else {
                 std::size_t k = 0;
-                while (k < sources.size() && project(*sources[k])[e] != values[e]) ++k;
-                s[kCodes].push_back(static_cast<char>(k < sources.size() ? k + 1 : 0));
-                if (k == sources.size()) {
-                    putLittle(s[kInts], static_cast<std::uint32_t>(values[e]), 4);
-                }
+                while (k < n && from[k][e] != values[e]) ++k;
+                s[kCodes].push_back(static_cast<char>(k < n ? k + 1 : 0));
+                if (k == n) putLittle(s[kInts], static_cast<std::uint32_t>(values[e]), 4);
             }
         }
     }
 
     // The first source the point equals, else the source it is fewest steps
     // and values away from, else the point by value.
-    template <typename SourcePoint>
-    void codePoint(const Point2& p, SourcePoint source, std::size_t sourceCount) {
+    void codePoint(const Point2& p, const std::array<const Point2*, kMaxSources>& from,
+                   std::size_t e, std::size_t sourceCount) {
+        const auto source = [&](std::size_t k) -> const Point2& { return from[k][e]; };
         // Points come in runs from one parent: the source of the point before first.
-        const auto order = [&](std::size_t n) { return n == 0 ? lastSource_ : n <= lastSource_ ? n - 1 : n; };
+        const auto order = [&](std::size_t n) {
+            return n == 0 ? lastSource_ : n <= lastSource_ ? n - 1 : n;
+        };
         if (lastSource_ >= sourceCount) lastSource_ = 0;
         for (std::size_t n = 0; n < sourceCount; ++n) {
             const std::size_t k = order(n);
@@ -343,7 +364,9 @@ class Encoder {
             std::array<int, 2> st{};
             const std::array<CoordinateForm, 2> f{formOf(from.x, p.x, st[0]),
                                                   formOf(from.y, p.y, st[1])};
-            const auto costOf = [](CoordinateForm c) { return c == kSame ? 0 : c == kValue ? 2 : 1; };
+            const auto costOf = [](CoordinateForm c) {
+                return c == kSame ? 0 : c == kValue ? 2 : 1;
+            };
             const int cost = costOf(f[0]) + costOf(f[1]);
             if (cost < bestCost) {
                 best = k;
@@ -415,11 +438,13 @@ class Decoder {
     std::optional<std::string> record(std::size_t i) {
         FaceRecord& r = records_[i];
         const std::uint64_t faceForm = in_[kShape].byte();
-        if (faceForm == kCopy && !copyFrom(i, [](auto& x) -> auto& { return x.face; })) {
+        if (faceForm == kCopy && !copyFrom(
+                                     i, [](auto& x) -> auto& { return x.face; })) {
             return "a face copies a face after it";
         }
         const std::uint64_t hairForm = in_[kShape].byte();
-        if (hairForm == kCopy && !copyFrom(i, [](auto& x) -> auto& { return x.hair; })) {
+        if (hairForm == kCopy && !copyFrom(
+                                     i, [](auto& x) -> auto& { return x.hair; })) {
             return "a face copies a face after it";
         }
         if (faceForm > kCopy || hairForm > kCopy) return "a block of unknown form";
@@ -539,8 +564,7 @@ std::string encodeCompactGenerations(std::span<const FaceRecord> records,
     return out;
 }
 
-std::optional<std::string> decodeCompactGenerations(std::string_view bytes,
-                                                    std::size_t recordCount,
+std::optional<std::string> decodeCompactGenerations(std::string_view bytes, std::size_t recordCount,
                                                     std::vector<FaceRecord>& records) {
     Reader head(bytes);
     if (head.u32() != recordCount) return "GENC holds another number of faces";

@@ -25,8 +25,7 @@ std::string encodeCompactGenerations(std::span<const FaceRecord> records,
 
 // Fills `records` with the `recordCount` records the section holds; the
 // failure text, or nothing.
-std::optional<std::string> decodeCompactGenerations(std::string_view bytes,
-                                                    std::size_t recordCount,
+std::optional<std::string> decodeCompactGenerations(std::string_view bytes, std::size_t recordCount,
                                                     std::vector<FaceRecord>& records);
 
 }  // namespace mirel

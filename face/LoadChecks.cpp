@@ -73,8 +73,8 @@ std::optional<FaceProblem> checkRange(const FaceRecord& record) {
 std::optional<FaceProblem> checkDrawnRules(const FaceRecord& drawn) {
     const FacePoints& face = drawn.face.absPoints;
     if (sameWhenWritten(face[154].y, face[167].y)) {
-        return FaceProblem{DataGroup::Face, "has points 154 and 167 at the same height once drawn",
-                           {}};
+        return FaceProblem{
+            DataGroup::Face, "has points 154 and 167 at the same height once drawn", {}};
     }
     if (zeroWhenWritten(face[166].x)) {
         return FaceProblem{DataGroup::Face, "has point 166 at x = 0 once drawn", {}};

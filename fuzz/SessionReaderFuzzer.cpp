@@ -97,8 +97,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto decoded = decodeSession(bytes);
     const auto* session = std::get_if<Session>(&decoded);
     if (session == nullptr) return 0;
-    const SessionSource source{session->records,   session->marks,        session->history,
-                               session->detailFace, session->position,    session->documentPath,
+    const SessionSource source{session->records,    session->marks,    session->history,
+                               session->detailFace, session->position, session->documentPath,
                                session->locks};
     const auto again = decodeSession(encodeSession(source));
     const auto* reread = std::get_if<Session>(&again);

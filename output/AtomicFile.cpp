@@ -125,13 +125,13 @@ FileWriteResult replaceFile(const fs::path& target, std::string_view bytes, File
     return replaceFileWith(
         target,
         [bytes](const fs::path& temporary) {
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-        if (fd < 0) return false;
-        const bool written = writeAll(fd, bytes);
-        const int writeError = errno;
-        const bool closed = ::close(fd) == 0;
-        if (!written) errno = writeError;
-        return written && closed;
+            const int fd = ::open(temporary.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+            if (fd < 0) return false;
+            const bool written = writeAll(fd, bytes);
+            const int writeError = errno;
+            const bool closed = ::close(fd) == 0;
+            if (!written) errno = writeError;
+            return written && closed;
         },
         access);
 }

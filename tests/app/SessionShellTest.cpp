@@ -194,7 +194,8 @@ TEST_F(SessionRoundTrip, WorkLeftByAProcessThatDiedIsOfferedAndReopened) {
     fs::copy_file(own, running);
 
     Answers answers(shell_, QMessageBox::Yes);
-    EXPECT_EQ(shell_.mainFrame().offerRecovery(), 2) << "the running process's own files are not offered";
+    EXPECT_EQ(shell_.mainFrame().offerRecovery(), 2)
+        << "the running process's own files are not offered";
     EXPECT_EQ(answers.asked.size(), 1);
     EXPECT_TRUE(fs::exists(running));
     fs::remove(running);

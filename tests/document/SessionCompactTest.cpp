@@ -194,8 +194,8 @@ TEST(SessionCompactTest, DamageAndFacesOutOfRangeAreRefusedWithTheReason) {
 
     // A frame header claiming 8 GiB of content, then one tiny block.
     std::string bomb = good.substr(0, kSessionHeaderBytes + 8);
-    const unsigned char frame[] = {0x28, 0xB5, 0x2F, 0xFD, 0xE0, 0, 0, 0, 0, 2, 0, 0, 0,
-                                   0x09, 0, 0, 0};
+    const unsigned char frame[] = {0x28, 0xB5, 0x2F, 0xFD, 0xE0, 0, 0, 0, 0,
+                                   2,    0,    0,    0,    0x09, 0, 0, 0};
     bomb.append(reinterpret_cast<const char*>(frame), sizeof frame);
     std::string newer = good;
     newer[kSessionMagic.size()] = 3;
@@ -229,8 +229,8 @@ TEST(SessionCompactTest, DamageAndFacesOutOfRangeAreRefusedWithTheReason) {
     for (const auto& c : cases) {
         const SessionFailure failure = failureOf(c.bytes);
         EXPECT_EQ(failure.error, c.error) << c.what << ": " << failure.detail;
-        EXPECT_NE(failure.detail.find(c.reason), std::string::npos) << c.what << ": "
-                                                                     << failure.detail;
+        EXPECT_NE(failure.detail.find(c.reason), std::string::npos)
+            << c.what << ": " << failure.detail;
     }
 }
 
