@@ -107,7 +107,7 @@ TEST(SessionFileTest, AFileOfTheFirstVersionOpensAsItWasSaved) {
     small.history.logGeneration = 0;
     small.history.generationSeconds[1] = 0;
     const SessionSource source = firstVersionSource(small);
-    const auto path = test::sourceDir() / "tests/document/data/version1.mirel";
+    const std::filesystem::path path = MIREL_SESSION_FIXTURES "/version1.mirel";
     const auto read = readSessionFile(path);
     ASSERT_TRUE(std::holds_alternative<Session>(read)) << std::get<SessionFailure>(read).detail;
     const Session& s = std::get<Session>(read);
