@@ -17,10 +17,10 @@ constexpr std::size_t kLengthBytes = 8;
 
 }  // namespace
 
-std::string compressPayload(std::string_view raw) {
-    std::string out(kLengthBytes + ZSTD_compressBound(raw.size()), '\0');
+std::string compressPayload(std::string_view raw, std::size_t headroom) {
+    std::string out(headroom + kLengthBytes + ZSTD_compressBound(raw.size()), '\0');
     for (std::size_t k = 0; k < kLengthBytes; ++k)
-        out[k] = static_cast<char>((std::uint64_t(raw.size()) >> (8 * k)) & 0xFFu);
+        out[headroom + k] = static_cast<char>((std::uint64_t(raw.size()) >> (8 * k)) & 0xFFu);
     const std::unique_ptr<ZSTD_CCtx, decltype(&ZSTD_freeCCtx)> context(ZSTD_createCCtx(),
                                                                        &ZSTD_freeCCtx);
     if (!context) throw std::bad_alloc();
@@ -28,11 +28,12 @@ std::string compressPayload(std::string_view raw) {
     // made right again by someone, would let through.
     ZSTD_CCtx_setParameter(context.get(), ZSTD_c_compressionLevel, kCompressionLevel);
     ZSTD_CCtx_setParameter(context.get(), ZSTD_c_checksumFlag, 1);
-    const std::size_t written = ZSTD_compress2(context.get(), out.data() + kLengthBytes,
-                                               out.size() - kLengthBytes, raw.data(), raw.size());
-    // The bound is enough for any input, so this cannot fail short of a fault in the library.
-    if (ZSTD_isError(written) != 0) return {};
-    out.resize(kLengthBytes + written);
+    char* frame = out.data() + headroom + kLengthBytes;
+    const std::size_t written = ZSTD_compress2(context.get(), frame, out.size() - headroom -
+                                               kLengthBytes, raw.data(), raw.size());
+    // The bound is enough for any input: what fails is the compressor's memory.
+    if (ZSTD_isError(written) != 0) throw std::bad_alloc();
+    out.resize(headroom + kLengthBytes + written);
     return out;
 }
 

@@ -10,7 +10,9 @@
 
 namespace mirel {
 
-std::string compressPayload(std::string_view raw);
+// The compressed payload, after `headroom` bytes left for the caller;
+// std::bad_alloc when there is no memory for it.
+std::string compressPayload(std::string_view raw, std::size_t headroom = 0);
 
 // The payload, in `raw`, when it is at most `maxBytes` long and the frame
 // decompresses to exactly the length it is stored with; else the reason.

@@ -209,10 +209,10 @@ namespace {
 // generations whole (version 1) or compact (version 2).
 std::string encodePayload(const SessionSource& source, bool compact) {
     const std::size_t recordCount = source.generations.size();
-    const std::string compactGenerations =
-        compact ? encodeCompactGenerations(source.generations, source.marks) : std::string();
+    std::optional<CompactGenerations> compactGenerations;
+    if (compact) compactGenerations.emplace(source.generations, source.marks);
     const std::size_t generationBytes =
-        compact ? compactGenerations.size() : recordCount * kRecordBytes;
+        compact ? compactGenerations->size() : recordCount * kRecordBytes;
     const std::size_t payloadBytes =
         5 * kSectionHeaderBytes + kHeadBytes + generationBytes + kMarksBytes + kHistoryBytes +
         kRecordBytes +
@@ -236,7 +236,7 @@ std::string encodePayload(const SessionSource& source, bool compact) {
 
     if (compact) {
         w.section(kCompactGenerationsTag, generationBytes);
-        w.text(compactGenerations);
+        compactGenerations->writeTo(w.skip(generationBytes));
     } else {
         w.section(kGenerationsTag, generationBytes);
         for (const FaceRecord& record : source.generations) w.record(record);
@@ -334,8 +334,7 @@ SessionFailure outOfMemory() {
 
 std::string encodeSession(const SessionSource& source) {
     const std::string raw = encodePayload(source, true);
-    std::string file(kHeaderBytes, '\0');
-    file += compressPayload(std::string_view(raw).substr(kHeaderBytes));
+    std::string file = compressPayload(std::string_view(raw).substr(kHeaderBytes), kHeaderBytes);
     writeHeader(file, kSessionFormatVersion);
     return file;
 }
@@ -420,7 +419,12 @@ std::variant<Session, SessionFailure> readSessionFile(const std::filesystem::pat
 
 FileWriteResult writeSessionFile(const std::filesystem::path& path, const SessionSource& source,
                                  FileAccess access) {
-    return replaceFile(path, encodeSession(source), access);
+    try {
+        return replaceFile(path, encodeSession(source), access);
+    } catch (const std::bad_alloc&) {
+        // Nothing was written: the file there stays as it was.
+        return {FileWriteStatus::kWriteFailed, ENOMEM};
+    }
 }
 
 }  // namespace mirel

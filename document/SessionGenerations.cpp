@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <type_traits>
 
 #include "document/SessionBytes.h"
@@ -71,23 +72,33 @@ bool allZeroBits(const Array& values) {
 class Sink {
   public:
     [[gnu::always_inline]] void push_back(char c) {
-        if (size_ == data_.size()) grow(1);
+        if (size_ == capacity_) grow(1);
         data_[size_++] = c;
     }
     [[gnu::always_inline]] void append(const void* bytes, std::size_t n) {
-        if (size_ + n > data_.size()) grow(n);
-        std::memcpy(data_.data() + size_, bytes, n);
+        if (size_ + n > capacity_) grow(n);
+        std::memcpy(data_.get() + size_, bytes, n);
         size_ += n;
     }
-    void reserve(std::size_t n) { data_.resize(std::max(data_.size(), n)); }
+    void reserve(std::size_t n) {
+        if (n > capacity_) grow(n - size_);
+    }
     std::size_t size() const { return size_; }
-    std::string_view view() const { return {data_.data(), size_}; }
+    const char* data() const { return data_.get(); }
 
   private:
-    void grow(std::size_t n) { data_.resize(std::max(2 * data_.size(), size_ + n)); }
+    // Without clearing: only the bytes up to size_ are ever read.
+    void grow(std::size_t n) {
+        const std::size_t capacity = std::max(2 * capacity_, size_ + n);
+        auto bigger = std::make_unique_for_overwrite<char[]>(capacity);
+        if (size_ > 0) std::memcpy(bigger.get(), data_.get(), size_);
+        data_ = std::move(bigger);
+        capacity_ = capacity;
+    }
 
-    std::string data_;
+    std::unique_ptr<char[]> data_;
     std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
 };
 
 void putLittle(Sink& out, std::uint64_t v, int bytes) {
@@ -553,15 +564,36 @@ class Decoder {
 
 }  // namespace
 
-std::string encodeCompactGenerations(std::span<const FaceRecord> records,
-                                     const SelectionMarkTable& marks) {
+struct CompactGenerations::Streams {
+    std::array<Sink, kStreamCount> sinks;
+};
+
+CompactGenerations::CompactGenerations(std::span<const FaceRecord> records,
+                                       const SelectionMarkTable& marks)
+    : recordCount_(records.size()) {
     Encoder encoder(records, marks);
     for (std::size_t i = 0; i < records.size(); ++i) encoder.record(i);
-    std::string out;
-    putLittle(out, records.size(), 4);
-    for (const Sink& stream : encoder.s) putLittle(out, stream.size(), 8);
-    for (const Sink& stream : encoder.s) out += stream.view();
-    return out;
+    streams_ = std::make_unique<Streams>(Streams{std::move(encoder.s)});
+}
+
+CompactGenerations::~CompactGenerations() = default;
+
+std::size_t CompactGenerations::size() const {
+    std::size_t bytes = 4 + 8 * kStreamCount;
+    for (const Sink& stream : streams_->sinks) bytes += stream.size();
+    return bytes;
+}
+
+void CompactGenerations::writeTo(char* at) const {
+    std::string head;
+    putLittle(head, recordCount_, 4);
+    for (const Sink& stream : streams_->sinks) putLittle(head, stream.size(), 8);
+    std::memcpy(at, head.data(), head.size());
+    at += head.size();
+    for (const Sink& stream : streams_->sinks) {
+        if (stream.size() > 0) std::memcpy(at, stream.data(), stream.size());
+        at += stream.size();
+    }
 }
 
 std::optional<std::string> decodeCompactGenerations(std::string_view bytes, std::size_t recordCount,

@@ -5,6 +5,7 @@
 // points that drawing computes again from the rest are left out.
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -18,10 +19,25 @@ namespace mirel {
 
 inline constexpr std::string_view kCompactGenerationsTag = "GENC";
 
-// `records` are generations 0.. in order, 60 a generation; the marks only
-// tell where to look for the faces a record was bred from.
-std::string encodeCompactGenerations(std::span<const FaceRecord> records,
-                                     const SelectionMarkTable& marks);
+// The section's bytes for `records` (generations 0.. in order, 60 a
+// generation), made once, then copied where the payload is assembled. The
+// marks only tell where to look for the faces a record was bred from.
+class CompactGenerations {
+  public:
+    CompactGenerations(std::span<const FaceRecord> records, const SelectionMarkTable& marks);
+    ~CompactGenerations();
+    CompactGenerations(const CompactGenerations&) = delete;
+    CompactGenerations& operator=(const CompactGenerations&) = delete;
+
+    std::size_t size() const;
+    // Writes size() bytes at `at`.
+    void writeTo(char* at) const;
+
+  private:
+    struct Streams;
+    std::unique_ptr<Streams> streams_;
+    std::size_t recordCount_ = 0;
+};
 
 // Fills `records` with the `recordCount` records the section holds; the
 // failure text, or nothing.
