@@ -139,14 +139,15 @@ std::optional<SessionFailure> decodeGenerations(const Sections& sections, Sessio
 }
 
 // A face from a session is held to the rules of a face from data files, so
-// that drawing and saving it cannot go wrong.
-std::optional<SessionFailure> checkFace(const FaceRecord& record, const std::string& which) {
+// that drawing and saving it cannot go wrong. `which` names it in the refusal.
+template <typename Which>
+std::optional<SessionFailure> checkFace(const FaceRecord& record, Which which) {
     FaceRecord drawn = record;
     PrepareFace(drawn);
     const auto problem = findFaceProblem(record, drawn);
     if (!problem) return std::nullopt;
     constexpr const char* kGroupNames[] = {"face", "hairline", "hair element"};
-    std::string text = which + ": " + kGroupNames[static_cast<int>(problem->group)] + " ";
+    std::string text = which() + ": " + kGroupNames[static_cast<int>(problem->group)] + " ";
     if (problem->value) {
         char number[32];
         std::snprintf(number, sizeof number, "%g", *problem->value);
@@ -157,11 +158,13 @@ std::optional<SessionFailure> checkFace(const FaceRecord& record, const std::str
 
 std::optional<SessionFailure> checkFaces(const Session& s) {
     for (std::size_t k = 0; k < s.records.size(); ++k) {
-        const std::string which = "generation " + std::to_string(k / kPopulationSize) + ", face " +
-                                  std::to_string(k % kPopulationSize + 1);
+        const auto which = [k] {
+            return "generation " + std::to_string(k / kPopulationSize) + ", face " +
+                   std::to_string(k % kPopulationSize + 1);
+        };
         if (auto failure = checkFace(s.records[k], which)) return failure;
     }
-    return checkFace(s.detailFace, "window 2's face");
+    return checkFace(s.detailFace, [] { return std::string("window 2's face"); });
 }
 
 std::optional<SessionFailure> decodeMarks(std::string_view bytes, Session& s) {
