@@ -7,6 +7,9 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QPushButton>
+#include <cerrno>
+#include <cstring>
+#include <new>
 
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
@@ -41,7 +44,15 @@ CChildFrame* CMainFrame::openDocumentFile(const QByteArray& nativePath, LoadFail
     std::unique_ptr<CMirelDoc> document;
     bool isSession = false;
     if (auto* session = std::get_if<Session>(&read)) {
-        document = std::make_unique<CMirelDoc>(std::move(*session), clock_);
+        try {
+            document = std::make_unique<CMirelDoc>(std::move(*session), clock_);
+        } catch (const std::bad_alloc&) {
+            // The open documents stay; only this one is not opened.
+            showMessage(
+                MessageKind::Error, kAppName,
+                sessionFailureText(path, {SessionError::kUnreadable, std::strerror(ENOMEM)}));
+            return nullptr;
+        }
         isSession = true;
     } else if (const auto& failure = std::get<SessionFailure>(read);
                failure.error != SessionError::kNotASession) {
@@ -115,9 +126,10 @@ bool CMainFrame::saveFrame(CChildFrame& frame, bool askName) {
     QString path = frame.pathName();
     if (askName || path.isEmpty()) path = askSavePath(frame);
     if (path.isEmpty()) return false;
+    const bool replacing = QFileInfo::exists(path);
     const FileWriteResult result = frame.saveDocumentFile(path);
     if (!result.written()) {
-        showMessage(MessageKind::Error, kAppName, sessionSaveFailureText(path, result));
+        showMessage(MessageKind::Error, kAppName, sessionSaveFailureText(path, result, replacing));
         return false;
     }
     recentFiles_.add(frame.pathName());
@@ -192,7 +204,16 @@ int CMainFrame::offerRecovery() {
         }
         Session& session = std::get<Session>(read);
         const QString documentPath = qtPath(session.documentPath);
-        auto document = std::make_unique<CMirelDoc>(std::move(session), clock_);
+        std::unique_ptr<CMirelDoc> document;
+        try {
+            document = std::make_unique<CMirelDoc>(std::move(session), clock_);
+        } catch (const std::bad_alloc&) {
+            // Kept for the next start, when there may be memory for it.
+            showMessage(
+                MessageKind::Error, kAppName,
+                sessionFailureText(file, {SessionError::kUnreadable, std::strerror(ENOMEM)}));
+            continue;
+        }
         document->setModified(true);
         const QString title = documentPath.isEmpty() ? kAppName + QString::number(++untitledCount_)
                                                      : QFileInfo(documentPath).fileName();

@@ -11,14 +11,15 @@
 namespace mirel {
 
 namespace {
-constexpr int kRecoveryDelayMs = 250;
+// When window 1 is not on the screen (hidden, minimised), the recovery file
+// is written this long after breeding rather than never.
+constexpr int kRecoveryFallbackMs = 250;
 }  // namespace
 
 DocumentFrames::DocumentFrames(std::unique_ptr<CMirelDoc> document)
     : document_(std::move(document)) {
     document_->attachHost(this);
     recoveryTimer_.setSingleShot(true);
-    recoveryTimer_.setInterval(kRecoveryDelayMs);
     QObject::connect(&recoveryTimer_, &QTimer::timeout, [this] {
         if (auto write = std::exchange(pendingRecovery_, nullptr)) write();
     });
@@ -138,7 +139,13 @@ std::string DocumentFrames::translate(const std::string& text) const {
 void DocumentFrames::recoveryDue(std::function<void()> write) {
     // Breeding again before the timer ran leaves one write, of the newest state.
     pendingRecovery_ = std::move(write);
-    recoveryTimer_.start();
+    recoveryTimer_.start(kRecoveryFallbackMs);
+}
+
+void DocumentFrames::pageShown() {
+    // The new generation is on the screen once this paint returns: the
+    // write comes right after it, before the next key is handled.
+    if (pendingRecovery_) recoveryTimer_.start(0);
 }
 
 void DocumentFrames::marksChanged() {

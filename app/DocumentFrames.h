@@ -66,6 +66,7 @@ public:
     void showOutputFolderUnusable(const std::string& folder, int error) override;
     void marksChanged() override;
     void recoveryDue(std::function<void()> write) override;
+    void pageShown() override;
     std::string translate(const std::string& text) const override;
 
 private:
@@ -76,9 +77,9 @@ private:
     CChildFrame* current_ = nullptr;
     QString title_;
     QString pathName_;
-    // Writing a late generation's recovery file takes a tenth of a second:
-    // it waits until the new generation is on the screen. Declared after the
-    // document, so that it goes first.
+    // The recovery file is written once the new generation is on the
+    // screen, so that Enter shows it at once. Declared after the document,
+    // so that it goes first.
     QTimer recoveryTimer_;
     QUndoStack undoStack_;
     std::function<void()> pendingRecovery_;

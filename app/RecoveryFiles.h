@@ -13,7 +13,9 @@ namespace mirel {
 QString defaultRecoveryFolder();
 // The recovery file of document `serial` of the running process.
 QString recoveryFilePath(const QString& folder, int serial);
-// The recovery files in `folder` whose process is no longer running, oldest first.
+// The recovery files in `folder` whose process is no longer running, oldest
+// first; a running process that started after a file's last write did not
+// write it (its id was used again, after a reboot for one).
 QStringList orphanedRecoveryFiles(const QString& folder);
 
 }  // namespace mirel

@@ -30,6 +30,10 @@ QString reasonOf(const SessionFailure& failure) {
             return QCoreApplication::translate("SessionTexts",
                                                "この版の Mirel が知らない部分（%1）を含んでいます")
                 .arg(detail);
+        case SessionError::kTooLarge:
+            return QCoreApplication::translate(
+                       "SessionTexts", "セッションファイルとしては大きすぎます（%1 バイト）")
+                .arg(detail);
         case SessionError::kDamaged:
             break;
     }
@@ -44,8 +48,13 @@ QString sessionFailureText(const QString& path, const SessionFailure& failure) {
         .arg(path, reasonOf(failure));
 }
 
-QString sessionSaveFailureText(const QString& path, const FileWriteResult& result) {
+QString sessionSaveFailureText(const QString& path, const FileWriteResult& result, bool replacing) {
     const QString reason = QString::fromLocal8Bit(std::strerror(result.error));
+    if (!replacing) {
+        return QCoreApplication::translate("SessionTexts",
+                                           "ファイル %1 に保存できませんでした（%2）。")
+            .arg(path, reason);
+    }
     return QCoreApplication::translate(
                "SessionTexts",
                "ファイル %1 "

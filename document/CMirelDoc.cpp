@@ -486,7 +486,9 @@ void CMirelDoc::writeRecovery() {
     std::error_code ignored;
     std::filesystem::create_directories(recoveryFile_.parent_path(), ignored);
     const HistoryRecord booked = bookedHistory();
-    (void)writeSessionFile(recoveryFile_, sessionSource(booked, recoveryDocumentPath_));
+    // A copy of the user's work in their own folder: theirs alone to read.
+    (void)writeSessionFile(recoveryFile_, sessionSource(booked, recoveryDocumentPath_),
+                           FileAccess::kPrivate);
 }
 
 void CMirelDoc::discardRecovery() {

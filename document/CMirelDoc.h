@@ -85,6 +85,11 @@ public:
     // ones stay as they are.
     std::vector<FaceRecord> PreparedPageCopies(int generation, int page) const;
     void RedrawMarks(Canvas& canvas);
+    // Window 1 has painted a page: a recovery file waiting for the new
+    // generation to be on the screen may now be written.
+    void PageShown() {
+        if (host_ != nullptr) host_->pageShown();
+    }
     // Adds or removes the mark of a cell; a full Selection (60 marks) only
     // gives marks back, it takes no new one.
     void ToggleMark(Canvas& canvas, int cell);

@@ -52,6 +52,8 @@ public:
     // A new generation is worth a recovery file; `write` writes it. A host
     // may run it once the new generation is on the screen (by default at once).
     virtual void recoveryDue(std::function<void()> write) { write(); }
+    // Window 1 has just painted a page of the document.
+    virtual void pageShown() {}
 };
 
 }  // namespace mirel

@@ -47,6 +47,12 @@ class Writer {
         std::memcpy(at_, s.data(), s.size());
         at_ += s.size();
     }
+    // The next n bytes, for the caller to fill.
+    char* skip(std::size_t n) {
+        char* at = at_;
+        at_ += n;
+        return at;
+    }
     void section(std::string_view tag, std::size_t length) {
         text(tag);
         u64(length);

@@ -2,14 +2,20 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <fstream>
+#include <new>
 #include <optional>
 
 #include "document/SessionBytes.h"
 #include "document/SessionBreeding.h"
+#include "document/SessionCompression.h"
+#include "document/SessionGenerations.h"
 #include "document/SessionLocks.h"
 #include "document/SessionTools.h"
+#include "face/LoadChecks.h"
+#include "render/DrawFace.h"
 
 namespace mirel {
 namespace {
@@ -52,7 +58,8 @@ bool inRange(std::int32_t v, int low, int high) {
 
 // The sections of a payload by tag; each known one at most once.
 struct Sections {
-    std::optional<std::string_view> head, generations, marks, history, detail, path, locks;
+    std::optional<std::string_view> head, generations, compactGenerations, marks, history, detail,
+        path, locks;
     std::optional<std::string_view> chosen, view, tools, breeding;
 };
 
@@ -65,16 +72,18 @@ std::optional<SessionFailure> splitSections(std::string_view payload, Sections& 
         const std::string_view body = reader.take(static_cast<std::size_t>(length));
         std::optional<std::string_view>* slot = tag == kHeadTag          ? &out.head
                                                 : tag == kGenerationsTag ? &out.generations
-                                                : tag == kMarksTag       ? &out.marks
-                                                : tag == kHistoryTag     ? &out.history
-                                                : tag == kDetailTag      ? &out.detail
-                                                : tag == kPathTag        ? &out.path
-                                                : tag == kLocksTag       ? &out.locks
-                                                : tag == kChosenTag      ? &out.chosen
-                                                : tag == kViewTag        ? &out.view
-                                                : tag == kToolsTag       ? &out.tools
-                                                : tag == kBreedingTag    ? &out.breeding
-                                                                         : nullptr;
+                                                : tag == kCompactGenerationsTag
+                                                    ? &out.compactGenerations
+                                                : tag == kMarksTag   ? &out.marks
+                                                : tag == kHistoryTag ? &out.history
+                                                : tag == kDetailTag  ? &out.detail
+                                                : tag == kPathTag    ? &out.path
+                                                : tag == kLocksTag   ? &out.locks
+                                                : tag == kChosenTag  ? &out.chosen
+                                                : tag == kViewTag    ? &out.view
+                                                : tag == kToolsTag   ? &out.tools
+                                                : tag == kBreedingTag ? &out.breeding
+                                                                     : nullptr;
         if (slot == nullptr) {
             // A section this reader does not know: one whose tag starts with
             // a capital letter carries what the document needs, any other
@@ -87,9 +96,12 @@ std::optional<SessionFailure> splitSections(std::string_view payload, Sections& 
         if (slot->has_value()) return damaged("section " + std::string(tag) + " twice");
         *slot = body;
     }
-    for (const auto* required :
-         {&out.head, &out.generations, &out.marks, &out.history, &out.detail}) {
+    for (const auto* required : {&out.head, &out.marks, &out.history, &out.detail}) {
         if (!required->has_value()) return damaged("a required section is missing");
+    }
+    // The generations, whole or compact, exactly once.
+    if (out.generations.has_value() == out.compactGenerations.has_value()) {
+        return damaged("GENS or GENC");
     }
     return std::nullopt;
 }
@@ -115,14 +127,51 @@ std::optional<SessionFailure> decodeHead(std::string_view bytes, Session& s) {
     return std::nullopt;
 }
 
-std::optional<SessionFailure> decodeGenerations(std::string_view bytes, Session& s) {
+std::optional<SessionFailure> decodeGenerations(const Sections& sections, Session& s) {
     const std::size_t count = std::size_t(s.generationCount + 1) * kPopulationSize;
+    if (sections.compactGenerations) {
+        if (auto failure =
+                decodeCompactGenerations(*sections.compactGenerations, count, s.records)) {
+            return damaged(*failure);
+        }
+        return std::nullopt;
+    }
+    const std::string_view bytes = *sections.generations;
     if (bytes.size() != count * kRecordBytes) return damaged("GENS length");
-    s.records.assign(std::size_t(kGenerationCount) * kPopulationSize, FaceRecord{});
+    s.records.assign(count, FaceRecord{});
     Reader r(bytes);
     for (std::size_t k = 0; k < count; ++k) r.record(s.records[k]);
     if (!r.ok()) return damaged("a face holds a value that is not a finite number");
     return std::nullopt;
+}
+
+// A face from a session is held to the rules of a face from data files, so
+// that drawing and saving it cannot go wrong. `which` names it in the refusal.
+template <typename Which>
+std::optional<SessionFailure> checkFace(const FaceRecord& record, Which which) {
+    FaceRecord drawn = record;
+    PrepareFace(drawn);
+    const auto problem = findFaceProblem(record, drawn);
+    if (!problem) return std::nullopt;
+    constexpr const char* kGroupNames[] = {"face", "hairline", "hair element"};
+    std::string text = which() + ": " + kGroupNames[static_cast<int>(problem->group)] + " ";
+    if (problem->value) {
+        char number[32];
+        std::snprintf(number, sizeof number, "%g", *problem->value);
+        text += std::string("holds the value ") + number + ", which ";
+    }
+    return damaged(text + problem->problem);
+}
+
+std::optional<SessionFailure> checkFaces(const Session& s) {
+    for (std::size_t k = 0; k < s.records.size(); ++k) {
+        const auto which = [k] {
+            return "generation " + std::to_string(k / kPopulationSize) + ", face " +
+                   std::to_string(k % kPopulationSize + 1);
+        };
+        if (auto failure = checkFace(s.records[k], which)) return failure;
+    }
+    return checkFace(s.detailFace, [] { return std::string("window 2's face"); });
 }
 
 std::optional<SessionFailure> decodeMarks(std::string_view bytes, Session& s) {
@@ -151,6 +200,14 @@ std::optional<SessionFailure> decodeHistory(std::string_view bytes, Session& s) 
     s.history.clockStart = r.i32();
     s.history.clockNow = r.i32();
     if (!r.ok() || s.history.logGeneration != s.generationCount) return damaged("HIST values");
+    // The history log turns the seconds into hours, minutes and seconds as ints.
+    for (const double seconds : s.history.generationSeconds) {
+        if (!(seconds >= 0.0 && seconds <= kMaxGenerationSeconds)) {
+            char number[32];
+            std::snprintf(number, sizeof number, "%g", seconds);
+            return damaged(std::string("HIST holds a time of ") + number + " seconds");
+        }
+    }
     return std::nullopt;
 }
 
@@ -177,14 +234,23 @@ std::optional<SessionFailure> decodeOptionalSections(const Sections& sections, S
 
 }  // namespace
 
-std::string encodeSession(const SessionSource& source) {
+namespace {
+
+// The sections, after a header of kHeaderBytes left for the caller: the
+// generations whole (version 1) or compact (version 2).
+std::string encodePayload(const SessionSource& source, bool compact) {
     const std::size_t recordCount = source.generations.size();
+    std::optional<CompactGenerations> compactGenerations;
+    if (compact) compactGenerations.emplace(source.generations, source.marks);
+    const std::size_t generationBytes =
+        compact ? compactGenerations->size() : recordCount * kRecordBytes;
     const std::size_t payloadBytes =
-        5 * kSectionHeaderBytes + kHeadBytes + recordCount * kRecordBytes + kMarksBytes +
-        kHistoryBytes + kRecordBytes +
+        5 * kSectionHeaderBytes + kHeadBytes + generationBytes + kMarksBytes + kHistoryBytes +
+        kRecordBytes +
         (source.documentPath.empty() ? 0 : kSectionHeaderBytes + source.documentPath.size()) +
-        (lockSectionBytes(source.locks) == 0 ? 0
-                                             : kSectionHeaderBytes + lockSectionBytes(source.locks)) +
+        (lockSectionBytes(source.locks) == 0
+             ? 0
+             : kSectionHeaderBytes + lockSectionBytes(source.locks)) +
         optionalSectionsBytes(source);
     std::string out(kHeaderBytes + payloadBytes, '\0');
     const std::int32_t generationCount =
@@ -200,8 +266,13 @@ std::string encodeSession(const SessionSource& source) {
     w.i32(source.marks.hoverGeneration);
     w.i32(source.marks.hoverIndex);
 
-    w.section(kGenerationsTag, recordCount * kRecordBytes);
-    for (const FaceRecord& record : source.generations) w.record(record);
+    if (compact) {
+        w.section(kCompactGenerationsTag, generationBytes);
+        compactGenerations->writeTo(w.skip(generationBytes));
+    } else {
+        w.section(kGenerationsTag, generationBytes);
+        for (const FaceRecord& record : source.generations) w.record(record);
+    }
 
     w.section(kMarksTag, kMarksBytes);
     for (const Selection& selection : source.marks.selections) {
@@ -244,41 +315,25 @@ std::string encodeSession(const SessionSource& source) {
         w.section(kBreedingTag, breedingBytes);
         writeBreedingSettings(w, source.breeding);
     }
-
-    const std::string_view payload(out.data() + kHeaderBytes, payloadBytes);
-    Writer header(out.data());
-    header.text(kSessionMagic);
-    header.u32(kSessionFormatVersion);
-    header.u64(payloadBytes);
-    header.u32(sessionChecksum(payload));
     return out;
 }
 
-std::variant<Session, SessionFailure> decodeSession(std::string_view bytes) {
-    if (!bytes.starts_with(kSessionMagic)) {
-        // A cut session still begins with a piece of the magic line.
-        const bool cutMagic = !bytes.empty() && kSessionMagic.starts_with(bytes);
-        return SessionFailure{cutMagic ? SessionError::kTruncated : SessionError::kNotASession, {}};
-    }
-    Reader header(bytes.substr(kSessionMagic.size()));
-    const std::uint32_t version = header.u32();
-    const std::uint64_t payloadBytes = header.u64();
-    const std::uint32_t checksum = header.u32();
-    if (!header.ok()) return SessionFailure{SessionError::kTruncated, {}};
-    if (version > kSessionFormatVersion) {
-        return SessionFailure{SessionError::kNewerVersion, std::to_string(version)};
-    }
-    if (version == 0) return damaged("version 0");
-    if (payloadBytes > header.left()) return SessionFailure{SessionError::kTruncated, {}};
-    if (payloadBytes < header.left()) return damaged("data after the end");
-    const std::string_view payload = bytes.substr(kHeaderBytes);
-    if (sessionChecksum(payload) != checksum) return SessionFailure{SessionError::kChecksum, {}};
+// Fills in the header of `file`, whose payload follows it.
+void writeHeader(std::string& file, std::uint32_t version) {
+    const std::string_view payload = std::string_view(file).substr(kHeaderBytes);
+    Writer header(file.data());
+    header.text(kSessionMagic);
+    header.u32(version);
+    header.u64(payload.size());
+    header.u32(sessionChecksum(payload));
+}
 
+std::variant<Session, SessionFailure> decodePayload(std::string_view payload) {
     Sections sections;
     if (auto failure = splitSections(payload, sections)) return *failure;
     Session session;
     if (auto failure = decodeHead(*sections.head, session)) return *failure;
-    if (auto failure = decodeGenerations(*sections.generations, session)) return *failure;
+    if (auto failure = decodeGenerations(sections, session)) return *failure;
     if (auto failure = decodeMarks(*sections.marks, session)) return *failure;
     if (auto failure = decodeHistory(*sections.history, session)) return *failure;
     if (sections.detail->size() != kRecordBytes) return damaged("DETL length");
@@ -292,7 +347,82 @@ std::variant<Session, SessionFailure> decodeSession(std::string_view bytes) {
         }
     }
     if (auto failure = decodeOptionalSections(sections, session)) return *failure;
+    if (auto failure = checkFaces(session)) return *failure;
     return session;
+}
+
+struct Header {
+    std::uint32_t version = 0;
+    std::uint64_t payloadBytes = 0;
+    std::uint32_t checksum = 0;
+};
+
+// The header of a file that begins with the magic line and is at least
+// kHeaderBytes long; a failure when no reader of this version can go on.
+std::variant<Header, SessionFailure> readHeader(std::string_view bytes) {
+    Reader reader(bytes.substr(kSessionMagic.size()));
+    Header header;
+    header.version = reader.u32();
+    header.payloadBytes = reader.u64();
+    header.checksum = reader.u32();
+    if (!reader.ok()) return SessionFailure{SessionError::kTruncated, {}};
+    if (header.version > kSessionFormatVersion) {
+        return SessionFailure{SessionError::kNewerVersion, std::to_string(header.version)};
+    }
+    if (header.version == 0) return damaged("version 0");
+    if (header.payloadBytes > kSessionMaxPayloadBytes) {
+        return SessionFailure{SessionError::kTooLarge, std::to_string(header.payloadBytes)};
+    }
+    return header;
+}
+
+SessionFailure outOfMemory() {
+    return {SessionError::kUnreadable, std::strerror(ENOMEM)};
+}
+
+}  // namespace
+
+std::string encodeSession(const SessionSource& source) {
+    const std::string raw = encodePayload(source, true);
+    std::string file = compressPayload(std::string_view(raw).substr(kHeaderBytes), kHeaderBytes);
+    writeHeader(file, kSessionFormatVersion);
+    return file;
+}
+
+std::string encodeSessionVersion1(const SessionSource& source) {
+    std::string file = encodePayload(source, false);
+    writeHeader(file, 1);
+    return file;
+}
+
+std::variant<Session, SessionFailure> decodeSession(std::string_view bytes) {
+    if (!bytes.starts_with(kSessionMagic)) {
+        // A cut session still begins with a piece of the magic line.
+        const bool cutMagic = !bytes.empty() && kSessionMagic.starts_with(bytes);
+        return SessionFailure{cutMagic ? SessionError::kTruncated : SessionError::kNotASession, {}};
+    }
+    const auto read = readHeader(bytes);
+    if (const auto* failure = std::get_if<SessionFailure>(&read)) return *failure;
+    const Header& header = std::get<Header>(read);
+    const std::size_t stored = bytes.size() - std::min(bytes.size(), kHeaderBytes);
+    if (bytes.size() < kHeaderBytes || header.payloadBytes > stored) {
+        return SessionFailure{SessionError::kTruncated, {}};
+    }
+    if (header.payloadBytes < stored) return damaged("data after the end");
+    const std::string_view payload = bytes.substr(kHeaderBytes);
+    if (sessionChecksum(payload) != header.checksum) {
+        return SessionFailure{SessionError::kChecksum, {}};
+    }
+    try {
+        if (header.version == 1) return decodePayload(payload);
+        std::string raw;
+        if (auto failure = decompressPayload(payload, kSessionMaxPayloadBytes, raw)) {
+            return damaged(*failure);
+        }
+        return decodePayload(raw);
+    } catch (const std::bad_alloc&) {
+        return outOfMemory();
+    }
 }
 
 std::variant<Session, SessionFailure> readSessionFile(const std::filesystem::path& path) {
@@ -308,23 +438,43 @@ std::variant<Session, SessionFailure> readSessionFile(const std::filesystem::pat
     if (!in) return SessionFailure{SessionError::kUnreadable, std::strerror(errno)};
     const auto size = std::filesystem::file_size(path, ec);
     if (ec) return SessionFailure{SessionError::kUnreadable, ec.message()};
-    // The magic line first: any other file, however large, is not read on.
-    std::string bytes(std::min<std::size_t>(static_cast<std::size_t>(size), kSessionMagic.size()),
-                      '\0');
+    // The header first: any other file, however large, is not read on, nor
+    // a session whose length is not the file's or beyond any session's.
+    std::string bytes(std::min<std::size_t>(static_cast<std::size_t>(size), kHeaderBytes), '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (bytes == kSessionMagic) {
-        bytes.resize(static_cast<std::size_t>(size));
-        in.read(bytes.data() + kSessionMagic.size(),
-                static_cast<std::streamsize>(bytes.size() - kSessionMagic.size()));
-        // A file that shrank while being read decodes as cut short.
-        bytes.resize(kSessionMagic.size() + static_cast<std::size_t>(in.gcount()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) return SessionFailure{SessionError::kUnreadable, std::strerror(EIO)};
+    if (bytes.size() < kHeaderBytes || !bytes.starts_with(kSessionMagic)) {
+        return decodeSession(bytes);
     }
+    const auto header = readHeader(bytes);
+    if (const auto* failure = std::get_if<SessionFailure>(&header)) return *failure;
+    const std::uint64_t payloadBytes = std::get<Header>(header).payloadBytes;
+    if (size - kHeaderBytes > kSessionMaxPayloadBytes) {
+        return SessionFailure{SessionError::kTooLarge, std::to_string(size)};
+    }
+    if (payloadBytes > size - kHeaderBytes) return SessionFailure{SessionError::kTruncated, {}};
+    if (payloadBytes < size - kHeaderBytes) return damaged("data after the end");
+    try {
+        bytes.resize(kHeaderBytes + static_cast<std::size_t>(payloadBytes));
+    } catch (const std::bad_alloc&) {
+        return outOfMemory();
+    }
+    in.read(bytes.data() + kHeaderBytes, static_cast<std::streamsize>(payloadBytes));
+    // A file that shrank while being read decodes as cut short.
+    bytes.resize(kHeaderBytes + static_cast<std::size_t>(in.gcount()));
     if (in.bad()) return SessionFailure{SessionError::kUnreadable, std::strerror(EIO)};
     return decodeSession(bytes);
 }
 
-FileWriteResult writeSessionFile(const std::filesystem::path& path, const SessionSource& source) {
-    return replaceFile(path, encodeSession(source));
+FileWriteResult writeSessionFile(const std::filesystem::path& path, const SessionSource& source,
+                                 FileAccess access) {
+    try {
+        return replaceFile(path, encodeSession(source), access);
+    } catch (const std::bad_alloc&) {
+        // Nothing was written: the file there stays as it was.
+        return {FileWriteStatus::kWriteFailed, ENOMEM};
+    }
 }
 
 }  // namespace mirel

@@ -24,10 +24,16 @@
 namespace mirel {
 
 inline constexpr std::string_view kSessionMagic = "MIREL SESSION\n";
-inline constexpr std::uint32_t kSessionFormatVersion = 1;
+// 1: the payload as it is; 2: compressed, the generations in compact form.
+inline constexpr std::uint32_t kSessionFormatVersion = 2;
 inline constexpr const char* kSessionExtension = ".mirel";
 // The magic line, the version (u32), the payload's length (u64) and its checksum (u32).
 inline constexpr std::size_t kSessionHeaderBytes = kSessionMagic.size() + 4 + 8 + 4;
+// No session comes near this (a version-1 file of 50 generations has 34 MB):
+// a length beyond it is refused before anything is allocated for it.
+inline constexpr std::size_t kSessionMaxPayloadBytes = std::size_t(64) << 20;
+// The time a generation can have taken: ten years, far inside an int's seconds.
+inline constexpr double kMaxGenerationSeconds = 10 * 365.25 * 24 * 3600;
 
 // Where window 1 stands and what window 2 shows, beside the population.
 struct SessionPosition {
@@ -58,8 +64,8 @@ struct SessionSource {
     std::array<BreedingSettings, kGenerationCount> breeding{};
 };
 
-// A session read back. `records` holds all 50 generations' slots; generations
-// 0..generationCount are the stored ones, the rest are zero.
+// A session read back. `records` holds generations 0..generationCount, 60
+// records each.
 struct Session {
     std::vector<FaceRecord> records;
     std::int32_t generationCount = 0;
@@ -83,6 +89,7 @@ enum class SessionError {
     kNewerVersion,    // written by a newer Mirel (detail: the version number)
     kUnknownSection,  // a section this Mirel must understand but does not (detail: its tag)
     kDamaged,         // checksum right but the content breaks the format (detail: what)
+    kTooLarge,        // longer than any session can be (detail: its length)
 };
 
 struct SessionFailure {
@@ -90,15 +97,24 @@ struct SessionFailure {
     std::string detail;
 };
 
+// The file in the current version.
 std::string encodeSession(const SessionSource& source);
+// The file as the first version wrote it, uncompressed; every version reads it.
+std::string encodeSessionVersion1(const SessionSource& source);
 // The checksum of a payload: CRC-32 as zip and PNG compute it.
 std::uint32_t sessionChecksum(std::string_view payload);
+// A file of any version up to the current one. Every face must pass the
+// checks of a face loaded from data files; lack of memory is a failure
+// (kUnreadable), never an exception.
 std::variant<Session, SessionFailure> decodeSession(std::string_view bytes);
 
-// The whole file, decoded; a folder or a file that cannot be read is kUnreadable.
+// The whole file, decoded; a folder or a file that cannot be read is
+// kUnreadable. The header is read first: a length beyond the file or beyond
+// any session is refused before the rest is read.
 std::variant<Session, SessionFailure> readSessionFile(const std::filesystem::path& path);
-// Replaces `path` as a whole or not at all.
+// Replaces `path` as a whole or not at all, in the current version.
 [[nodiscard]] FileWriteResult writeSessionFile(const std::filesystem::path& path,
-                                               const SessionSource& source);
+                                               const SessionSource& source,
+                                               FileAccess access = FileAccess::kAsBefore);
 
 }  // namespace mirel

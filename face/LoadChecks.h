@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "face/DataFileReader.h"
 #include "face/FaceRecord.h"
 #include "face/LoadFailure.h"
 
@@ -24,5 +25,17 @@ double asWritten(double value);
 
 // Nothing when `record` can be drawn, saved and read back.
 std::optional<LoadFailure> checkLoadedFace(const FaceRecord& record, const FaceFilePaths& paths);
+
+// What keeps a face from being drawn, saved and read back: the group at
+// fault, the problem as the refusals word it and, for a value out of range,
+// that value.
+struct FaceProblem {
+    DataGroup group = DataGroup::Face;
+    std::string problem;
+    std::optional<double> value;
+};
+// The same checks for a record whose drawn form `drawn` (PrepareFace of a
+// copy) the caller has made already.
+std::optional<FaceProblem> findFaceProblem(const FaceRecord& record, const FaceRecord& drawn);
 
 }  // namespace mirel

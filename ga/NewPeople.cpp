@@ -1,6 +1,8 @@
 // New people for the last slots of a generation: faces no mark led to, so
 // that a user whose marks have narrowed the choice still sees other features.
 
+#include "face/LoadChecks.h"
+#include "face/RecordConverter.h"
 #include "face/SampleLoader.h"
 #include "ga/Breeder.h"
 #include "ga/FaceOperators.h"
@@ -20,6 +22,8 @@ constexpr int kNewPersonStepScale = 3;
 constexpr double kFaceFlagRate = 0.3;
 constexpr double kHairlineFlagRate = 0.3;
 constexpr double kHairElementFlagRate = 0.3;
+// Tries at a new person before settling for a plain cross of samples.
+constexpr int kNewPersonAttempts = 8;
 
 // Three distinct samples (generation 0, faces 0-19) as the parents.
 void chooseSampleParents(GeneRefList& parents) {
@@ -35,25 +39,42 @@ void chooseSampleParents(GeneRefList& parents) {
     }
 }
 
+// Whether `person` draws as a face the files can hold: steps this large can
+// leave the hair fitting with nothing sane to fit to.
+bool drawsSanely(const FaceRecord& person) {
+    FaceRecord drawn = person;
+    const RecordConverter converter;
+    converter.toAbsolute(drawn);
+    converter.applyConstraints(drawn);
+    return !findFaceProblem(person, drawn).has_value();
+}
+
 }  // namespace
 
 void Breeder::breedNewPeople(const PopulationStore& store, GenerationSlots next) {
     for (int i = kPopulationSize - settings.newPeople(); i < kPopulationSize; ++i) {
         FaceRecord& person = next[i];
-        chooseSampleParents(parents);
         currentChild = i;
-        crossFacePoints(store, person);
-        crossFaceFlags(store, person);
-        crossHairlinePoints(store, person);
-        crossHairlineFlags(store, person);
-        crossHairElementPoints(store, person);
-        crossHairElementFlags(store, person);
-        mutateFacePoints(person, kNewPersonPointRate, kNewPersonStepScale);
-        mutateFaceFlags(person, kFaceFlagRate);
-        mutateHairlinePoints(person, kNewPersonPointRate, kNewPersonStepScale);
-        mutateHairlineFlags(person, kHairlineFlagRate);
-        mutateHairElementPoints(person, kNewPersonPointRate, kNewPersonStepScale);
-        mutateHairElementFlags(person, kHairElementFlagRate);
+        const FaceRecord slot = person;
+        for (int attempt = 0; attempt < kNewPersonAttempts; ++attempt) {
+            person = slot;
+            chooseSampleParents(parents);
+            crossFacePoints(store, person);
+            crossFaceFlags(store, person);
+            crossHairlinePoints(store, person);
+            crossHairlineFlags(store, person);
+            crossHairElementPoints(store, person);
+            crossHairElementFlags(store, person);
+            // The last attempt keeps the plain cross of three samples, which draws as they do.
+            if (attempt + 1 == kNewPersonAttempts) break;
+            mutateFacePoints(person, kNewPersonPointRate, kNewPersonStepScale);
+            mutateFaceFlags(person, kFaceFlagRate);
+            mutateHairlinePoints(person, kNewPersonPointRate, kNewPersonStepScale);
+            mutateHairlineFlags(person, kHairlineFlagRate);
+            mutateHairElementPoints(person, kNewPersonPointRate, kNewPersonStepScale);
+            mutateHairElementFlags(person, kHairElementFlagRate);
+            if (drawsSanely(person)) break;
+        }
     }
 }
 

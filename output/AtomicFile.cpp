@@ -39,15 +39,19 @@ fs::path resolvedTarget(const fs::path& target, int& error) {
     return real;
 }
 
-// A new, empty file beside `target`, hidden, created exclusively; the process
-// umask gives it the permissions any new file gets.
-int createTemporary(const fs::path& target, fs::path& temporary) {
+constexpr mode_t kNewFileMode = 0666;  // less the umask
+constexpr mode_t kPrivateMode = 0600;
+constexpr mode_t kPermissionBits = 07777;
+
+// A new, empty file beside `target`, hidden, created exclusively with `mode`
+// (less the umask).
+int createTemporary(const fs::path& target, fs::path& temporary, mode_t mode) {
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         temporary = target.parent_path() /
                     ("." + target.filename().string() + "." + std::to_string(::getpid()) + "-" +
                      std::to_string(stamp + attempt) + ".tmp");
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
@@ -95,29 +99,41 @@ FileWriteResult commit(const fs::path& temporary, const fs::path& target, bool f
 }  // namespace
 
 FileWriteResult replaceFileWith(const fs::path& target,
-                                const std::function<bool(const fs::path& temporary)>& fill) {
+                                const std::function<bool(const fs::path& temporary)>& fill,
+                                FileAccess access) {
     int error = 0;
     const fs::path real = resolvedTarget(target, error);
     if (real.empty()) return failed(FileWriteStatus::kOpenFailed, error);
     fs::path temporary;
-    const int fd = createTemporary(real, temporary);
+    const bool isPrivate = access == FileAccess::kPrivate;
+    const int fd = createTemporary(real, temporary, isPrivate ? kPrivateMode : kNewFileMode);
     if (fd < 0) return failed(FileWriteStatus::kOpenFailed, errno);
+    // The file it replaces keeps its permissions (a private file stays private).
+    struct stat before {};
+    if (isPrivate) {
+        (void)::fchmod(fd, kPrivateMode);
+    } else if (::stat(real.c_str(), &before) == 0) {
+        (void)::fchmod(fd, before.st_mode & kPermissionBits);
+    }
     ::close(fd);
     errno = 0;
     const bool filled = fill(temporary);
     return commit(temporary, real, filled, errno);
 }
 
-FileWriteResult replaceFile(const fs::path& target, std::string_view bytes) {
-    return replaceFileWith(target, [bytes](const fs::path& temporary) {
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-        if (fd < 0) return false;
-        const bool written = writeAll(fd, bytes);
-        const int writeError = errno;
-        const bool closed = ::close(fd) == 0;
-        if (!written) errno = writeError;
-        return written && closed;
-    });
+FileWriteResult replaceFile(const fs::path& target, std::string_view bytes, FileAccess access) {
+    return replaceFileWith(
+        target,
+        [bytes](const fs::path& temporary) {
+            const int fd = ::open(temporary.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+            if (fd < 0) return false;
+            const bool written = writeAll(fd, bytes);
+            const int writeError = errno;
+            const bool closed = ::close(fd) == 0;
+            if (!written) errno = writeError;
+            return written && closed;
+        },
+        access);
 }
 
 }  // namespace mirel

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <new>
 #include <optional>
 #include <span>
 #include <string>
@@ -256,6 +257,8 @@ std::string_view sessionFailureText(mirel::SessionError error) {
             return "written by a newer Mirel, format";
         case mirel::SessionError::kUnknownSection:
             return "holds a section this Mirel does not know:";
+        case mirel::SessionError::kTooLarge:
+            return "too large for a session, bytes:";
         case mirel::SessionError::kDamaged:
             break;
     }
@@ -309,9 +312,15 @@ int writeImage(const Options& options, const ImageFormat& format) {
                        : whiteImage(options.size, options.size, format);
     if (image.isNull()) return fileError(mirel::kLoadErrorCaption, "out of memory for the image");
 
-    const auto failure = options.command == Command::Face ? drawOneFace(options, image)
-                         : options.session.empty()    ? drawGrid(options, image)
-                                                      : drawSessionGrid(options, image);
+    std::optional<mirel::LoadFailure> failure;
+    try {
+        failure = options.command == Command::Face ? drawOneFace(options, image)
+                  : options.session.empty()        ? drawGrid(options, image)
+                                                   : drawSessionGrid(options, image);
+    } catch (const std::bad_alloc&) {
+        // A document of 50 generations takes 34 MB: a limit below that ends here, not in abort.
+        return fileError(mirel::kLoadErrorCaption, "out of memory");
+    }
     if (failure) return fileError(failure->caption, failure->text);
 
     if (!image.save(QString::fromStdString(options.out), format.qtFormat)) {

@@ -69,6 +69,7 @@ void CChild1View::paintEvent(QPaintEvent* event) {
     doc.RedrawMarks(canvas);
     drawChosenFrame(painter);
     doc.UpdateStatusText();
+    doc.PageShown();
     if (!prefetchQueued_) {
         prefetchQueued_ = true;
         QTimer::singleShot(0, this, &CChild1View::prefetchNeighbours);

@@ -167,6 +167,14 @@
 %2.</translation>
     </message>
     <message>
+        <source>ファイル %1 に保存できませんでした（%2）。</source>
+        <translation>Could not save to the file %1 (%2).</translation>
+    </message>
+    <message>
+        <source>セッションファイルとしては大きすぎます（%1 バイト）</source>
+        <translation>it is too large for a session file (%1 bytes)</translation>
+    </message>
+    <message>
         <source>ファイル %1 に保存できませんでした（%2）。
 前に保存したファイルはそのまま残っています。</source>
         <translation>Could not save to the file %1 (%2).

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QTest>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 
@@ -167,6 +168,8 @@ TEST_F(SessionRoundTrip, AFailedSaveNamesTheFileAndKeepsTheDocumentModified) {
     ASSERT_EQ(shell_.messages().size(), 1u);
     EXPECT_EQ(shell_.messages()[0].kind, MessageKind::Error);
     EXPECT_TRUE(shell_.messages()[0].text.contains(qt(file)));
+    EXPECT_FALSE(shell_.messages()[0].text.contains(QStringLiteral("そのまま")))
+        << "no file was there to be left as it was";
     EXPECT_TRUE(doc().isModified());
     EXPECT_EQ(frame.windowTitle(), QStringLiteral("Mirel1"));
 }
@@ -176,16 +179,30 @@ TEST_F(SessionRoundTrip, WorkLeftByAProcessThatDiedIsOfferedAndReopened) {
     press(Qt::Key_Return);
     const fs::path folder = shell_.folder().path() / "recovery";
     const fs::path own = fs::path(doc().recoveryFile());
-    // Written once the new generation is on the screen.
-    ASSERT_TRUE(test::waitUntil([&own] { return fs::exists(own); }));
+    // Written once the new generation is on the screen, right after the paint.
+    view(kGridView)->repaint();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(fs::exists(own));
+    EXPECT_EQ(fs::status(own).permissions(), fs::perms::owner_read | fs::perms::owner_write);
     // What a killed Mirel leaves: a file named after a process that is gone.
     const fs::path orphan = folder / "999999999-1.mirel";
     fs::copy_file(own, orphan);
+    // One named after a running process that started after it was written
+    // (its id used again, as after a reboot), and one this process wrote.
+    const auto pid = QCoreApplication::applicationPid();
+    const fs::path reused = folder / (std::to_string(pid) + "-77.mirel");
+    fs::copy_file(own, reused);
+    fs::last_write_time(reused, fs::file_time_type::clock::now() - std::chrono::hours(48));
+    const fs::path running = folder / (std::to_string(pid) + "-78.mirel");
+    fs::copy_file(own, running);
 
     Answers answers(shell_, QMessageBox::Yes);
-    EXPECT_EQ(shell_.mainFrame().offerRecovery(), 1);
-    EXPECT_EQ(answers.asked.size(), 1) << "the running document's own file is not offered";
-    ASSERT_EQ(shell_.mainFrame().childFrames().size(), 2);
+    EXPECT_EQ(shell_.mainFrame().offerRecovery(), 2)
+        << "the running process's own files are not offered";
+    EXPECT_EQ(answers.asked.size(), 1);
+    EXPECT_TRUE(fs::exists(running));
+    fs::remove(running);
+    ASSERT_EQ(shell_.mainFrame().childFrames().size(), 3);
     CMirelDoc& recovered = shell_.mainFrame().childFrames()[1]->document();
     EXPECT_EQ(recovered.generationCount(), 1);
     EXPECT_TRUE(recovered.isModified());
@@ -198,8 +215,9 @@ TEST_F(SessionRoundTrip, WorkLeftByAProcessThatDiedIsOfferedAndReopened) {
     EXPECT_FALSE(fs::exists(orphan));
 
     // A clean close leaves nothing behind.
-    shell_.mainFrame().childFrames()[1]->document().setModified(false);
-    shell_.firstFrame()->document().setModified(false);
+    for (CChildFrame* frame : shell_.mainFrame().childFrames()) {
+        frame->document().setModified(false);
+    }
     shell_.mainFrame().mdiArea()->closeAllSubWindows();
     ASSERT_TRUE(test::waitUntil([this] { return shell_.mainFrame().childFrames().isEmpty(); }));
     EXPECT_TRUE(fs::is_empty(folder));

@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
 #include "PlausibleFace.h"
 #include "TempDir.h"
@@ -77,16 +79,52 @@ TEST(SessionFileTest, EveryFieldComesBackBitForBit) {
         << static_cast<int>(std::get<SessionFailure>(decoded).error);
     const Session& s = std::get<Session>(decoded);
     EXPECT_EQ(s.generationCount, 1);
-    ASSERT_EQ(s.records.size(), std::size_t(kGenerationCount) * kPopulationSize);
+    ASSERT_EQ(s.records.size(), small.records.size());
     for (std::size_t k = 0; k < small.records.size(); ++k) {
         ASSERT_EQ(std::memcmp(&s.records[k], &small.records[k], sizeof(FaceRecord)), 0) << k;
     }
-    EXPECT_EQ(s.records[small.records.size()], FaceRecord{});
     EXPECT_EQ(s.marks, small.marks);
     EXPECT_EQ(s.history, small.history);
     EXPECT_EQ(s.detailFace, small.detailFace);
     EXPECT_EQ(s.position, (SessionPosition{1, 2, 7}));
     EXPECT_EQ(s.documentPath, "/home/u/portrait.mirel");
+}
+
+// Generation 0 of SmallSession, with its marks, history, window 2's face, a
+// document path and a lock, as the first version wrote it.
+SessionSource firstVersionSource(const SmallSession& small) {
+    SessionSource source = small.source("/home/u/first.mirel");
+    source.generations = std::span<const FaceRecord>(small.records).first(kPopulationSize);
+    source.locks[0][FacePart::Nose] = GeneRef{0, 3};
+    source.position = {0, 2, 7};
+    return source;
+}
+
+TEST(SessionFileTest, AFileOfTheFirstVersionOpensAsItWasSaved) {
+    SmallSession small;
+    small.marks.hoverGeneration = 0;
+    small.marks.selections[1].count = 0;
+    small.history.logGeneration = 0;
+    small.history.generationSeconds[1] = 0;
+    const SessionSource source = firstVersionSource(small);
+    const std::filesystem::path path = MIREL_SESSION_FIXTURES "/version1.mirel";
+    const auto read = readSessionFile(path);
+    ASSERT_TRUE(std::holds_alternative<Session>(read)) << std::get<SessionFailure>(read).detail;
+    const Session& s = std::get<Session>(read);
+    ASSERT_EQ(s.records.size(), std::size_t(kPopulationSize));
+    for (std::size_t k = 0; k < s.records.size(); ++k) {
+        ASSERT_EQ(s.records[k], source.generations[k]) << k;
+    }
+    EXPECT_EQ(s.generationCount, 0);
+    EXPECT_EQ(s.marks, source.marks);
+    EXPECT_EQ(s.history, source.history);
+    EXPECT_EQ(s.detailFace, source.detailFace);
+    EXPECT_EQ(s.documentPath, source.documentPath);
+    EXPECT_EQ(s.locks, source.locks);
+    // The first version's writer is still that version's, byte for byte.
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_TRUE(encodeSessionVersion1(source) == bytes);
 }
 
 TEST(SessionFileTest, EveryCutAndFlippedByteIsRefusedAndAnEmptyFileIsNoSession) {
@@ -112,11 +150,12 @@ TEST(SessionFileTest, WrongChecksumNewerVersionAndBrokenContentSayWhy) {
     EXPECT_EQ(sessionChecksum("123456789"), 0xCBF43926u);
     EXPECT_EQ(sessionChecksum("123456789123456789"), 0x4B837AE4u);
     const SmallSession small;
-    const std::string bytes = encodeSession(small.source());
+    // The sections as they lie in an uncompressed payload.
+    const std::string bytes = encodeSessionVersion1(small.source());
     std::string badSum = bytes;
     badSum[kSessionHeaderBytes - 1] ^= 0x01;
     std::string newer = bytes;
-    newer[kSessionMagic.size()] = 2;
+    newer[kSessionMagic.size()] = 3;
     std::string outOfRange = bytes;  // HEAD: generationCount 50
     outOfRange[kSessionHeaderBytes + 12] = 50;
 
@@ -126,7 +165,7 @@ TEST(SessionFileTest, WrongChecksumNewerVersionAndBrokenContentSayWhy) {
         SessionError error;
     } cases[] = {
         {"checksum", badSum, SessionError::kChecksum},
-        {"version 2", newer, SessionError::kNewerVersion},
+        {"version 3", newer, SessionError::kNewerVersion},
         {"generation 50", resealed(outOfRange), SessionError::kDamaged},
         {"trailing bytes", resealed(bytes + "x"), SessionError::kDamaged},
         {"unknown required section", withSection(bytes, "ZOOM", "abc"),
@@ -162,8 +201,8 @@ TEST(SessionFileTest, PartLocksComeBackAndASessionWithoutThemHasNoLockSection) {
     SessionSource locked = small.source();
     locked.locks[0][FacePart::Eyes] = GeneRef{0, 5};
     locked.locks[1][FacePart::Hair] = GeneRef{1, 40};
-    const std::string plain = encodeSession(small.source());
-    const std::string bytes = encodeSession(locked);
+    const std::string plain = encodeSessionVersion1(small.source());
+    const std::string bytes = encodeSessionVersion1(locked);
     EXPECT_EQ(bytes.size(), plain.size() + 12 + kGenerationCount * kFacePartCount * 8)
         << "the lock section is written only with a lock";
     const auto decoded = decodeSession(bytes);
@@ -184,8 +223,8 @@ TEST(SessionFileTest, BreedingSettingsComeBackAndOutOfRangeOnesAreRefusedWithThe
     SessionSource changed = small.source();
     changed.breeding[0] = BreedingSettings{StepSize::ExtraLarge, NewBlood::Few};
     changed.breeding[1] = BreedingSettings{StepSize::Standard, NewBlood::Many};
-    const std::string plain = encodeSession(small.source());
-    const std::string bytes = encodeSession(changed);
+    const std::string plain = encodeSessionVersion1(small.source());
+    const std::string bytes = encodeSessionVersion1(changed);
     EXPECT_EQ(bytes.size(), plain.size() + 12 + kGenerationCount * 8)
         << "the section is written only with settings other than the default";
     const auto decoded = decodeSession(bytes);
@@ -227,8 +266,8 @@ TEST(SessionFileTest, ChoiceViewAndToolsComeBackAndAreLeftOutUnused) {
     used.chosenFace = GeneRef{1, 17};
     used.innerFaceFirst = true;
     used.tools[0] = ToolUse{ToolKind::PartGallery, FacePart::Mouth, GeneRef{0, 4}};
-    const std::string plain = encodeSession(small.source());
-    const std::string bytes = encodeSession(used);
+    const std::string plain = encodeSessionVersion1(small.source());
+    const std::string bytes = encodeSessionVersion1(used);
     EXPECT_EQ(bytes.size(), plain.size() + 3 * 12 + 8 + 4 + kGenerationCount * 16)
         << "each section only when used";
     const auto decoded = decodeSession(bytes);

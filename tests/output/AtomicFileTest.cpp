@@ -36,6 +36,32 @@ TEST(AtomicFileTest, AFailedWriteLeavesThePreviousFileAndNoTemporary) {
     EXPECT_EQ(entriesIn(dir.path()), 1u);
 }
 
+TEST(AtomicFileTest, AReplacedFileKeepsItsPermissionsAndAPrivateOneIsTheUsersAlone) {
+    test::TempDir dir;
+    const auto mode = [](const fs::path& p) {
+        struct stat st {};
+        ::stat(p.c_str(), &st);
+        return st.st_mode & 07777;
+    };
+    const auto shared = dir.write("shared.mirel", "old");
+    ::chmod(shared.c_str(), 0640);
+    const auto opened = dir.write("opened.mirel", "old");
+    ::chmod(opened.c_str(), 0666);
+    const struct {
+        fs::path path;
+        FileAccess access;
+        mode_t expected;
+    } cases[] = {
+        {shared, FileAccess::kAsBefore, 0640},
+        {opened, FileAccess::kPrivate, 0600},
+        {dir.path() / "recovery.mirel", FileAccess::kPrivate, 0600},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(replaceFile(c.path, "new", c.access).written()) << c.path;
+        EXPECT_EQ(mode(c.path), c.expected) << c.path;
+    }
+}
+
 TEST(AtomicFileTest, OnlyRegularFilesAreReplacedAndALinkStaysALink) {
     test::TempDir dir;
     const auto fifo = dir.path() / "face.txt";
