@@ -92,24 +92,25 @@ double pointDistance(const FaceRecord& a, const FaceRecord& b) {
     return sum / kFacePartCount;
 }
 
-bool BreedFromMarks::nextGeneration(const Turn& turn, PopulationStore& store) {
-    const int g = turn.generation;
+void WitnessLocks::look(const Turn& turn) {
     const std::vector<FaceRecord>& drawn = *turn.drawn;
-    Selection marks;
-    marks.count = std::min<int>(marks_, static_cast<int>(turn.preferred.size()));
-    for (int k = 0; k < marks.count; ++k) marks.setMark(k, {g, turn.preferred[k]});
-    if (useLocks_) {
-        for (int part = 0; part < kFacePartCount; ++part) {
-            for (std::size_t i = 0; i < drawn.size(); ++i) {
-                const double d = partDistance(static_cast<FacePart>(part), drawn[i], *turn.targetDrawn);
-                if (d <= kRightPart && (!locks_.lockedTo[part] || d < lockedDistance_[part])) {
-                    lockedDistance_[part] = d;
-                    locks_.lockedTo[part] = GeneRef{g, static_cast<int>(i)};
-                }
+    for (int part = 0; part < kFacePartCount; ++part) {
+        for (std::size_t i = 0; i < drawn.size(); ++i) {
+            const double d = partDistance(static_cast<FacePart>(part), drawn[i], *turn.targetDrawn);
+            if (d <= kRightPart && (!locks_.lockedTo[part] || d < lockedDistance_[part])) {
+                lockedDistance_[part] = d;
+                locks_.lockedTo[part] = GeneRef{turn.generation, static_cast<int>(i)};
             }
         }
     }
-    return store.breedNextGeneration(marks, locks_, settings_) == BreedResult::Bred;
+}
+
+bool BreedFromMarks::nextGeneration(const Turn& turn, PopulationStore& store) {
+    Selection marks;
+    marks.count = std::min<int>(marks_, static_cast<int>(turn.preferred.size()));
+    for (int k = 0; k < marks.count; ++k) marks.setMark(k, {turn.generation, turn.preferred[k]});
+    if (useLocks_) locks_.look(turn);
+    return store.breedNextGeneration(marks, locks_.locks(), settings_) == BreedResult::Bred;
 }
 
 namespace {
@@ -188,7 +189,10 @@ WitnessRun playWitness(std::span<const FaceRecord, kPopulationSize> generation0,
         std::stable_sort(turn.preferred.begin(), turn.preferred.end(),
                          [&judged](int a, int b) { return judged[a] < judged[b]; });
         turn.drawn = &drawn;
+        turn.pictures = &pictures;
+        turn.judged = &judged;
         turn.targetDrawn = &targetDrawn;
+        turn.targetPicture = &targetPicture;
         if (!strategy.nextGeneration(turn, store)) break;
     }
     return run;
