@@ -5,6 +5,7 @@
 // another way plug in as further strategies.
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,9 @@ struct Turn {
     const std::vector<double>* judged = nullptr;
     const FaceRecord* targetDrawn = nullptr;
     const FacePicture* targetPicture = nullptr;
+    // How the witness judges any face's picture now, with this generation's
+    // noise: a face seen before is looked at again beside the shown ones.
+    std::function<double(const FacePicture&)> judge;
 };
 
 class Strategy {

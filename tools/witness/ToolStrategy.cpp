@@ -76,10 +76,11 @@ double regionDistance(FacePart part, const FaceRecord& faceDrawn, const FacePict
 bool UseChosenFaceTools::nextGeneration(const Turn& turn, PopulationStore& store) {
     const int g = turn.generation;
     const auto looked = static_cast<std::size_t>(turn.preferred.front());
-    if (!hasChosen_ || (*turn.judged)[looked] < chosenJudged_) {
+    // A noisy witness who kept the face it judged best so far would stick to
+    // the one its noise once flattered most; it looks at it afresh instead.
+    if (!hasChosen_ || (*turn.judged)[looked] < turn.judge(chosenPicture_)) {
         hasChosen_ = true;
         chosen_ = GeneRef{g, static_cast<int>(looked)};
-        chosenJudged_ = (*turn.judged)[looked];
         chosenDrawn_ = (*turn.drawn)[looked];
         chosenPicture_ = (*turn.pictures)[looked];
     }

@@ -28,7 +28,6 @@ class UseChosenFaceTools final : public Strategy {
     WitnessLocks locks_;
     std::vector<FacePart> galleries_;  // the parts galleried so far, in order
     GeneRef chosen_{};
-    double chosenJudged_ = 0;
     FaceRecord chosenDrawn_;
     FacePicture chosenPicture_;
     bool hasChosen_ = false;

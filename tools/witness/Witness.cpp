@@ -175,12 +175,13 @@ WitnessRun playWitness(std::span<const FaceRecord, kPopulationSize> generation0,
         // less than about `noise` standard deviations of the shown ones are
         // a toss-up to it.
         std::vector<double> judged = distance;
+        double spread = 0;
         if (options.noise > 0) {
             const double mean = std::accumulate(distance.begin(), distance.end(), 0.0) / shown;
             double var = 0;
             for (const double d : distance) var += (d - mean) * (d - mean);
-            const double spread = std::sqrt(var / shown);
-            for (double& d : judged) d += options.noise * spread * gauss(judgement);
+            spread = options.noise * std::sqrt(var / shown);
+            for (double& d : judged) d += spread * gauss(judgement);
         }
         Turn turn;
         turn.generation = g;
@@ -193,6 +194,10 @@ WitnessRun playWitness(std::span<const FaceRecord, kPopulationSize> generation0,
         turn.judged = &judged;
         turn.targetDrawn = &targetDrawn;
         turn.targetPicture = &targetPicture;
+        turn.judge = [&](const FacePicture& face) {
+            const double d = pictureDistance(face, targetPicture);
+            return spread > 0 ? d + spread * gauss(judgement) : d;
+        };
         if (!strategy.nextGeneration(turn, store)) break;
     }
     return run;
