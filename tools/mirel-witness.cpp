@@ -270,7 +270,8 @@ struct Sums {
     double nearest = 0, nearestPoints = 0, newNearest = 0, newNearestPoints = 0;
     std::vector<double> variety, varietyPoints;
     std::array<double, mirel::kFacePartCount> parts0{}, partsG{};
-    std::array<int, mirel::kFacePartCount> halved{};  // targets at half the part's gen-0 distance
+    // Targets, and new people, whose part came to half its generation-0 distance.
+    std::array<int, mirel::kFacePartCount> halved{}, halvedNew{};
     int targets = 0, newPeople = 0, improved = 0, first = 0, top = 0;
 };
 
@@ -400,7 +401,9 @@ int run(const Options& options, const mirel::PopulationStore& bank) {
                 for (int p = 0; p < mirel::kFacePartCount; ++p) {
                     s.parts0[p] += f0.parts[p];
                     s.partsG[p] += fG.parts[p];
-                    s.halved[p] += fG.parts[p] <= kHalf * f0.parts[p] ? 1 : 0;
+                    const int half = fG.parts[p] <= kHalf * f0.parts[p] ? 1 : 0;
+                    s.halved[p] += half;
+                    s.halvedNew[p] += isNewPerson(options.paths[t]) ? half : 0;
                 }
                 ++s.targets;
             }
@@ -427,18 +430,21 @@ int run(const Options& options, const mirel::PopulationStore& bank) {
                 " generation 0 -> %d:\n\n",
                 G);
     std::printf("| strategy | noise | eyes | brows | nose | mouth | outline | ears | hair |"
-                " at half: brows / eyes / nose / mouth |\n");
-    std::printf("|---|---|---|---|---|---|---|---|---|---|\n");
+                " at half: brows / eyes / nose / mouth | the same, new people |\n");
+    std::printf("|---|---|---|---|---|---|---|---|---|---|---|\n");
     for (const auto& [name, noise, s] : partRows) {
         std::printf("| %s | %.1f |", name.c_str(), noise);
         for (int p = 0; p < mirel::kFacePartCount; ++p) {
             std::printf(" %.1f → %.1f |", s.parts0[p] / s.targets, s.partsG[p] / s.targets);
         }
-        for (const mirel::FacePart part : kInnerParts) {
-            std::printf(" %d%s", s.halved[static_cast<std::size_t>(part)],
-                        part == mirel::FacePart::Mouth ? "" : " /");
+        for (const auto* counts : {&s.halved, &s.halvedNew}) {
+            for (const mirel::FacePart part : kInnerParts) {
+                std::printf(" %d%s", (*counts)[static_cast<std::size_t>(part)],
+                            part == mirel::FacePart::Mouth ? "" : " /");
+            }
+            std::printf(" of %d |", counts == &s.halved ? s.targets : s.newPeople);
         }
-        std::printf(" of %d |\n", s.targets);
+        std::printf("\n");
     }
     std::printf("\nnearest: mean over the targets of the nearest shown face's distance at"
                 " generation %d as a ratio of generation 0's; variety: the least over"
