@@ -88,36 +88,35 @@ bool UseChosenFaceTools::nextGeneration(const Turn& turn, PopulationStore& store
     const FaceRecord chosen = store.at(chosen_);
     std::optional<ToolGeneration> made;
     switch (kTurns[static_cast<std::size_t>(g) % std::size(kTurns)]) {
-    case Action::Gallery: {
-        double worst = -1;
-        FacePart part = FacePart::Eyes;
-        const auto recent =
-            galleries_.end() - std::min<std::ptrdiff_t>(kGalleryMemory, std::ssize(galleries_));
-        for (int p = 0; p < kFacePartCount; ++p) {
-            const auto candidate = static_cast<FacePart>(p);
-            if (std::find(recent, galleries_.end(), candidate) != galleries_.end()) continue;
-            const double d = regionDistance(candidate, chosenDrawn_, chosenPicture_,
-                                            *turn.targetDrawn, *turn.targetPicture);
-            if (d > worst) {
-                worst = d;
-                part = candidate;
+        case Action::Gallery: {
+            double worst = -1;
+            FacePart part = FacePart::Eyes;
+            const auto recent =
+                galleries_.end() - std::min<std::ptrdiff_t>(kGalleryMemory, std::ssize(galleries_));
+            for (int p = 0; p < kFacePartCount; ++p) {
+                const auto candidate = static_cast<FacePart>(p);
+                if (std::find(recent, galleries_.end(), candidate) != galleries_.end()) continue;
+                const double d = regionDistance(candidate, chosenDrawn_, chosenPicture_,
+                                                *turn.targetDrawn, *turn.targetPicture);
+                if (d > worst) {
+                    worst = d;
+                    part = candidate;
+                }
             }
+            galleries_.push_back(part);
+            made = makePartGallery(part, chosen, store.generation(0).first<kSampleCount>(),
+                                   store.generation(g));
+            break;
         }
-        galleries_.push_back(part);
-        made = makePartGallery(part, chosen, store.generation(0).first<kSampleCount>(),
-                               store.generation(g));
-        break;
-    }
-    case Action::Exaggerate:
-        made = makeExaggerationRange(chosen, store.at({0, kAverageSample}));
-        break;
-    case Action::Breed:
-        break;
+        case Action::Exaggerate:
+            made = makeExaggerationRange(chosen, store.at({0, kAverageSample}));
+            break;
+        case Action::Breed:
+            break;
     }
     if (made && !made->refusal) {
-        return store.addGeneration(PopulationStore::Generation(made->faces.data(),
-                                                               kPopulationSize)) ==
-               BreedResult::Bred;
+        return store.addGeneration(PopulationStore::Generation(
+                   made->faces.data(), kPopulationSize)) == BreedResult::Bred;
     }
     return breed(turn, store);
 }
