@@ -1,6 +1,7 @@
 // mirel-witness: a simulated user steering the breeding toward a target face.
 // For each target folder and each row of its table (a strategy: marks,
-// pages, locks, breeding settings, the witness's noise) it plays the witness
+// pages, locks, breeding settings, the chosen-face tools, the witness's
+// noise) it plays the witness
 // generation after generation and reports how near the nearest shown face
 // comes, by pictures and by points, how much variety the shown faces keep,
 // and whether the final face picks the target out of a crowd.
@@ -16,6 +17,7 @@
 #include <string>
 #include <string_view>
 #include <thread>
+#include <tuple>
 #include <variant>
 #include <vector>
 
@@ -24,10 +26,10 @@
 #include "ga/PopulationStore.h"
 #include "ga/RandomSource.h"
 #include "output/FaceTextExport.h"
-#include "witness/FacePicture.h"
 #include "witness/ChildRuns.h"
+#include "witness/FacePicture.h"
 #include "witness/Witness.h"
-#include "witness/WitnessTools.h"
+#include "witness/ToolStrategy.h"
 
 namespace {
 
@@ -47,6 +49,10 @@ constexpr int kTopRanks = 5;
 // A witness who mixes up faces whose distances lie within about half a
 // standard deviation of the shown faces' distances: a person, not a ruler.
 constexpr double kRealisticNoise = 0.5;
+// An inner part counts as reached at this share of its generation-0 distance.
+constexpr double kHalf = 0.5;
+constexpr mirel::FacePart kInnerParts[] = {mirel::FacePart::Eyebrows, mirel::FacePart::Eyes,
+                                           mirel::FacePart::Nose, mirel::FacePart::Mouth};
 
 constexpr const char kUsage[] =
     "usage: mirel-witness run TARGETDIR... [--data DIR] [--marks K] [--generations G]\n"
@@ -66,13 +72,11 @@ constexpr const char kUsage[] =
     "         generations 1 to G), the same for the new-* targets, how many\n"
     "         targets improved, and how often the final face names its target\n"
     "         among the samples and 100 new people; then per part the point\n"
-    "         distances of the nearest face.\n"
-    "tools    plays the witness with the chosen-face tools: each generation it\n"
-    "         chooses the nearest face and by turns runs a part gallery on the\n"
-    "         part that looks farthest off, breeds, or takes the best level of an\n"
-    "         exaggeration range; prints per target kind the nearest face by\n"
-    "         pictures and by points and each inner part's distance, as ratios\n"
-    "         of generation 0's, at generations 5, 10 and 20.\n"
+    "         distances of the nearest face and on how many targets each inner\n"
+    "         part came to half its generation-0 distance. The tools rows choose\n"
+    "         the nearest face seen so far and by turns run a part gallery on the\n"
+    "         part that looks farthest off, take the best level of an\n"
+    "         exaggeration range, or breed from the chosen face.\n"
     "targets  writes bred and part-swapped faces of the bank into OUTDIR.\n";
 
 // One row of the table: a strategy the witness plays.
@@ -82,6 +86,7 @@ struct Row {
     bool allPages;
     bool locks;
     BreedingSettings settings;
+    bool tools = false;  // the chosen-face tools between breedings
 };
 constexpr Row kRows[] = {
     {"page 1, standard", 0, false, false, {}},
@@ -97,6 +102,9 @@ constexpr Row kRows[] = {
     {"locks, x2 + new 6", 0, true, true, {StepSize::Large, NewBlood::Few}},
     {"recommended", 0, true, false, mirel::kRecommendedSettings},
     {"recommended, 20 marks", 20, true, false, mirel::kRecommendedSettings},
+    {"tools", 0, true, false, {}, true},
+    {"tools, recommended", 0, true, false, mirel::kRecommendedSettings, true},
+    {"tools, locks", 0, true, true, {}, true},
 };
 constexpr int kRowCount = static_cast<int>(std::size(kRows));
 
@@ -142,7 +150,7 @@ std::variant<Options, std::string> parseArguments(int argc, char** argv) {
     if (argc < 2) return std::string("no command");
     options.command = argv[1];
     for (int i = 1; i < argc; ++i) options.given.emplace_back(argv[i]);
-    if (options.command != "run" && options.command != "tools" && options.command != "targets") {
+    if (options.command != "run" && options.command != "targets") {
         return "unknown command " + options.command;
     }
     for (int i = 2; i < argc; ++i) {
@@ -262,6 +270,8 @@ struct Sums {
     double nearest = 0, nearestPoints = 0, newNearest = 0, newNearestPoints = 0;
     std::vector<double> variety, varietyPoints;
     std::array<double, mirel::kFacePartCount> parts0{}, partsG{};
+    // Targets, and new people, whose part came to half its generation-0 distance.
+    std::array<int, mirel::kFacePartCount> halved{}, halvedNew{};
     int targets = 0, newPeople = 0, improved = 0, first = 0, top = 0;
 };
 
@@ -279,9 +289,16 @@ std::vector<double> playTarget(const Options& options, const mirel::PopulationSt
             witness.allPages = row.allPages;
             witness.noise = noise;
             witness.seed = 1000u + static_cast<unsigned>(t);
-            mirel::witness::BreedFromMarks strategy(row.marks > 0 ? row.marks : options.marks,
-                                                    row.locks, row.settings);
-            const auto played = playWitness(bank.generation(0), target, witness, strategy);
+            const int marks = row.marks > 0 ? row.marks : options.marks;
+            std::unique_ptr<mirel::witness::Strategy> strategy;
+            if (row.tools) {
+                strategy = std::make_unique<mirel::witness::UseChosenFaceTools>(marks, row.locks,
+                                                                               row.settings);
+            } else {
+                strategy = std::make_unique<mirel::witness::BreedFromMarks>(marks, row.locks,
+                                                                           row.settings);
+            }
+            const auto played = playWitness(bank.generation(0), target, witness, *strategy);
             // The naming check: how many of the crowd the final face is nearer than the target.
             const auto finalPicture = mirel::witness::picture(played.finalFace);
             const double toTarget = mirel::witness::pictureDistance(finalPicture, targetPicture);
@@ -302,11 +319,6 @@ int run(const Options& options, const mirel::PopulationStore& bank) {
         auto target = loadTarget(dir);
         if (!target) return kExitFailure;
         targets.push_back(*target);
-    }
-    if (options.command == "tools") {
-        mirel::witness::reportToolWitness(options.paths, targets, bank.generation(0),
-                                          options.marks, options.generations);
-        return kExitOk;
     }
     if (options.worker >= 0) {
         if (options.worker >= static_cast<int>(targets.size())) return kExitUsage;
@@ -350,7 +362,7 @@ int run(const Options& options, const mirel::PopulationStore& bank) {
                 " new people: px / pts | improved | named first | top %d |\n",
                 kTopRanks);
     std::printf("|---|---|---|---|---|---|---|---|---|---|---|\n");
-    std::vector<std::pair<std::string, Sums>> partRows;
+    std::vector<std::tuple<std::string, double, Sums>> partRows;
     std::size_t k = 0;  // the run's place among a target's runs
     for (const int r : options.rows) {
         for (const double noise : options.noises) {
@@ -389,6 +401,9 @@ int run(const Options& options, const mirel::PopulationStore& bank) {
                 for (int p = 0; p < mirel::kFacePartCount; ++p) {
                     s.parts0[p] += f0.parts[p];
                     s.partsG[p] += fG.parts[p];
+                    const int half = fG.parts[p] <= kHalf * f0.parts[p] ? 1 : 0;
+                    s.halved[p] += half;
+                    s.halvedNew[p] += isNewPerson(options.paths[t]) ? half : 0;
                 }
                 ++s.targets;
             }
@@ -408,18 +423,26 @@ int run(const Options& options, const mirel::PopulationStore& bank) {
                         noise, s.nearest / n, s.nearestPoints / n, leastVariety,
                         leastVarietyPoints, s.newNearest / newN, s.newNearestPoints / newN,
                         s.improved, s.targets, 100.0 * s.first / n, 100.0 * s.top / n);
-            if (noise == options.noises.front()) partRows.emplace_back(kRows[r].name, s);
+            partRows.emplace_back(kRows[r].name, noise, s);
         }
     }
     std::printf("\nNearest face by pictures, its parts' point distance to the target's (face units),"
-                " generation 0 -> %d, noise %.1f:\n\n",
-                G, options.noises.front());
-    std::printf("| strategy | eyes | brows | nose | mouth | outline | ears | hair |\n");
-    std::printf("|---|---|---|---|---|---|---|---|\n");
-    for (const auto& [name, s] : partRows) {
-        std::printf("| %s |", name.c_str());
+                " generation 0 -> %d:\n\n",
+                G);
+    std::printf("| strategy | noise | eyes | brows | nose | mouth | outline | ears | hair |"
+                " at half: brows / eyes / nose / mouth | the same, new people |\n");
+    std::printf("|---|---|---|---|---|---|---|---|---|---|---|\n");
+    for (const auto& [name, noise, s] : partRows) {
+        std::printf("| %s | %.1f |", name.c_str(), noise);
         for (int p = 0; p < mirel::kFacePartCount; ++p) {
             std::printf(" %.1f → %.1f |", s.parts0[p] / s.targets, s.partsG[p] / s.targets);
+        }
+        for (const auto* counts : {&s.halved, &s.halvedNew}) {
+            for (const mirel::FacePart part : kInnerParts) {
+                std::printf(" %d%s", (*counts)[static_cast<std::size_t>(part)],
+                            part == mirel::FacePart::Mouth ? "" : " /");
+            }
+            std::printf(" of %d |", counts == &s.halved ? s.targets : s.newPeople);
         }
         std::printf("\n");
     }
@@ -427,7 +450,8 @@ int run(const Options& options, const mirel::PopulationStore& bank) {
                 " generation %d as a ratio of generation 0's; variety: the least over"
                 " generations 1-%d of the shown faces' mean pairwise distance as a share of"
                 " the twenty samples'; improved: targets nearer at generation %d by pictures"
-                " and by points.\n",
+                " and by points; at half: targets whose part is at most half as far as at"
+                " generation 0.\n",
                 G, G, G);
     return kExitOk;
 }

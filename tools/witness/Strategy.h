@@ -4,8 +4,12 @@
 // marking the faces it prefers and breeding). Tools that make a generation
 // another way plug in as further strategies.
 
+#include <array>
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "FacePicture.h"
 
 #include "face/FaceRecord.h"
 #include "ga/BreedingSettings.h"
@@ -22,7 +26,14 @@ struct Turn {
     std::vector<int> preferred;
     // The shown faces as drawn (absolute points, constrained flags), by index.
     const std::vector<FaceRecord>* drawn = nullptr;
+    // Their pictures and the distances as the witness judges them (noise included).
+    const std::vector<FacePicture>* pictures = nullptr;
+    const std::vector<double>* judged = nullptr;
     const FaceRecord* targetDrawn = nullptr;
+    const FacePicture* targetPicture = nullptr;
+    // How the witness judges any face's picture now, with this generation's
+    // noise: a face seen before is looked at again beside the shown ones.
+    std::function<double(const FacePicture&)> judge;
 };
 
 class Strategy {
@@ -32,9 +43,21 @@ class Strategy {
     virtual bool nextGeneration(const Turn& turn, PopulationStore& store) = 0;
 };
 
-// Marks the K preferred faces and breeds with `settings`; with `locks`, first
-// locks each part to the shown face whose part is right (within a couple of
-// face units of the target's, flags included), keeping the best so far.
+// The witness's part locks: each part locked to the shown face whose part is
+// right (within a couple of face units of the target's, flags included),
+// keeping the best seen so far.
+class WitnessLocks {
+  public:
+    void look(const Turn& turn);
+    const PartLocks& locks() const { return locks_; }
+
+  private:
+    PartLocks locks_;
+    std::array<double, kFacePartCount> lockedDistance_{};
+};
+
+// Marks the K preferred faces and breeds with `settings`, with the witness's
+// part locks when `locks`.
 class BreedFromMarks final : public Strategy {
   public:
     BreedFromMarks(int marks, bool locks, BreedingSettings settings)
@@ -45,8 +68,7 @@ class BreedFromMarks final : public Strategy {
     int marks_;
     bool useLocks_;
     BreedingSettings settings_;
-    PartLocks locks_;
-    std::array<double, kFacePartCount> lockedDistance_{};
+    WitnessLocks locks_;
 };
 
 }  // namespace mirel::witness

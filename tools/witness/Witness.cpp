@@ -92,24 +92,25 @@ double pointDistance(const FaceRecord& a, const FaceRecord& b) {
     return sum / kFacePartCount;
 }
 
-bool BreedFromMarks::nextGeneration(const Turn& turn, PopulationStore& store) {
-    const int g = turn.generation;
+void WitnessLocks::look(const Turn& turn) {
     const std::vector<FaceRecord>& drawn = *turn.drawn;
-    Selection marks;
-    marks.count = std::min<int>(marks_, static_cast<int>(turn.preferred.size()));
-    for (int k = 0; k < marks.count; ++k) marks.setMark(k, {g, turn.preferred[k]});
-    if (useLocks_) {
-        for (int part = 0; part < kFacePartCount; ++part) {
-            for (std::size_t i = 0; i < drawn.size(); ++i) {
-                const double d = partDistance(static_cast<FacePart>(part), drawn[i], *turn.targetDrawn);
-                if (d <= kRightPart && (!locks_.lockedTo[part] || d < lockedDistance_[part])) {
-                    lockedDistance_[part] = d;
-                    locks_.lockedTo[part] = GeneRef{g, static_cast<int>(i)};
-                }
+    for (int part = 0; part < kFacePartCount; ++part) {
+        for (std::size_t i = 0; i < drawn.size(); ++i) {
+            const double d = partDistance(static_cast<FacePart>(part), drawn[i], *turn.targetDrawn);
+            if (d <= kRightPart && (!locks_.lockedTo[part] || d < lockedDistance_[part])) {
+                lockedDistance_[part] = d;
+                locks_.lockedTo[part] = GeneRef{turn.generation, static_cast<int>(i)};
             }
         }
     }
-    return store.breedNextGeneration(marks, locks_, settings_) == BreedResult::Bred;
+}
+
+bool BreedFromMarks::nextGeneration(const Turn& turn, PopulationStore& store) {
+    Selection marks;
+    marks.count = std::min<int>(marks_, static_cast<int>(turn.preferred.size()));
+    for (int k = 0; k < marks.count; ++k) marks.setMark(k, {turn.generation, turn.preferred[k]});
+    if (useLocks_) locks_.look(turn);
+    return store.breedNextGeneration(marks, locks_.locks(), settings_) == BreedResult::Bred;
 }
 
 namespace {
@@ -174,12 +175,13 @@ WitnessRun playWitness(std::span<const FaceRecord, kPopulationSize> generation0,
         // less than about `noise` standard deviations of the shown ones are
         // a toss-up to it.
         std::vector<double> judged = distance;
+        double spread = 0;
         if (options.noise > 0) {
             const double mean = std::accumulate(distance.begin(), distance.end(), 0.0) / shown;
             double var = 0;
             for (const double d : distance) var += (d - mean) * (d - mean);
-            const double spread = std::sqrt(var / shown);
-            for (double& d : judged) d += options.noise * spread * gauss(judgement);
+            spread = options.noise * std::sqrt(var / shown);
+            for (double& d : judged) d += spread * gauss(judgement);
         }
         Turn turn;
         turn.generation = g;
@@ -188,7 +190,14 @@ WitnessRun playWitness(std::span<const FaceRecord, kPopulationSize> generation0,
         std::stable_sort(turn.preferred.begin(), turn.preferred.end(),
                          [&judged](int a, int b) { return judged[a] < judged[b]; });
         turn.drawn = &drawn;
+        turn.pictures = &pictures;
+        turn.judged = &judged;
         turn.targetDrawn = &targetDrawn;
+        turn.targetPicture = &targetPicture;
+        turn.judge = [&](const FacePicture& face) {
+            const double d = pictureDistance(face, targetPicture);
+            return spread > 0 ? d + spread * gauss(judgement) : d;
+        };
         if (!strategy.nextGeneration(turn, store)) break;
     }
     return run;
