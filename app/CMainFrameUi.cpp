@@ -299,6 +299,9 @@ void CMainFrame::createStatusBar() {
     messagePane_ = new QLabel(tr("レディ"), bar);
     messagePane_->setObjectName(QStringLiteral("messagePane"));
     bar->addWidget(messagePane_, 1);
+    // The message pane takes what the other panes leave; it never pushes them
+    // over one another on a narrow desktop (the tooltip holds the whole hint).
+    messagePane_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // On a narrow desktop pane 1 leaves the message pane little room: the
     // whole message is there when the mouse rests on the bar.
     connect(bar, &QStatusBar::messageChanged, bar, &QWidget::setToolTip);

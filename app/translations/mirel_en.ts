@@ -745,8 +745,8 @@ Open them? (If not, the kept work is deleted.)</numerusform>
         <translation>Draws the hair and outline pale grey in windows 1 and 2, so faces are compared by their eyes, brows, nose and mouth</translation>
     </message>
     <message>
-        <source>選んだ顔：世代 %1・%2</source>
-        <translation>Chosen face: generation %1, No. %2</translation>
+        <source>選んだ顔 %1・%2</source>
+        <translation>Chosen %1·%2</translation>
     </message>
     <message>
         <source>顔が選ばれていません。ウィンドウ1で顔をクリックして選んでから使ってください</source>

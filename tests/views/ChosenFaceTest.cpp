@@ -47,7 +47,7 @@ class ChosenFaceTest : public ViewsTest {
 TEST_F(ChosenFaceTest, WindowTwoShowsTheChosenFaceOnceTheMouseLeavesAndTheCommandsActOnIt) {
     click(3);
     EXPECT_EQ(doc_->chosenFace(), (GeneRef{0, 3}));
-    EXPECT_EQ(pane("chosenPane"), QStringLiteral("選んだ顔：世代 0・3"));
+    EXPECT_EQ(pane("chosenPane"), QStringLiteral("選んだ顔 0・3"));
     QTest::mouseMove(window1_, cellCentre(9));
     const auto detailIs = [this](GeneRef ref) {
         return test::waitUntil([&] {
