@@ -19,7 +19,6 @@
 namespace mirel {
 namespace {
 
-const QColor kChosenFrameColour(0, 90, 220);
 constexpr int kChosenFrameMinWidth = 2;
 
 std::optional<int> cellUnder(const CMirelDoc& document, const QMouseEvent* event) {
@@ -91,7 +90,7 @@ void CChild1View::drawChosenFrame(QPainter& painter) const {
     const QRect box(doc.cellSize * (cell % kGridColumns), doc.cellSize * (cell / kGridColumns),
                     doc.cellSize, doc.cellSize);
     painter.save();
-    QPen pen(kChosenFrameColour, width, Qt::DashLine);
+    QPen pen(kChosenColour, width, Qt::DashLine);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(box.adjusted(inset, inset, -inset, -inset));

@@ -20,7 +20,26 @@ void CChild2View::drawView(QPainter& painter, QSize clientSize) {
     const bool screen = painter.device() == this;
     document().DrawDetailWindow(canvas, clientSize.width(), clientSize.height(),
                                 FaceStyle{screen && document().innerFaceFirst()});
-    if (painter.device() == this) drawLockMarker(painter);
+    if (painter.device() == this) {
+        drawLockMarker(painter);
+        drawChosenMarker(painter, clientSize);
+    }
+}
+
+void CChild2View::drawChosenMarker(QPainter& painter, QSize clientSize) const {
+    const CMirelDoc& doc = document();
+    const std::optional<GeneRef>& chosen = doc.chosenFace();
+    // Named only while it is what this pane shows: what a command acts on.
+    if (!chosen || doc.detailRef() != *chosen) return;
+    const QString name = tr("選んだ顔 %1・%2").arg(chosen->generation).arg(chosen->index);
+    constexpr int kMargin = 4;
+    painter.save();
+    painter.setPen(kChosenColour);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int width = metrics.horizontalAdvance(name);
+    painter.drawText(QRect(clientSize.width() - width - kMargin, kMargin, width, metrics.height()),
+                     Qt::AlignRight | Qt::AlignTop, name);
+    painter.restore();
 }
 
 void CChild2View::drawLockMarker(QPainter& painter) const {

@@ -20,6 +20,7 @@ protected:
 
 private:
     void drawLockMarker(QPainter& painter) const;
+    void drawChosenMarker(QPainter& painter, QSize clientSize) const;
 };
 
 }  // namespace mirel

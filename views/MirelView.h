@@ -3,6 +3,7 @@
 // drawing used for the screen, printing and print preview, and the command
 // that saves the face last drawn in window 2.
 
+#include <QColor>
 #include <QWidget>
 
 #include <functional>
@@ -12,6 +13,9 @@
 class QPainter;
 
 namespace mirel {
+
+// The chosen face's frame and name, apart from the marks' dark red.
+inline constexpr QColor kChosenColour{0, 90, 220};
 
 class CMirelDoc;
 

@@ -281,6 +281,13 @@ The face was not saved.</translation>
     </message>
 </context>
 <context>
+    <name>mirel::CChild2View</name>
+    <message>
+        <source>選んだ顔 %1・%2</source>
+        <translation>Chosen %1·%2</translation>
+    </message>
+</context>
+<context>
     <name>mirel::CChild3View</name>
     <message>
         <source>印を付けた顔 %1／%2</source>
