@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <exception>
 #include <fstream>
 #include <new>
 #include <optional>
@@ -182,16 +183,31 @@ std::optional<SessionFailure> checkRecords(const Session& s, std::size_t begin, 
 std::optional<SessionFailure> checkFaces(const Session& s) {
     const std::size_t half = s.records.size() / kPopulationSize / 2 * kPopulationSize;
     std::optional<SessionFailure> later;
+    std::exception_ptr laterError;
     std::optional<std::thread> helper;
     if (half > 0) {
         try {
-            helper.emplace([&] { later = checkRecords(s, half, s.records.size()); });
+            helper.emplace([&] {
+                try {
+                    later = checkRecords(s, half, s.records.size());
+                } catch (...) {
+                    laterError = std::current_exception();
+                }
+            });
         } catch (const std::system_error&) {
             // No thread to be had: this one checks them all.
         }
     }
-    auto failure = checkRecords(s, 0, helper ? half : s.records.size());
+    std::optional<SessionFailure> failure;
+    try {
+        failure = checkRecords(s, 0, helper ? half : s.records.size());
+    } catch (...) {
+        if (helper) helper->join();
+        throw;
+    }
     if (helper) helper->join();
+    // A lack of memory on the other thread is the caller's to report.
+    if (laterError) std::rethrow_exception(laterError);
     if (!failure) failure = std::move(later);
     if (failure) return failure;
     return checkFace(s.detailFace, [] { return std::string("window 2's face"); });

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <exception>
 #include <memory>
 #include <system_error>
 #include <thread>
@@ -608,15 +609,31 @@ CompactGenerations::CompactGenerations(std::span<const FaceRecord> records,
     const std::size_t half = records.size() / kPopulationSize / 2 * kPopulationSize;
     Encoder earlier(records, marks, 0, half);
     Encoder later(records, marks, half, records.size());
+    std::exception_ptr laterError;
     std::optional<std::thread> helper;
     try {
-        if (half > 0) helper.emplace([&later] { later.run(); });
+        if (half > 0) {
+            helper.emplace([&later, &laterError] {
+                try {
+                    later.run();
+                } catch (...) {
+                    laterError = std::current_exception();
+                }
+            });
+        }
     } catch (const std::system_error&) {
         // No thread to be had: this one codes both halves.
     }
-    earlier.run();
-    if (!helper) later.run();
+    try {
+        earlier.run();
+    } catch (...) {
+        if (helper) helper->join();
+        throw;
+    }
     if (helper) helper->join();
+    // A lack of memory on the other thread is the caller's to report.
+    if (laterError) std::rethrow_exception(laterError);
+    if (!helper) later.run();
     streams_ = std::make_unique<Streams>(Streams{{std::move(earlier.s), std::move(later.s)}});
 }
 
