@@ -2,6 +2,7 @@
 
 #include <zstd.h>
 
+#include <cstring>
 #include <memory>
 #include <new>
 
@@ -18,9 +19,10 @@ constexpr std::size_t kLengthBytes = 8;
 }  // namespace
 
 std::string compressPayload(std::string_view raw, std::size_t headroom) {
-    std::string out(headroom + kLengthBytes + ZSTD_compressBound(raw.size()), '\0');
-    for (std::size_t k = 0; k < kLengthBytes; ++k)
-        out[headroom + k] = static_cast<char>((std::uint64_t(raw.size()) >> (8 * k)) & 0xFFu);
+    // The bound is far beyond what a session compresses to: only the bytes
+    // written are touched, and only those are copied into the file.
+    const std::size_t bound = ZSTD_compressBound(raw.size());
+    const auto frame = std::make_unique_for_overwrite<char[]>(bound);
     const std::unique_ptr<ZSTD_CCtx, decltype(&ZSTD_freeCCtx)> context(ZSTD_createCCtx(),
                                                                        &ZSTD_freeCCtx);
     if (!context) throw std::bad_alloc();
@@ -28,12 +30,14 @@ std::string compressPayload(std::string_view raw, std::size_t headroom) {
     // made right again by someone, would let through.
     ZSTD_CCtx_setParameter(context.get(), ZSTD_c_compressionLevel, kCompressionLevel);
     ZSTD_CCtx_setParameter(context.get(), ZSTD_c_checksumFlag, 1);
-    char* frame = out.data() + headroom + kLengthBytes;
-    const std::size_t written = ZSTD_compress2(context.get(), frame, out.size() - headroom -
-                                               kLengthBytes, raw.data(), raw.size());
+    const std::size_t written =
+        ZSTD_compress2(context.get(), frame.get(), bound, raw.data(), raw.size());
     // The bound is enough for any input: what fails is the compressor's memory.
     if (ZSTD_isError(written) != 0) throw std::bad_alloc();
-    out.resize(headroom + kLengthBytes + written);
+    std::string out(headroom + kLengthBytes + written, '\0');
+    for (std::size_t k = 0; k < kLengthBytes; ++k)
+        out[headroom + k] = static_cast<char>((std::uint64_t(raw.size()) >> (8 * k)) & 0xFFu);
+    std::memcpy(out.data() + headroom + kLengthBytes, frame.get(), written);
     return out;
 }
 

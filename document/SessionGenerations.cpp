@@ -3,9 +3,15 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <exception>
 #include <memory>
+#include <system_error>
+#include <thread>
 #include <type_traits>
+
+#include <sys/mman.h>
 
 #include "document/SessionBytes.h"
 #include "render/DrawFace.h"
@@ -231,15 +237,21 @@ void eachHairGene(Each&& each) {
 
 class Encoder {
   public:
-    Encoder(std::span<const FaceRecord> records, const SelectionMarkTable& marks)
-        : records_(records), marks_(marks) {
+    // Codes records [begin, end) of `records`.
+    Encoder(std::span<const FaceRecord> records, const SelectionMarkTable& marks,
+            std::size_t begin, std::size_t end)
+        : records_(records), marks_(marks), begin_(begin), end_(end) {
         // Roughly what a bred session needs, so that the streams rarely grow.
         constexpr std::size_t kElements = kFacePointCount + kFaceFlagCount + kHaegiwaPointCount +
                                           kHaegiwaFlagCount + kKamiyousoPointCount +
                                           kKamiyousoFlagCount;
-        s[kCodes].reserve(records.size() * kElements);
-        s[kSteps].reserve(records.size() * kElements);
-        s[kReals].reserve(records.size() * 64 * 8);
+        s[kCodes].reserve((end - begin) * kElements);
+        s[kSteps].reserve((end - begin) * kElements);
+        s[kReals].reserve((end - begin) * 64 * 8);
+    }
+
+    void run() {
+        for (std::size_t i = begin_; i < end_; ++i) record(i);
     }
 
     void record(std::size_t i) {
@@ -436,6 +448,8 @@ class Encoder {
 
     std::span<const FaceRecord> records_;
     const SelectionMarkTable& marks_;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
     std::size_t lastSource_ = 0;
 };
 
@@ -564,35 +578,89 @@ class Decoder {
 
 }  // namespace
 
+void reserveRecords(std::vector<FaceRecord>& records, std::size_t count) {
+    records.clear();
+    records.reserve(count);
+#ifdef MADV_HUGEPAGE
+    // Tens of megabytes in 4 KiB pages cost a fault each; the kernel is
+    // asked for large pages where it hands them out on request only.
+    constexpr std::uintptr_t kLargePage = std::uintptr_t(2) << 20;
+    const auto begin = reinterpret_cast<std::uintptr_t>(records.data());
+    const std::uintptr_t end = begin + count * sizeof(FaceRecord);
+    const std::uintptr_t first = (begin + kLargePage - 1) & ~(kLargePage - 1);
+    const std::uintptr_t last = end & ~(kLargePage - 1);
+    // Only advice: where it is not taken, the pages are small as before.
+    if (last > first) (void)madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+#endif
+}
+
+// The streams of the earlier and of the later records: a record is coded
+// from the records before it only, so the two halves are coded at once, each
+// stream of the section being the one half's followed by the other's.
 struct CompactGenerations::Streams {
-    std::array<Sink, kStreamCount> sinks;
+    std::array<std::array<Sink, kStreamCount>, 2> halves;
 };
 
 CompactGenerations::CompactGenerations(std::span<const FaceRecord> records,
                                        const SelectionMarkTable& marks)
     : recordCount_(records.size()) {
-    Encoder encoder(records, marks);
-    for (std::size_t i = 0; i < records.size(); ++i) encoder.record(i);
-    streams_ = std::make_unique<Streams>(Streams{std::move(encoder.s)});
+    // Split at a generation boundary, so that the bytes never depend on
+    // whether a second thread could be had.
+    const std::size_t half = records.size() / kPopulationSize / 2 * kPopulationSize;
+    Encoder earlier(records, marks, 0, half);
+    Encoder later(records, marks, half, records.size());
+    std::exception_ptr laterError;
+    std::optional<std::thread> helper;
+    try {
+        if (half > 0) {
+            helper.emplace([&later, &laterError] {
+                try {
+                    later.run();
+                } catch (...) {
+                    laterError = std::current_exception();
+                }
+            });
+        }
+    } catch (const std::system_error&) {
+        // No thread to be had: this one codes both halves.
+    }
+    try {
+        earlier.run();
+    } catch (...) {
+        if (helper) helper->join();
+        throw;
+    }
+    if (helper) helper->join();
+    // A lack of memory on the other thread is the caller's to report.
+    if (laterError) std::rethrow_exception(laterError);
+    if (!helper) later.run();
+    streams_ = std::make_unique<Streams>(Streams{{std::move(earlier.s), std::move(later.s)}});
 }
 
 CompactGenerations::~CompactGenerations() = default;
 
 std::size_t CompactGenerations::size() const {
     std::size_t bytes = 4 + 8 * kStreamCount;
-    for (const Sink& stream : streams_->sinks) bytes += stream.size();
+    for (const auto& half : streams_->halves) {
+        for (const Sink& stream : half) bytes += stream.size();
+    }
     return bytes;
 }
 
 void CompactGenerations::writeTo(char* at) const {
     std::string head;
     putLittle(head, recordCount_, 4);
-    for (const Sink& stream : streams_->sinks) putLittle(head, stream.size(), 8);
+    for (std::size_t k = 0; k < kStreamCount; ++k) {
+        putLittle(head, streams_->halves[0][k].size() + streams_->halves[1][k].size(), 8);
+    }
     std::memcpy(at, head.data(), head.size());
     at += head.size();
-    for (const Sink& stream : streams_->sinks) {
-        if (stream.size() > 0) std::memcpy(at, stream.data(), stream.size());
-        at += stream.size();
+    for (std::size_t k = 0; k < kStreamCount; ++k) {
+        for (const auto& half : streams_->halves) {
+            const Sink& stream = half[k];
+            if (stream.size() > 0) std::memcpy(at, stream.data(), stream.size());
+            at += stream.size();
+        }
     }
 }
 
@@ -615,9 +683,11 @@ std::optional<std::string> decodeCompactGenerations(std::string_view bytes, std:
     // Every record needs a few bytes of each kind: a short section claiming
     // many records fails before the records are made.
     if (streams[kShape].size() < 2 * recordCount) return "GENC is cut short";
-    records.assign(recordCount, FaceRecord{});
+    // Each record is made where it is decoded, while its memory is in the cache.
+    reserveRecords(records, recordCount);
     Decoder decoder(streams, records);
     for (std::size_t i = 0; i < recordCount; ++i) {
+        records.emplace_back();
         if (auto failure = decoder.record(i)) return failure;
         if (!decoder.ok()) return "GENC is cut short or holds a value that is not a finite number";
     }

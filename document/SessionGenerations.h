@@ -39,6 +39,10 @@ class CompactGenerations {
     std::size_t recordCount_ = 0;
 };
 
+// Makes room for `count` records in the empty `records` without touching
+// the memory, so that each page is written first by its record.
+void reserveRecords(std::vector<FaceRecord>& records, std::size_t count);
+
 // Fills `records` with the `recordCount` records the section holds; the
 // failure text, or nothing.
 std::optional<std::string> decodeCompactGenerations(std::string_view bytes, std::size_t recordCount,

@@ -59,6 +59,10 @@ void checkSame(const Session& a, const Session& b) {
     if (!(a.position == b.position)) fail("position");
     if (a.documentPath != b.documentPath) fail("document path");
     if (a.locks != b.locks) fail("locks");
+    if (a.chosenFace != b.chosenFace) fail("chosen face");
+    if (a.innerFaceFirst != b.innerFaceFirst) fail("view option");
+    if (a.tools != b.tools) fail("tools");
+    if (a.breeding != b.breeding) fail("breeding settings");
 }
 
 std::string sealed(std::uint32_t version, std::string_view payload) {
@@ -97,9 +101,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto decoded = decodeSession(bytes);
     const auto* session = std::get_if<Session>(&decoded);
     if (session == nullptr) return 0;
-    const SessionSource source{session->records,    session->marks,    session->history,
-                               session->detailFace, session->position, session->documentPath,
-                               session->locks};
+    const SessionSource source{session->records,    session->marks,      session->history,
+                               session->detailFace, session->position,   session->documentPath,
+                               session->locks,      session->chosenFace, session->innerFaceFirst,
+                               session->tools,      session->breeding};
     const auto again = decodeSession(encodeSession(source));
     const auto* reread = std::get_if<Session>(&again);
     if (reread == nullptr) fuzz::fail("the written session is refused");

@@ -1,15 +1,19 @@
 // Writes the session reader's seeds into the folder given: real sessions
 // bred from the sample bank under Data/, in both versions, with marks on
-// older generations, part locks and a document path, so that every section
-// is there to be mutated.
+// older generations, part locks, a document path, a chosen face, the view
+// option, generations made by both tools and bred with other than the
+// default settings, so that every section is there to be mutated.
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <variant>
 
 #include "document/SessionCompression.h"
 #include "document/SessionFile.h"
+#include "ga/Exaggeration.h"
+#include "ga/PartGallery.h"
 #include "ga/PartLocks.h"
 #include "ga/PopulationStore.h"
 #include "ga/RandomSource.h"
@@ -32,6 +36,10 @@ int main(int argc, char** argv) {
     SelectionMarkTable marks;
     HistoryRecord history;
     std::array<PartLocks, kGenerationCount> locks{};
+    std::optional<GeneRef> chosen;
+    bool innerFaceFirst = false;
+    ToolsPerGeneration tools{};
+    std::array<BreedingSettings, kGenerationCount> breeding{};
     const auto write = [&](const std::string& name, bool locked, bool withPath) {
         const int newest = store.generationCount();
         const std::size_t records = std::size_t(newest + 1) * kPopulationSize;
@@ -45,7 +53,11 @@ int main(int argc, char** argv) {
                                    store.at({newest, 5}),
                                    {newest, 1, 5},
                                    withPath ? "/home/user/portrait.mirel" : "",
-                                   shown};
+                                   shown,
+                                   chosen,
+                                   innerFaceFirst,
+                                   tools,
+                                   breeding};
         // Each as the file (first byte 0) and as the payload to be sealed
         // (1: version 1, 2: version 2).
         const std::string version1 = encodeSessionVersion1(source);
@@ -80,5 +92,39 @@ int main(int argc, char** argv) {
         for (int i = 0; i < kCellsPerPage; ++i) PrepareFace(store.at({g + 1, i}));
     }
     ok = ok && write("generation3", true, true);
+
+    // Then every optional section: a generation bred with larger steps and
+    // new people, one from each tool, a chosen face and the view option.
+    breeding[3] = BreedingSettings{StepSize::Large, NewBlood::Few};
+    Selection& s = marks.selections[3];
+    s.count = 2;
+    s.setMark(0, {3, 7});
+    s.setMark(1, {2, 2});
+    if (store.breedNextGeneration(s, locks[3], breeding[3]) != BreedResult::Bred) return 1;
+    history.generationSeconds[3] = 40.25;
+    const auto addTool = [&](ToolKind kind, FacePart part, GeneRef from) {
+        const int g = store.generationCount();
+        const FaceRecord face = store.at(from);
+        const PopulationStore::Generation bank = store.generation(0);
+        const ToolGeneration made =
+            kind == ToolKind::PartGallery
+                ? makePartGallery(part, face, bank.first<kSampleCount>(), store.generation(g))
+                : makeExaggerationRange(face, bank[kAverageSample]);
+        if (made.refusal ||
+            store.addGeneration(PopulationStore::Generation(made.faces.data(), kPopulationSize)) !=
+                BreedResult::Bred) {
+            return false;
+        }
+        tools[g] = ToolUse{kind, part, from};
+        history.generationSeconds[g] = 3.0 + g;
+        return true;
+    };
+    if (!addTool(ToolKind::PartGallery, FacePart::Mouth, {4, 9})) return 1;
+    if (!addTool(ToolKind::Exaggeration, FacePart::Eyes, {5, 21})) return 1;
+    // Those in force for the next generation.
+    breeding[6] = BreedingSettings{StepSize::ExtraLarge, NewBlood::Many};
+    chosen = GeneRef{6, 30};
+    innerFaceFirst = true;
+    ok = ok && write("generation6-every-section", true, true);
     return ok ? 0 : 1;
 }
