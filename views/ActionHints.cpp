@@ -72,7 +72,7 @@ QString actionHint(UserAction action, const CMirelDoc& document) {
                 QT_TRANSLATE_NOOP("ActionHints", "誇張：1ページ目は0.6〜1.6倍、8番目がもと"));
         case UserAction::ShownFromList:
             return hint(
-                QT_TRANSLATE_NOOP("ActionHints", "印の顔をウィンドウ1に表示しました（青い枠）"));
+                QT_TRANSLATE_NOOP("ActionHints", "印の顔を表示して選びました（青い枠）"));
         case UserAction::Undone:
             return hint(QT_TRANSLATE_NOOP("ActionHints", "元に戻しました。Ctrl+Y でやり直し"));
         case UserAction::UndoneBreeding:

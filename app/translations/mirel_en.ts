@@ -44,8 +44,8 @@
         <translation>Every child from now on takes the locked part</translation>
     </message>
     <message>
-        <source>印の顔をウィンドウ1に表示しました（青い枠）</source>
-        <translation>Marked face shown in window 1 (blue frame)</translation>
+        <source>印の顔を表示して選びました（青い枠）</source>
+        <translation>Marked face shown and chosen (blue frame)</translation>
     </message>
     <message>
         <source>元に戻しました。Ctrl+Y でやり直し</source>
