@@ -80,8 +80,8 @@ void CMainFrame::updateToolCommands() {
     a.innerFaceFirst->setChecked(frame != nullptr && frame->document().innerFaceFirst());
     const std::optional<GeneRef> face =
         frame != nullptr ? frame->document().chosenFace() : std::nullopt;
-    chosenPane_->setText(
-        face ? tr("選んだ顔 %1・%2").arg(face->generation).arg(face->index) : QString());
+    chosenPane_->setText(face ? tr("選んだ顔 %1・%2").arg(face->generation).arg(face->index)
+                              : QString());
     // Hidden while empty, so the hints keep the room.
     chosenPane_->setVisible(face.has_value());
 }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace mirel {
 
@@ -59,5 +60,19 @@ struct FaceRecord {
 
     friend bool operator==(const FaceRecord&, const FaceRecord&) = default;
 };
+
+// Bit for bit, array by array (so that padding does not count): unlike ==,
+// tells -0.0 from 0.0 and equates a NaN with itself.
+inline bool sameRecordBits(const FaceRecord& a, const FaceRecord& b) {
+    const auto same = [](const auto& x, const auto& y) {
+        return std::memcmp(&x, &y, sizeof(x)) == 0;
+    };
+    return same(a.face, b.face) && same(a.hair.haegiwaRel, b.hair.haegiwaRel) &&
+           same(a.hair.haegiwaAbs, b.hair.haegiwaAbs) &&
+           same(a.hair.haegiwaFlags, b.hair.haegiwaFlags) &&
+           same(a.hair.kamiyousoRel, b.hair.kamiyousoRel) &&
+           same(a.hair.kamiyousoAbs, b.hair.kamiyousoAbs) &&
+           same(a.hair.kamiyousoFlags, b.hair.kamiyousoFlags);
+}
 
 }  // namespace mirel

@@ -78,7 +78,8 @@ TEST(HintWidthTest, EveryHintFitsTheMessagePaneAt1024And1280) {
             int width;
             bool chosen;
         };
-        for (const auto [width, chosen] : {Case{1024, false}, Case{1280, false}, Case{1280, true}}) {
+        for (const auto [width, chosen] :
+             {Case{1024, false}, Case{1280, false}, Case{1280, true}}) {
             if (chosen) {
                 doc.ChooseFace(0);
                 ASSERT_FALSE(shell.mainFrame().chosenPane()->isHidden());
