@@ -18,71 +18,79 @@ namespace {
 
 QString stepName(StepSize step) {
     switch (step) {
-        case StepSize::Standard: return BreedingMenu::tr("標準");
-        case StepSize::Large: return BreedingMenu::tr("大");
-        case StepSize::ExtraLarge: return BreedingMenu::tr("特大");
+        case StepSize::Standard:
+            return BreedingMenu::tr("標準");
+        case StepSize::Large:
+            return BreedingMenu::tr("大");
+        case StepSize::ExtraLarge:
+            return BreedingMenu::tr("特大");
     }
     return {};
 }
 
 QString newBloodName(NewBlood level) {
     switch (level) {
-        case NewBlood::None: return BreedingMenu::tr("なし");
-        case NewBlood::Few: return BreedingMenu::tr("少し");
-        case NewBlood::Many: return BreedingMenu::tr("多い");
+        case NewBlood::None:
+            return BreedingMenu::tr("なし");
+        case NewBlood::Few:
+            return BreedingMenu::tr("少し");
+        case NewBlood::Many:
+            return BreedingMenu::tr("多い");
     }
     return {};
 }
 
 }  // namespace
 
+template <typename Value, std::size_t N, typename Label>
+QMenu* BreedingMenu::addChoices(QMenu* parent, const QString& title, const QString& name,
+                                const Value (&values)[N], Value BreedingSettings::*field,
+                                Label label, const QString& tip, std::array<QAction*, N>& actions) {
+    QMenu* menu = parent->addMenu(title);
+    menu->setObjectName(name);
+    auto* group = new QActionGroup(this);
+    for (std::size_t k = 0; k < N; ++k) {
+        const Value value = values[k];
+        QAction* a = menu->addAction(label(value));
+        a->setCheckable(true);
+        a->setActionGroup(group);
+        a->setStatusTip(tip);
+        // Only this setting changes; the other stays as it is in force.
+        connect(a, &QAction::triggered, this, [this, field, value] {
+            if (CChildFrame* f = frame_.activeChildFrame()) {
+                BreedingSettings s = f->document().breedingSettings();
+                s.*field = value;
+                choose(s);
+            }
+        });
+        actions[k] = a;
+    }
+    return menu;
+}
+
 BreedingMenu::BreedingMenu(CMainFrame& frame) : QObject(&frame), frame_(frame) {
     QMenu* view = frame.findChild<QMenu*>(QStringLiteral("viewMenu"));
     view->addSeparator();
 
-    stepMenu_ = view->addMenu(tr("変化の大きさ(&M)"));
-    stepMenu_->setObjectName(QStringLiteral("stepSizeMenu"));
-    auto* steps = new QActionGroup(this);
-    for (std::size_t k = 0; k < std::size(kStepSizes); ++k) {
-        const StepSize step = kStepSizes[k];
-        QAction* a = stepMenu_->addAction(
-            tr("%1（×%2）").arg(stepName(step)).arg(static_cast<int>(step)));
-        a->setCheckable(true);
-        a->setActionGroup(steps);
-        a->setStatusTip(tr("次の世代から、子の顔の点が一度に動く幅を変えます"));
-        connect(a, &QAction::triggered, this, [this, step] {
-            if (CChildFrame* f = frame_.activeChildFrame()) {
-                BreedingSettings s = f->document().breedingSettings();
-                s.stepSize = step;
-                choose(s);
-            }
-        });
-        stepActions_[k] = a;
-    }
-
-    newBloodMenu_ = view->addMenu(tr("新しい顔の数(&F)"));
-    newBloodMenu_->setObjectName(QStringLiteral("newBloodMenu"));
-    auto* levels = new QActionGroup(this);
-    for (std::size_t k = 0; k < std::size(kNewBloodLevels); ++k) {
-        const NewBlood level = kNewBloodLevels[k];
-        QAction* a = newBloodMenu_->addAction(
-            tr("%1（60個のうち%2個）").arg(newBloodName(level)).arg(static_cast<int>(level)));
-        a->setCheckable(true);
-        a->setActionGroup(levels);
-        a->setStatusTip(tr("次の世代から、最後の顔を印を付けた顔の子ではない新しい顔にします"));
-        connect(a, &QAction::triggered, this, [this, level] {
-            if (CChildFrame* f = frame_.activeChildFrame()) {
-                BreedingSettings s = f->document().breedingSettings();
-                s.newBlood = level;
-                choose(s);
-            }
-        });
-        newBloodActions_[k] = a;
-    }
+    stepMenu_ = addChoices(
+        view, tr("変化の大きさ(&M)"), QStringLiteral("stepSizeMenu"), kStepSizes,
+        &BreedingSettings::stepSize,
+        [](StepSize step) {
+            return tr("%1（×%2）").arg(stepName(step)).arg(static_cast<int>(step));
+        },
+        tr("次の世代から、子の顔の点が一度に動く幅を変えます"), stepActions_);
+    newBloodMenu_ = addChoices(
+        view, tr("新しい顔の数(&F)"), QStringLiteral("newBloodMenu"), kNewBloodLevels,
+        &BreedingSettings::newBlood,
+        [](NewBlood level) {
+            return tr("%1（60個のうち%2個）").arg(newBloodName(level)).arg(static_cast<int>(level));
+        },
+        tr("次の世代から、最後の顔を印を付けた顔の子ではない新しい顔にします"), newBloodActions_);
 
     recommended_ = view->addAction(tr("おすすめ設定(&O)"));
     recommended_->setObjectName(QStringLiteral("recommendedSettings"));
-    recommended_->setStatusTip(tr("変化の大きさと新しい顔の数を、似顔絵に近づきやすい設定にします"));
+    recommended_->setStatusTip(
+        tr("変化の大きさと新しい顔の数を、似顔絵に近づきやすい設定にします"));
     connect(recommended_, &QAction::triggered, this, [this] { choose(kRecommendedSettings); });
 
     connect(view, &QMenu::aboutToShow, this, [this] { update(); });
@@ -99,9 +107,7 @@ BreedingMenu::BreedingMenu(CMainFrame& frame) : QObject(&frame), frame_(frame) {
 
 QString BreedingMenu::summary(const BreedingSettings& settings) {
     if (settings.isDefault()) return {};
-    return tr("変化：%1　新しい顔：%2")
-        .arg(stepName(settings.stepSize))
-        .arg(settings.newPeople());
+    return tr("変化：%1　新しい顔：%2").arg(stepName(settings.stepSize)).arg(settings.newPeople());
 }
 
 void BreedingMenu::choose(const BreedingSettings& settings) {
@@ -118,8 +124,8 @@ void BreedingMenu::update() {
     stepMenu_->setEnabled(f != nullptr);
     newBloodMenu_->setEnabled(f != nullptr);
     recommended_->setEnabled(f != nullptr);
-    const BreedingSettings settings = f != nullptr ? f->document().breedingSettings()
-                                                   : BreedingSettings{};
+    const BreedingSettings settings =
+        f != nullptr ? f->document().breedingSettings() : BreedingSettings{};
     for (std::size_t k = 0; k < stepActions_.size(); ++k) {
         stepActions_[k]->setChecked(f != nullptr && settings.stepSize == kStepSizes[k]);
     }

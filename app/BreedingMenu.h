@@ -4,7 +4,6 @@
 // differ from the standard breeding.
 
 #include <QObject>
-
 #include <array>
 
 #include "ga/BreedingSettings.h"
@@ -19,7 +18,7 @@ class CMainFrame;
 
 class BreedingMenu final : public QObject {
     Q_OBJECT
-public:
+  public:
     // Adds the commands to the frame's view menu and the pane to its status bar.
     explicit BreedingMenu(CMainFrame& frame);
 
@@ -29,7 +28,12 @@ public:
     // The pane's text for `settings`; empty for the default settings.
     static QString summary(const BreedingSettings& settings);
 
-private:
+  private:
+    // A submenu of `parent` with a checkable choice per value; each sets `field`.
+    template <typename Value, std::size_t N, typename Label>
+    QMenu* addChoices(QMenu* parent, const QString& title, const QString& name,
+                      const Value (&values)[N], Value BreedingSettings::*field, Label label,
+                      const QString& tip, std::array<QAction*, N>& actions);
     void choose(const BreedingSettings& settings);
 
     CMainFrame& frame_;

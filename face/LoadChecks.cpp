@@ -105,11 +105,7 @@ std::optional<FaceProblem> findFaceProblem(const FaceRecord& record, const FaceR
 }
 
 std::optional<LoadFailure> checkLoadedFace(const FaceRecord& record, const FaceFilePaths& paths) {
-    FaceRecord drawn = record;
-    const RecordConverter converter;
-    converter.toAbsolute(drawn);
-    converter.applyConstraints(drawn);
-    const auto problem = findFaceProblem(record, drawn);
+    const auto problem = findFaceProblem(record, drawnForm(record));
     if (!problem) return std::nullopt;
     const std::string& path = problem->group == DataGroup::Face      ? paths.face
                               : problem->group == DataGroup::Haegiwa ? paths.haegiwa

@@ -75,4 +75,15 @@ void RecordConverter::hairToAbsolute(HairGene& hair) const {
     membersToAbsolute(hair.kamiyousoRel, hair.kamiyousoAbs, kKamiyousoAnchorGroups);
 }
 
+void toDrawnForm(FaceRecord& record) {
+    const RecordConverter converter;
+    converter.toAbsolute(record);
+    converter.applyConstraints(record);
+}
+
+FaceRecord drawnForm(FaceRecord record) {
+    toDrawnForm(record);
+    return record;
+}
+
 }  // namespace mirel

@@ -8,7 +8,7 @@
 namespace mirel {
 
 class RecordConverter {
-public:
+  public:
     // absolute -> relative, for all three groups (run once after loading).
     void toRelative(FaceRecord& record) const;
     // relative -> absolute, for all three groups (run before every drawing).
@@ -23,5 +23,11 @@ public:
     // The symmetry and flag rules; changes absPoints and flags only.
     void constrainFace(FaceGene& face) const;
 };
+
+// Brings `record` up to date as drawing does: absolute points from the
+// relative ones and the flags, then the constraints and the hair fitting.
+void toDrawnForm(FaceRecord& record);
+// A copy of `record` in that form; the caller's record stays as it is.
+FaceRecord drawnForm(FaceRecord record);
 
 }  // namespace mirel

@@ -43,13 +43,6 @@ Point2 movedPoint(const Point2& average, const Point2& chosen, double level, boo
             yIsCoordinate ? moved(average.y, chosen.y, level) : chosen.y};
 }
 
-FaceRecord drawn(FaceRecord face) {
-    const RecordConverter converter;
-    converter.toAbsolute(face);
-    converter.applyConstraints(face);
-    return face;
-}
-
 template <typename Points>
 double reach(const Points& points) {
     double far = 0;
@@ -58,7 +51,7 @@ double reach(const Points& points) {
 }
 
 double drawnReach(const FaceRecord& face) {
-    const FaceRecord shown = drawn(face);
+    const FaceRecord shown = drawnForm(face);
     return std::max(reach(shown.face.absPoints), reach(shown.hair.haegiwaAbs));
 }
 

@@ -42,11 +42,7 @@ void chooseSampleParents(GeneRefList& parents) {
 // Whether `person` draws as a face the files can hold: steps this large can
 // leave the hair fitting with nothing sane to fit to.
 bool drawsSanely(const FaceRecord& person) {
-    FaceRecord drawn = person;
-    const RecordConverter converter;
-    converter.toAbsolute(drawn);
-    converter.applyConstraints(drawn);
-    return !findFaceProblem(person, drawn).has_value();
+    return !findFaceProblem(person, drawnForm(person)).has_value();
 }
 
 }  // namespace

@@ -25,14 +25,6 @@ constexpr double kFlagRate = 0.2;
 // A gallery with fewer distinct parts than this offers no real choice.
 constexpr int kFewestDistinct = 20;
 
-FaceRecord drawn(const FaceRecord& face) {
-    FaceRecord copy = face;
-    const RecordConverter converter;
-    converter.toAbsolute(copy);
-    converter.applyConstraints(copy);
-    return copy;
-}
-
 template <typename Points>
 void addDistances(std::span<const IndexRange> runs, const Points& a, const Points& b, double& sum,
                   int& count) {
@@ -94,14 +86,14 @@ class Gallery {
     Gallery(FacePart part, const FaceRecord& chosen) : part_(part), chosen_(chosen) {}
 
     bool isNew(const FaceRecord& candidate) const {
-        const FaceRecord shown = drawn(candidate);
+        const FaceRecord shown = drawnForm(candidate);
         return std::none_of(shown_.begin(), shown_.end(), [&](const FaceRecord& taken) {
             return alikeDrawn(part_, taken, shown);
         });
     }
     void take(const FaceRecord& face) {
         faces_.push_back(face);
-        shown_.push_back(drawn(face));
+        shown_.push_back(drawnForm(face));
     }
     // A mutation of `base`'s part, redrawn wider while it looks like one
     // taken; the last draw is taken when every redraw does.
@@ -147,7 +139,7 @@ class Gallery {
 }  // namespace
 
 bool partsLookAlike(FacePart part, const FaceRecord& a, const FaceRecord& b) {
-    return alikeDrawn(part, drawn(a), drawn(b));
+    return alikeDrawn(part, drawnForm(a), drawnForm(b));
 }
 
 ToolGeneration makePartGallery(FacePart part, const FaceRecord& chosen,

@@ -20,9 +20,7 @@ void DrawFace(FaceRecord& record, Canvas& canvas, double originX, double originY
 }
 
 void PrepareFace(FaceRecord& record) {
-    const RecordConverter converter;
-    converter.toAbsolute(record);
-    converter.applyConstraints(record);
+    toDrawnForm(record);
 }
 
 void DrawPreparedFace(const FaceRecord& record, Canvas& canvas, double originX, double originY,

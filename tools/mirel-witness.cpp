@@ -457,9 +457,7 @@ int run(const Options& options, const mirel::PopulationStore& bank) {
 }
 
 bool writeTarget(const std::filesystem::path& folder, FaceRecord face) {
-    const mirel::RecordConverter converter;
-    converter.toAbsolute(face);
-    converter.applyConstraints(face);
+    mirel::toDrawnForm(face);
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (auto failure = mirel::ExportFaceText(face, folder); failure || error) {
