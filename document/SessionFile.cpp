@@ -4,19 +4,17 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <exception>
 #include <fstream>
 #include <new>
 #include <optional>
-#include <system_error>
-#include <thread>
 
-#include "document/SessionBytes.h"
 #include "document/SessionBreeding.h"
+#include "document/SessionBytes.h"
 #include "document/SessionCompression.h"
 #include "document/SessionGenerations.h"
 #include "document/SessionLocks.h"
 #include "document/SessionTools.h"
+#include "document/SideBySide.h"
 #include "face/LoadChecks.h"
 #include "render/DrawFace.h"
 
@@ -77,16 +75,16 @@ std::optional<SessionFailure> splitSections(std::string_view payload, Sections& 
                                                 : tag == kGenerationsTag ? &out.generations
                                                 : tag == kCompactGenerationsTag
                                                     ? &out.compactGenerations
-                                                : tag == kMarksTag   ? &out.marks
-                                                : tag == kHistoryTag ? &out.history
-                                                : tag == kDetailTag  ? &out.detail
-                                                : tag == kPathTag    ? &out.path
-                                                : tag == kLocksTag   ? &out.locks
-                                                : tag == kChosenTag  ? &out.chosen
-                                                : tag == kViewTag    ? &out.view
-                                                : tag == kToolsTag   ? &out.tools
+                                                : tag == kMarksTag    ? &out.marks
+                                                : tag == kHistoryTag  ? &out.history
+                                                : tag == kDetailTag   ? &out.detail
+                                                : tag == kPathTag     ? &out.path
+                                                : tag == kLocksTag    ? &out.locks
+                                                : tag == kChosenTag   ? &out.chosen
+                                                : tag == kViewTag     ? &out.view
+                                                : tag == kToolsTag    ? &out.tools
                                                 : tag == kBreedingTag ? &out.breeding
-                                                                     : nullptr;
+                                                                      : nullptr;
         if (slot == nullptr) {
             // A section this reader does not know: one whose tag starts with
             // a capital letter carries what the document needs, any other
@@ -182,32 +180,14 @@ std::optional<SessionFailure> checkRecords(const Session& s, std::size_t begin, 
 // checked on a second thread. The refusal is still the first face's in order.
 std::optional<SessionFailure> checkFaces(const Session& s) {
     const std::size_t half = s.records.size() / kPopulationSize / 2 * kPopulationSize;
-    std::optional<SessionFailure> later;
-    std::exception_ptr laterError;
-    std::optional<std::thread> helper;
-    if (half > 0) {
-        try {
-            helper.emplace([&] {
-                try {
-                    later = checkRecords(s, half, s.records.size());
-                } catch (...) {
-                    laterError = std::current_exception();
-                }
-            });
-        } catch (const std::system_error&) {
-            // No thread to be had: this one checks them all.
-        }
-    }
     std::optional<SessionFailure> failure;
-    try {
-        failure = checkRecords(s, 0, helper ? half : s.records.size());
-    } catch (...) {
-        if (helper) helper->join();
-        throw;
+    std::optional<SessionFailure> later;
+    if (half > 0) {
+        runSideBySide([&] { failure = checkRecords(s, 0, half); },
+                      [&] { later = checkRecords(s, half, s.records.size()); });
+    } else {
+        failure = checkRecords(s, 0, s.records.size());
     }
-    if (helper) helper->join();
-    // A lack of memory on the other thread is the caller's to report.
-    if (laterError) std::rethrow_exception(laterError);
     if (!failure) failure = std::move(later);
     if (failure) return failure;
     return checkFace(s.detailFace, [] { return std::string("window 2's face"); });
@@ -265,8 +245,10 @@ std::optional<SessionFailure> decodeOptionalSections(const Sections& sections, S
     std::optional<std::string> failure;
     if (sections.chosen) failure = readChosen(*sections.chosen, s.generationCount, s.chosenFace);
     if (!failure && sections.view) failure = readView(*sections.view, s.innerFaceFirst);
-    if (!failure && sections.tools) failure = readTools(*sections.tools, s.generationCount, s.tools);
-    if (!failure && sections.breeding) failure = readBreedingSettings(*sections.breeding, s.breeding);
+    if (!failure && sections.tools)
+        failure = readTools(*sections.tools, s.generationCount, s.tools);
+    if (!failure && sections.breeding)
+        failure = readBreedingSettings(*sections.breeding, s.breeding);
     if (failure) return damaged(*failure);
     return std::nullopt;
 }

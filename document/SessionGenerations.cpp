@@ -1,19 +1,17 @@
 #include "document/SessionGenerations.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <exception>
 #include <memory>
-#include <system_error>
-#include <thread>
 #include <type_traits>
 
-#include <sys/mman.h>
-
 #include "document/SessionBytes.h"
+#include "document/SideBySide.h"
 #include "render/DrawFace.h"
 
 namespace mirel {
@@ -238,8 +236,8 @@ void eachHairGene(Each&& each) {
 class Encoder {
   public:
     // Codes records [begin, end) of `records`.
-    Encoder(std::span<const FaceRecord> records, const SelectionMarkTable& marks,
-            std::size_t begin, std::size_t end)
+    Encoder(std::span<const FaceRecord> records, const SelectionMarkTable& marks, std::size_t begin,
+            std::size_t end)
         : records_(records), marks_(marks), begin_(begin), end_(end) {
         // Roughly what a bred session needs, so that the streams rarely grow.
         constexpr std::size_t kElements = kFacePointCount + kFaceFlagCount + kHaegiwaPointCount +
@@ -609,31 +607,11 @@ CompactGenerations::CompactGenerations(std::span<const FaceRecord> records,
     const std::size_t half = records.size() / kPopulationSize / 2 * kPopulationSize;
     Encoder earlier(records, marks, 0, half);
     Encoder later(records, marks, half, records.size());
-    std::exception_ptr laterError;
-    std::optional<std::thread> helper;
-    try {
-        if (half > 0) {
-            helper.emplace([&later, &laterError] {
-                try {
-                    later.run();
-                } catch (...) {
-                    laterError = std::current_exception();
-                }
-            });
-        }
-    } catch (const std::system_error&) {
-        // No thread to be had: this one codes both halves.
+    if (half > 0) {
+        runSideBySide([&earlier] { earlier.run(); }, [&later] { later.run(); });
+    } else {
+        later.run();
     }
-    try {
-        earlier.run();
-    } catch (...) {
-        if (helper) helper->join();
-        throw;
-    }
-    if (helper) helper->join();
-    // A lack of memory on the other thread is the caller's to report.
-    if (laterError) std::rethrow_exception(laterError);
-    if (!helper) later.run();
     streams_ = std::make_unique<Streams>(Streams{{std::move(earlier.s), std::move(later.s)}});
 }
 

@@ -1,5 +1,7 @@
 #include "render/DrawFace.h"
 
+#include <optional>
+
 #include "face/RecordConverter.h"
 #include "render/FaceColours.h"
 #include "render/FaceRenderer.h"
@@ -31,24 +33,17 @@ void DrawPreparedFace(const FaceRecord& record, Canvas& canvas, double originX, 
     for (Point2& p : face.absPoints) p = {p.x * scale, p.y * scale};
     for (Point2& p : hair.haegiwaAbs) p = {p.x * scale, p.y * scale};
 
-    if (style.innerFaceFirst) {
-        // The pale canvas must see the face pen made, to pale it too.
-        PaleCanvas pale(canvas);
-        const ObjectHandle facePen = pale.createPen(penWidth, FacePenColour);
-        const ObjectHandle previous = pale.select(facePen);
-        CFaceRenderer renderer(pale);
-        renderer.DrawParts(pale, originX, originY, face, hair, &pale);
-        pale.setPale(PaleCanvas::Paleness::None);
-        pale.select(previous);
-        pale.deleteObject(facePen);
-        return;
-    }
-    const ObjectHandle facePen = canvas.createPen(penWidth, FacePenColour);
-    const ObjectHandle previous = canvas.select(facePen);
-    CFaceRenderer renderer(canvas);
-    renderer.DrawParts(canvas, originX, originY, face, hair);
-    canvas.select(previous);
-    canvas.deleteObject(facePen);
+    // Drawn through a pale canvas, which must also see the face pen made, to pale it too.
+    std::optional<PaleCanvas> pale;
+    if (style.innerFaceFirst) pale.emplace(canvas);
+    Canvas& device = pale ? static_cast<Canvas&>(*pale) : canvas;
+    const ObjectHandle facePen = device.createPen(penWidth, FacePenColour);
+    const ObjectHandle previous = device.select(facePen);
+    CFaceRenderer renderer(device);
+    renderer.DrawParts(device, originX, originY, face, hair, pale ? &*pale : nullptr);
+    if (pale) pale->setPale(PaleCanvas::Paleness::None);
+    device.select(previous);
+    device.deleteObject(facePen);
 }
 
 }  // namespace mirel

@@ -1,15 +1,14 @@
 #include "views/CChild1View.h"
 
-#include <QKeyEvent>
 #include <QEnterEvent>
-#include <algorithm>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
-#include <QPen>
 #include <QPainter>
 #include <QPen>
 #include <QRegion>
 #include <QTimer>
+#include <algorithm>
 
 #include "document/CMirelDoc.h"
 #include "document/ViewLayout.h"
@@ -50,8 +49,8 @@ void CChild1View::paintEvent(QPaintEvent* event) {
         // them does; the cache has their picture if it drew equal records.
         shownPage_ = {now.generation, now.page, doc.cellSize, ratio, now.innerFaceFirst};
         shownPenWidth_ = doc.faceLineWidth;
-        picture_ = pages_.page(shownPage_, shownPenWidth_,
-                               doc.PreparePageFaces(now.generation, now.page));
+        picture_ =
+            pages_.page(shownPage_, shownPenWidth_, doc.PreparePageFaces(now.generation, now.page));
         showing_ = now;
     }
     // The same steps as drawView, with the faces taken from the cache.
@@ -158,8 +157,7 @@ void CChild1View::mouseDoubleClickEvent(QMouseEvent* event) {
                 doc.ChooseFace(*cell);
                 emitHint(UserAction::Marked);
             }
-        } else if (event->button() == Qt::RightButton &&
-                   doc.currentSelection().count < kMaxMarks) {
+        } else if (event->button() == Qt::RightButton && doc.currentSelection().count < kMaxMarks) {
             doc.SaveFace(doc.faceInCell(*cell));
             emitHint(UserAction::Saved);
         }
